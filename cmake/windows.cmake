@@ -1,0 +1,49 @@
+# Windows build with mingw-w64: the screen saver, and the tests that run under Wine.
+enable_language(RC)
+set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+set(WIN32_LIBS user32 gdi32 advapi32 comctl32 comdlg32 shell32 psapi)
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+# Everything Windows-only except the entry point, so the tests can link it too.
+list(FILTER WIN32_SOURCES EXCLUDE REGEX "/main_win32\\.cpp$")
+add_library(sovelin_win32 STATIC ${WIN32_SOURCES})
+target_link_libraries(sovelin_win32 PUBLIC sovelin_core ${WIN32_LIBS})
+target_compile_options(sovelin_win32 PRIVATE ${WARNINGS})
+
+file(GLOB RESOURCE_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
+set(SAVER_NAME "Sovelin V30")
+add_executable(sovelin_saver WIN32 startup/main_win32.cpp ${RESOURCE_SCRIPTS})
+target_link_libraries(sovelin_saver PRIVATE sovelin_win32)
+target_link_options(sovelin_saver PRIVATE ${STATIC_RUNTIME})
+target_compile_options(sovelin_saver PRIVATE ${WARNINGS})
+set_target_properties(sovelin_saver PROPERTIES OUTPUT_NAME "${SAVER_NAME}" SUFFIX ".scr")
+add_custom_command(TARGET sovelin_saver POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/resources/sovel.vrs
+          $<TARGET_FILE_DIR:sovelin_saver>/sovel.vrs)
+
+# GoogleTest from the machine's sources, built for Windows.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# The portable core's tests again, as a 32/64-bit Windows program.
+add_executable(core_tests ${CORE_TESTS})
+target_link_libraries(core_tests PRIVATE sovelin_core gtest gtest_main)
+target_link_options(core_tests PRIVATE ${STATIC_RUNTIME})
+target_compile_definitions(core_tests PRIVATE SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+add_test(NAME core_tests COMMAND core_tests --gtest_brief=1)
+
+# One executable, and one ctest entry, per Windows test file.
+foreach(test_file ${WIN32_TESTS})
+  get_filename_component(test_name ${test_file} NAME_WE)
+  add_executable(${test_name} ${test_file} ${CMAKE_SOURCE_DIR}/tests/win32_test_main.cpp)
+  target_link_libraries(${test_name} PRIVATE sovelin_win32 gtest)
+  target_link_options(${test_name} PRIVATE ${STATIC_RUNTIME})
+  target_compile_options(${test_name} PRIVATE ${WARNINGS})
+  target_compile_definitions(${test_name} PRIVATE
+    SOVELIN_SAVER_PATH="$<TARGET_FILE:sovelin_saver>" SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  add_dependencies(${test_name} sovelin_saver)
+  add_test(NAME ${test_name} COMMAND ${test_name} --gtest_brief=1)
+  set_tests_properties(${test_name} PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
+endforeach()
