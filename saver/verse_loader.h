@@ -1,0 +1,45 @@
+#pragma once
+
+#include <filesystem>
+#include <istream>
+#include <string>
+#include <string_view>
+
+#include "saver/verse_store.h"
+
+namespace sovelin {
+
+// The verse file's name; it lies in the program's own directory.
+inline constexpr std::string_view kVerseFileName = "sovel.vrs";
+
+// A verse line split into the verse proper and its scripture reference.
+struct VerseLineParts {
+  std::string text;
+  std::string reference;
+};
+
+// Full path of the verse file: the directory, one backslash (always added, even after a
+// trailing one), then the file name.
+std::string VerseFilePath(std::string_view directory);
+
+// Splits a line "verse text. Book 1:2" at the end mark before the reference. Only the end of
+// the line is searched: the colon must lie within the last 21 characters of the trimmed length,
+// the end mark at least 5 characters before it and within the last 26. A line that does not
+// fit stays whole as text with an empty reference.
+VerseLineParts SplitVerseLine(std::string_view line);
+
+// The stored form of a line: text, CR LF, reference, as a fixed verse field.
+std::string StoredVerse(std::string_view line);
+
+// The verse shown when the verse file cannot be read.
+std::string CorruptFileText();
+
+// Appends one verse per line of an opened verse file. A stream that failed to open gives the
+// corrupt-file text as one verse, and so does a stream without any line; a read error puts the
+// corrupt-file text in the slot of the line being read and stops. Never throws a read error.
+void LoadVerses(VerseStore& store, std::istream& file);
+
+// Opens the verse file at path and loads it as above.
+void LoadVerses(VerseStore& store, const std::filesystem::path& path);
+
+}  // namespace sovelin
