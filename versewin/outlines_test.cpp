@@ -1,0 +1,199 @@
+#include "versewin/outlines.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <numeric>
+#include <span>
+#include <vector>
+
+#include "versewin/verse_window_kind.h"
+
+namespace sovelin {
+namespace {
+
+constexpr int32_t kTwipsPerPixel = 15;  // design size of the windows: 96 dots per inch
+
+struct OutlineSummary {
+  int16_t display;
+  size_t count;
+  OutlinePoint first;
+  int32_t leftmost, topmost, rightmost, lowest;
+  int32_t windowWidth, windowHeight;  // pixels
+};
+
+constexpr OutlineSummary kSummaries[] = {
+    {0, 85, {110, 1}, 0, 1, 287, 193, 291, 195},   // book
+    {1, 98, {90, 4}, 5, 4, 193, 234, 201, 240},    // bread
+    {2, 17, {16, 6}, 7, 6, 323, 225, 331, 232},    // paper
+    {3, 120, {84, 7}, 6, 7, 426, 366, 433, 372},   // PC
+    {4, 198, {33, 4}, 10, 4, 309, 277, 317, 282},  // scroll
+    {5, 4, {7, 6}, 7, 6, 280, 170, 288, 170},      // box
+    {6, 176, {134, 6}, 7, 6, 289, 199, 297, 204},  // oval
+};
+
+int64_t Cross(OutlinePoint o, OutlinePoint a, OutlinePoint b) {
+  return static_cast<int64_t>(a.x - o.x) * (b.y - o.y) -
+         static_cast<int64_t>(a.y - o.y) * (b.x - o.x);
+}
+
+bool OnSegment(OutlinePoint a, OutlinePoint b, OutlinePoint p) {
+  return std::min(a.x, b.x) <= p.x && p.x <= std::max(a.x, b.x) && std::min(a.y, b.y) <= p.y &&
+         p.y <= std::max(a.y, b.y);
+}
+
+// True when the closed segments ab and cd share at least one point (touching counts).
+bool SegmentsMeet(OutlinePoint a, OutlinePoint b, OutlinePoint c, OutlinePoint d) {
+  const int64_t d1 = Cross(c, d, a), d2 = Cross(c, d, b);
+  const int64_t d3 = Cross(a, b, c), d4 = Cross(a, b, d);
+  if (((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0))) {
+    return true;
+  }
+  return (d1 == 0 && OnSegment(c, d, a)) || (d2 == 0 && OnSegment(c, d, b)) ||
+         (d3 == 0 && OnSegment(a, b, c)) || (d4 == 0 && OnSegment(a, b, d));
+}
+
+// Twice the signed area; positive when the polygon runs clockwise on a y-down screen.
+int64_t TwiceSignedArea(std::span<const OutlinePoint> points) {
+  int64_t sum = 0;
+  for (size_t i = 0; i < points.size(); ++i) {
+    const OutlinePoint a = points[i];
+    const OutlinePoint b = points[(i + 1) % points.size()];
+    sum += static_cast<int64_t>(a.x) * b.y - static_cast<int64_t>(b.x) * a.y;
+  }
+  return sum;
+}
+
+// The pixels inside the polygon by the platform's fill convention: a pixel is sampled at its
+// top-left corner, edges on the left and top are inside, those on the right and bottom are
+// not (alternate fill). For a rectangle from 7,6 to 280,170 that is columns 7 to 279 and rows
+// 6 to 169.
+std::vector<std::vector<bool>> FilledPixels(std::span<const OutlinePoint> points, int32_t width,
+                                            int32_t height) {
+  std::vector<std::vector<bool>> filled(static_cast<size_t>(height),
+                                        std::vector<bool>(static_cast<size_t>(width)));
+  for (int32_t y = 0; y < height; ++y) {
+    std::vector<double> crossings;
+    for (size_t i = 0; i < points.size(); ++i) {
+      const OutlinePoint a = points[i];
+      const OutlinePoint b = points[(i + 1) % points.size()];
+      if (a.y == b.y || y < std::min(a.y, b.y) || y >= std::max(a.y, b.y)) {
+        continue;
+      }
+      crossings.push_back(a.x + static_cast<double>(y - a.y) * (b.x - a.x) / (b.y - a.y));
+    }
+    std::sort(crossings.begin(), crossings.end());
+    for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
+      const auto from = static_cast<int32_t>(std::ceil(crossings[i]));
+      const auto to = static_cast<int32_t>(std::ceil(crossings[i + 1]));
+      for (int32_t x = std::max(from, 0); x < std::min(to, width); ++x) {
+        filled[static_cast<size_t>(y)][static_cast<size_t>(x)] = true;
+      }
+    }
+  }
+  return filled;
+}
+
+int64_t CountFilled(const std::vector<std::vector<bool>>& filled) {
+  int64_t count = 0;
+  for (const auto& row : filled) {
+    count += std::count(row.begin(), row.end(), true);
+  }
+  return count;
+}
+
+TEST(OutlinesTest, EachTableMatchesItsSummaryAndFitsItsWindow) {
+  for (const OutlineSummary& summary : kSummaries) {
+    SCOPED_TRACE(summary.display);
+    const auto outline = OutlineFor(summary.display);
+    ASSERT_EQ(outline.size(), summary.count);
+    EXPECT_EQ(outline.front(), summary.first);
+    const auto [minX, maxX] = std::minmax_element(outline.begin(), outline.end(),
+                                                  [](auto a, auto b) { return a.x < b.x; });
+    const auto [minY, maxY] = std::minmax_element(outline.begin(), outline.end(),
+                                                  [](auto a, auto b) { return a.y < b.y; });
+    EXPECT_EQ(minX->x, summary.leftmost);
+    EXPECT_EQ(minY->y, summary.topmost);
+    EXPECT_EQ(maxX->x, summary.rightmost);
+    EXPECT_EQ(maxY->y, summary.lowest);
+
+    // The window that carries the outline has the summary's pixel size at 96 dots per inch,
+    // and no point lies outside it (the right and bottom edges still belong to the window's
+    // outline rectangle, as the box's bottom edge shows).
+    const VerseWindowDescriptor& window = DescriptorFor(summary.display);
+    EXPECT_EQ(window.width, summary.windowWidth * kTwipsPerPixel);
+    EXPECT_EQ(window.height, summary.windowHeight * kTwipsPerPixel);
+    EXPECT_GE(summary.leftmost, 0);
+    EXPECT_GE(summary.topmost, 0);
+    EXPECT_LE(summary.rightmost, summary.windowWidth);
+    EXPECT_LE(summary.lowest, summary.windowHeight);
+  }
+}
+
+TEST(OutlinesTest, EveryPolygonIsSimpleAndRunsClockwiseOnScreen) {
+  for (const OutlineSummary& summary : kSummaries) {
+    SCOPED_TRACE(summary.display);
+    const auto outline = OutlineFor(summary.display);
+    const size_t n = outline.size();
+    EXPECT_GT(TwiceSignedArea(outline), 0);
+    for (size_t i = 0; i < n; ++i) {
+      EXPECT_NE(outline[i], outline[(i + 1) % n]) << "repeated point " << i;
+      for (size_t j = i + 2; j < n; ++j) {
+        if (i == 0 && j == n - 1) {
+          continue;  // the closing edge is adjacent to the first
+        }
+        EXPECT_FALSE(SegmentsMeet(outline[i], outline[i + 1], outline[j], outline[(j + 1) % n]))
+            << "edges " << i << " and " << j << " meet";
+      }
+    }
+  }
+}
+
+TEST(OutlinesTest, FilledAreaAgreesWithThePolygonArea) {
+  // By the fill convention about half of the boundary pixels count, so the pixel count stays
+  // within half a boundary of the geometric area.
+  for (const OutlineSummary& summary : kSummaries) {
+    SCOPED_TRACE(summary.display);
+    const auto outline = OutlineFor(summary.display);
+    int64_t boundary = 0;
+    for (size_t i = 0; i < outline.size(); ++i) {
+      const OutlinePoint a = outline[i];
+      const OutlinePoint b = outline[(i + 1) % outline.size()];
+      boundary += std::gcd(std::abs(b.x - a.x), std::abs(b.y - a.y));
+    }
+    const double area = TwiceSignedArea(outline) / 2.0;
+    const int64_t filled =
+        CountFilled(FilledPixels(outline, summary.windowWidth, summary.windowHeight));
+    EXPECT_LE(std::abs(static_cast<double>(filled) - area), boundary / 2.0);
+  }
+}
+
+TEST(OutlinesTest, BoxIsA273By164PixelRectangleAt7And6) {
+  const auto filled = FilledPixels(OutlineFor(5), 288, 170);
+  EXPECT_EQ(CountFilled(filled), 273 * 164);
+  EXPECT_TRUE(filled[6][7]);
+  EXPECT_TRUE(filled[169][279]);
+  EXPECT_FALSE(filled[5][7]);
+  EXPECT_FALSE(filled[6][6]);
+  EXPECT_FALSE(filled[169][280]);  // 8 pixels of margin on the right
+}
+
+TEST(OutlinesTest, BookTouchesTheWindowsLeftEdgeBelowItsCorner) {
+  const auto filled = FilledPixels(OutlineFor(0), 291, 195);
+  EXPECT_FALSE(filled[21][0]);
+  EXPECT_TRUE(filled[22][0]);
+  EXPECT_TRUE(filled[189][0]);
+  EXPECT_FALSE(filled[192][0]);
+}
+
+TEST(OutlinesTest, UnknownWindowNumbersGetTheBookOutline) {
+  const auto book = OutlineFor(0);
+  for (int display : {-1, 7, 9, INT16_MAX, INT16_MIN}) {
+    EXPECT_EQ(OutlineFor(static_cast<int16_t>(display)).data(), book.data()) << display;
+  }
+}
+
+}  // namespace
+}  // namespace sovelin
