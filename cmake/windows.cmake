@@ -1,8 +1,15 @@
 # Windows build with mingw-w64: the screen saver, and the tests that run under Wine.
 enable_language(RC)
+# ctest runs the Windows test programs under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
 set(WIN32_LIBS user32 gdi32 advapi32 comctl32 comdlg32 shell32 psapi)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+# Windows-only helpers of the tests (the driver that starts and steers the real saver).
+set(WIN32_TEST_SUPPORT ${WIN32_SOURCES})
+list(FILTER WIN32_TEST_SUPPORT INCLUDE REGEX "/tests/[^/]*$")
+list(FILTER WIN32_SOURCES EXCLUDE REGEX "/tests/[^/]*$")
 
 # Everything Windows-only except the entry point, so the tests can link it too.
 list(FILTER WIN32_SOURCES EXCLUDE REGEX "/main_win32\\.cpp$")
@@ -37,7 +44,7 @@ add_test(NAME core_tests COMMAND core_tests --gtest_brief=1)
 # One executable, and one ctest entry, per Windows test file.
 foreach(test_file ${WIN32_TESTS})
   get_filename_component(test_name ${test_file} NAME_WE)
-  add_executable(${test_name} ${test_file} ${CMAKE_SOURCE_DIR}/tests/win32_test_main.cpp)
+  add_executable(${test_name} ${test_file} ${WIN32_TEST_SUPPORT})
   target_link_libraries(${test_name} PRIVATE sovelin_win32 gtest)
   target_link_options(${test_name} PRIVATE ${STATIC_RUNTIME})
   target_compile_options(${test_name} PRIVATE ${WARNINGS})

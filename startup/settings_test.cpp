@@ -77,7 +77,7 @@ TEST(Settings, SaveWritesSevenValuesInOrderAndReadsBackTheSame) {
   s.gClearScreen = 1;
   s.gBackground = 9;
   SaveSettings(store, s);
-  const std::vector<std::string> order = {"Speed",      "Frequency",   "DisplayOption",
+  const std::vector<std::string> order = {"Speed",          "Frequency",   "DisplayOption",
                                           "RectangleColor", "ClearScreen", "Background",
                                           "PWProtected"};
   EXPECT_EQ(store.writeOrder, order);

@@ -1,0 +1,151 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace sovelin {
+
+// Owns a GDI object (pen, brush, bitmap, region, font) and deletes it.
+template <typename Handle>
+class GdiObject {
+ public:
+  GdiObject() = default;
+  explicit GdiObject(Handle handle) : handle_(handle) {}
+  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  GdiObject& operator=(GdiObject&& other) noexcept {
+    if (this != &other)
+      Reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  ~GdiObject() { Reset(); }
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  // Gives the handle away (for example to SetWindowRgn, after which the system owns it).
+  Handle release() { return std::exchange(handle_, nullptr); }
+  void Reset(Handle handle = nullptr) {
+    if (handle_)
+      DeleteObject(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+using Pen = GdiObject<HPEN>;
+using Brush = GdiObject<HBRUSH>;
+using Bitmap = GdiObject<HBITMAP>;
+using Region = GdiObject<HRGN>;
+using Font = GdiObject<HFONT>;
+
+// A device context from GetDC, released with ReleaseDC.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDC() {
+    if (dc_)
+      ReleaseDC(window_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// A device context from CreateCompatibleDC or CreateDC, deleted with DeleteDC.
+class OwnedDC {
+ public:
+  OwnedDC() = default;
+  explicit OwnedDC(HDC dc) : dc_(dc) {}
+  OwnedDC(OwnedDC&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
+  OwnedDC& operator=(OwnedDC&& other) noexcept {
+    if (this != &other) {
+      if (dc_)
+        DeleteDC(dc_);
+      dc_ = std::exchange(other.dc_, nullptr);
+    }
+    return *this;
+  }
+  OwnedDC(const OwnedDC&) = delete;
+  OwnedDC& operator=(const OwnedDC&) = delete;
+  ~OwnedDC() {
+    if (dc_)
+      DeleteDC(dc_);
+  }
+  HDC get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+
+ private:
+  HDC dc_ = nullptr;
+};
+
+// BeginPaint in the constructor, EndPaint in the destructor.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+  ~PaintDC() { EndPaint(window_, &paint_); }
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  HDC get() const { return dc_; }
+  const RECT& area() const { return paint_.rcPaint; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+// Selects an object into a device context and puts the previous one back.
+class SelectGuard {
+ public:
+  SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~SelectGuard() { SelectObject(dc_, previous_); }
+  SelectGuard(const SelectGuard&) = delete;
+  SelectGuard& operator=(const SelectGuard&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// An open registry key, closed with RegCloseKey.
+class RegKey {
+ public:
+  RegKey() = default;
+  RegKey(RegKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
+  RegKey& operator=(RegKey&& other) noexcept {
+    if (this != &other) {
+      Close();
+      key_ = std::exchange(other.key_, nullptr);
+    }
+    return *this;
+  }
+  RegKey(const RegKey&) = delete;
+  RegKey& operator=(const RegKey&) = delete;
+  ~RegKey() { Close(); }
+
+  HKEY get() const { return key_; }
+  HKEY* out() {
+    Close();
+    return &key_;
+  }
+  explicit operator bool() const { return key_ != nullptr; }
+
+ private:
+  void Close() {
+    if (key_)
+      RegCloseKey(key_);
+    key_ = nullptr;
+  }
+  HKEY key_ = nullptr;
+};
+
+}  // namespace sovelin

@@ -1,0 +1,47 @@
+#include "saver/pass_pacer.h"
+
+#include <algorithm>
+
+namespace sovelin {
+
+PassPacer::PassPacer(const MonotonicClock& clock, int64_t passesPerSecond)
+    : clock_(clock), passesPerSecond_(passesPerSecond), origin_(clock.Now()) {}
+
+int64_t PassPacer::PassesAt(std::chrono::microseconds time) const {
+  return (time - origin_).count() * passesPerSecond_ / 1'000'000;
+}
+
+std::chrono::microseconds PassPacer::TimeOfPass(int64_t pass) const {
+  // The first microsecond at which `pass` passes are due (rounding up).
+  return origin_ +
+         std::chrono::microseconds((pass * 1'000'000 + passesPerSecond_ - 1) / passesPerSecond_);
+}
+
+int64_t PassPacer::TakeDuePasses() {
+  const int64_t due = PassesAt(clock_.Now()) - taken_;
+  if (due > kMaxCatchUpPasses) {
+    taken_ += due;  // drop the backlog
+    return kMaxCatchUpPasses;
+  }
+  taken_ += std::max<int64_t>(due, 0);
+  return std::max<int64_t>(due, 0);
+}
+
+std::chrono::microseconds PassPacer::TimeUntil(int64_t passes) const {
+  const auto wait = TimeOfPass(taken_ + passes) - clock_.Now();
+  return std::max(wait, std::chrono::microseconds(0));
+}
+
+bool MoveCounter::Pass() {
+  ++counter_;
+  if (counter_ <= gMoveDelay)
+    return false;
+  counter_ = 0;
+  return true;
+}
+
+int64_t MoveCounter::PassesToNextMove() const {
+  return std::max(gMoveDelay + 1 - counter_, 1);
+}
+
+}  // namespace sovelin

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+#include "common/clock.h"
+
+namespace sovelin {
+
+// The main loop runs its passes at this fixed rate, measured on a monotonic clock, so that
+// the verse window's speed does not depend on how fast the machine is. At Normal speed a
+// move every 15 passes of 3 to 6 twips per axis drifts about 27 to 42 pixels per second at
+// 96 DPI.
+inline constexpr int64_t kPassesPerSecond = 1200;
+
+// The most passes one wake-up catches up on. After a long stall (a modal prompt, a busy
+// machine) the saver carries on from where it stood instead of jumping ahead.
+inline constexpr int64_t kMaxCatchUpPasses = kPassesPerSecond / 10;
+
+// Counts the passes that have come due on the clock.
+class PassPacer {
+ public:
+  PassPacer(const MonotonicClock& clock, int64_t passesPerSecond = kPassesPerSecond);
+
+  // The passes due since the previous call, at most kMaxCatchUpPasses.
+  int64_t TakeDuePasses();
+
+  // How long from now until `passes` more passes are due; zero when they already are.
+  std::chrono::microseconds TimeUntil(int64_t passes) const;
+
+ private:
+  int64_t PassesAt(std::chrono::microseconds time) const;
+  std::chrono::microseconds TimeOfPass(int64_t pass) const;
+
+  const MonotonicClock& clock_;
+  int64_t passesPerSecond_;
+  std::chrono::microseconds origin_;
+  int64_t taken_ = 0;
+};
+
+// Counts passes between two moves of the verse window: a move comes every gMoveDelay + 1
+// passes.
+class MoveCounter {
+ public:
+  explicit MoveCounter(int16_t moveDelay) : gMoveDelay(moveDelay) {}
+
+  // Runs one pass; true when this pass moves the verse window.
+  bool Pass();
+
+  // Passes still to run before the next move, counting the moving pass.
+  int64_t PassesToNextMove() const;
+
+ private:
+  int16_t gMoveDelay;
+  int32_t counter_ = 0;
+};
+
+}  // namespace sovelin

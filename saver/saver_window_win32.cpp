@@ -1,0 +1,151 @@
+#include "saver/saver_window_win32.h"
+
+#include <windowsx.h>
+
+namespace sovelin {
+
+namespace {
+
+constexpr const char* kSaverClass = "SovelinSaverWindow";
+constexpr UINT_PTR kVerseTimer = 1;
+constexpr UINT kVerseTimerMs = 2000;
+
+bool RegisterSaverClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.style = CS_DBLCLKS;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kSaverClass;
+  return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+SaverWindow::SaverWindow(SaverRun& run, Bitmap background)
+    : run_(run), background_(std::move(background)) {
+  if (background_) {
+    backgroundDC_ = OwnedDC(CreateCompatibleDC(nullptr));
+    SelectObject(backgroundDC_.get(), background_.get());
+  }
+}
+
+bool SaverWindow::Create(HINSTANCE instance) {
+  if (!RegisterSaverClass(instance, &SaverWindow::Procedure))
+    return false;
+  width_ = GetSystemMetrics(SM_CXSCREEN);
+  height_ = GetSystemMetrics(SM_CYSCREEN);
+  CreateWindowExA(WS_EX_TOPMOST, kSaverClass, kSaverCaption, WS_POPUP, 0, 0, width_, height_,
+                  nullptr, nullptr, instance, this);
+  if (!window_)
+    return false;
+  SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  KillTimer(window_, kVerseTimer);
+  SetTimer(window_, kVerseTimer, kVerseTimerMs, nullptr);
+  return true;
+}
+
+void SaverWindow::Show() {
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  UpdateWindow(window_);
+}
+
+LRESULT CALLBACK SaverWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<SaverWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<SaverWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self)
+    return DefWindowProcA(window, message, wParam, lParam);
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT covers everything
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:  // Alt, F10, Alt+F4 and Alt+Tab are key presses like any other
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+      OnStopInput();
+      return 0;
+    case WM_MOUSEMOVE:
+      OnMouseMove(lParam);
+      return 0;
+    case WM_TIMER:
+      if (wParam == kVerseTimer && onTimer)
+        onTimer();
+      return 0;
+    case WM_CLOSE:
+      return 0;  // only the stop path ends the saver
+    case WM_SYSCOMMAND:
+      if (OnSystemCommand(wParam))
+        return 0;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+bool SaverWindow::OnSystemCommand(WPARAM command) {
+  switch (command & 0xFFF0) {
+    case SC_CLOSE:
+    case SC_KEYMENU:
+    case SC_TASKLIST:
+    case SC_SCREENSAVE:
+    case SC_MINIMIZE:
+    case SC_MOVE:
+    case SC_SIZE:
+      return true;  // swallowed: the saver stays as it is
+    default:
+      return false;
+  }
+}
+
+void SaverWindow::OnStopInput() {
+  RequestStop(run_);
+}
+
+void SaverWindow::OnMouseMove(LPARAM position) {
+  const float x = static_cast<float>(GET_X_LPARAM(position) * run_.twips.x);
+  const float y = static_cast<float>(GET_Y_LPARAM(position) * run_.twips.y);
+  if (OnSaverMouseMove(run_.flags, x, y, run_.settings.IsProtected()) && run_.AskPassword) {
+    run_.AskPassword();
+  }
+}
+
+void SaverWindow::OnPaint() {
+  PaintDC paint(window_);
+  Region area(CreateRectRgnIndirect(&paint.area()));
+  RepaintBackground(paint.get(), area.get());
+}
+
+void SaverWindow::RepaintBackground(HDC dc, HRGN area) {
+  RECT box;
+  GetRgnBox(area, &box);
+  SaveDC(dc);
+  SelectClipRgn(dc, area);
+  if (background_) {
+    BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, backgroundDC_.get(),
+           box.left, box.top, SRCCOPY);
+  } else {
+    FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  }
+  RestoreDC(dc, -1);
+  if (paintAbove)
+    paintAbove(dc, area);
+}
+
+}  // namespace sovelin

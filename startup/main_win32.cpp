@@ -1,0 +1,59 @@
+#include <windows.h>
+
+#include <string>
+
+#include "common/random_source.h"
+#include "saver/saver_run_win32.h"
+#include "saver/saver_window_win32.h"
+#include "startup/registry_store_win32.h"
+#include "startup/run_mode.h"
+#include "startup/screen_win32.h"
+
+namespace sovelin {
+
+namespace {
+
+// The saver mode of start-up: refuses a second saver, prepares the run and shows it.
+int StartSaver(HINSTANCE instance, SaverRun& run) {
+  if (IsSaverRunning(kSaverCaption))
+    return 0;
+  run.setup = PrepareSaverRun(run.settings, run.store, run.random);
+  if (run.settings.IsProtected())
+    SetSaverRunning(true);
+  run.twips = DisplayTwipsPerPixel();
+
+  // The desktop copy is taken before the saver window exists, so it never shows itself.
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  SaverWindow window(run, run.settings.ShowsDesktop() ? CaptureDesktop(width, height) : Bitmap());
+  if (!window.Create(instance))
+    return 1;
+  window.Show();
+  RunSaver(run, window);
+}
+
+int Main(HINSTANCE instance, const std::string& arguments) {
+  RegistrySettingsStore store;
+  ClockSeededRandom random;
+  SaverRun run(store, random);
+  run.flags.gFirstActivate = true;
+  run.settings = ReadSettings(store);
+  switch (ChooseRunMode(arguments)) {
+    case RunMode::kSettings:
+      return 0;
+    case RunMode::kPreview:
+      return 0;
+    case RunMode::kSaver:
+      return StartSaver(instance, run);
+  }
+  return 0;
+}
+
+}  // namespace
+
+}  // namespace sovelin
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  return sovelin::Main(instance,
+                       std::string(sovelin::ArgumentsAfterProgramName(GetCommandLineA())));
+}

@@ -1,0 +1,284 @@
+#include "tests/saver_driver_win32.h"
+
+#include "common/handles_win32.h"
+#include "startup/registry_store_win32.h"
+
+namespace sovelin::driver {
+
+std::string WindowsPath(const std::string& unixPath) {
+  std::string path = "Z:" + unixPath;
+  for (char& c : path) {
+    if (c == '/')
+      c = '\\';
+  }
+  return path;
+}
+
+std::string SaverPath() {
+  return WindowsPath(SOVELIN_SAVER_PATH);
+}
+
+SaverProcess SaverProcess::Start(const std::string& arguments, const std::string& program) {
+  SaverProcess process;
+  std::string commandLine = "\"" + program + "\"";
+  if (!arguments.empty())
+    commandLine += " " + arguments;
+  const std::string folder = program.substr(0, program.find_last_of('\\'));
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &startup, &process.info_)) {
+    process.info_ = {};
+  }
+  return process;
+}
+
+SaverProcess::SaverProcess(SaverProcess&& other) noexcept : info_(other.info_) {
+  other.info_ = {};
+}
+
+SaverProcess::~SaverProcess() {
+  if (!info_.hProcess)
+    return;
+  if (Running()) {
+    TerminateProcess(info_.hProcess, 99);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+bool SaverProcess::Running() const {
+  return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool SaverProcess::WaitForExit(DWORD ms) const {
+  return WaitUntil([this] { return !Running(); }, ms);
+}
+
+DWORD SaverProcess::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+void Pump(DWORD ms) {
+  const DWORD start = GetTickCount();
+  do {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  } while (GetTickCount() - start < ms);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start >= ms)
+      return false;
+    Pump(20);
+  }
+  return true;
+}
+
+namespace {
+
+struct CaptionSearch {
+  const char* caption;
+  DWORD processId;
+  HWND found = nullptr;
+  int count = 0;
+};
+
+BOOL CALLBACK MatchCaption(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<CaptionSearch*>(parameter);
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof(text));
+  if (std::string(text) != search->caption || !IsWindowVisible(window))
+    return TRUE;
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (search->processId && owner != search->processId)
+    return TRUE;
+  search->found = window;
+  ++search->count;
+  return TRUE;
+}
+
+CaptionSearch SearchCaption(const char* caption, DWORD processId) {
+  CaptionSearch search{caption, processId};
+  EnumWindows(&MatchCaption, reinterpret_cast<LPARAM>(&search));
+  return search;
+}
+
+}  // namespace
+
+HWND FindCaption(const char* caption, DWORD processId) {
+  return SearchCaption(caption, processId).found;
+}
+
+HWND WaitForCaption(const char* caption, DWORD ms, DWORD processId) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindCaption(caption, processId)) != nullptr; }, ms);
+  return found;
+}
+
+int CountCaption(const char* caption) {
+  return SearchCaption(caption, 0).count;
+}
+
+void ClearSettings() {
+  RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
+}
+
+void WriteSetting(const std::string& name, const std::string& value) {
+  RegistrySettingsStore().Write(name, value);
+}
+
+std::optional<std::string> ReadSetting(const std::string& name) {
+  const std::string missing = "\x01missing";
+  std::string value = RegistrySettingsStore().Read(name, missing);
+  if (value == missing)
+    return std::nullopt;
+  return value;
+}
+
+namespace {
+
+INPUT KeyInput(WORD virtualKey, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+INPUT MouseInput(DWORD flags, LONG x = 0, LONG y = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = x;
+  input.mi.dy = y;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
+}  // namespace
+
+void PressKeys(const std::vector<WORD>& chord) {
+  std::vector<INPUT> inputs;
+  for (WORD key : chord) inputs.push_back(KeyInput(key, false));
+  for (auto key = chord.rbegin(); key != chord.rend(); ++key)
+    inputs.push_back(KeyInput(*key, true));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void PressKey(WORD virtualKey) {
+  PressKeys({virtualKey});
+}
+
+void MoveMouseTo(int x, int y) {
+  // Absolute coordinates run from 0 to 65535 across the primary screen.
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, MulDiv(x, 65535, width - 1),
+                          MulDiv(y, 65535, height - 1));
+  SendInput(1, &move, sizeof(INPUT));
+}
+
+void ClickMouse() {
+  INPUT click[2] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
+  SendInput(2, click, sizeof(INPUT));
+}
+
+Screenshot CaptureScreen() {
+  Screenshot shot;
+  shot.width = GetSystemMetrics(SM_CXSCREEN);
+  shot.height = GetSystemMetrics(SM_CYSCREEN);
+  shot.pixels.resize(static_cast<size_t>(shot.width) * shot.height);
+  WindowDC screen(nullptr);
+  OwnedDC memory(CreateCompatibleDC(screen.get()));
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = shot.width;
+  info.bmiHeader.biHeight = -shot.height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  Bitmap section(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  {
+    SelectGuard select(memory.get(), section.get());
+    BitBlt(memory.get(), 0, 0, shot.width, shot.height, screen.get(), 0, 0, SRCCOPY);
+    GdiFlush();
+  }
+  const auto* source = static_cast<const uint32_t*>(bits);
+  for (size_t i = 0; i < shot.pixels.size(); ++i) shot.pixels[i] = source[i] & 0x00FFFFFF;
+  return shot;
+}
+
+namespace {
+
+constexpr const char* kPatternClass = "SovelinTestPattern";
+
+LRESULT CALLBACK PatternProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT)
+    return DefWindowProcA(window, message, wParam, lParam);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT client;
+  GetClientRect(window, &client);
+  const int width = client.right;
+  const int height = client.bottom;
+  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x)
+      pixels[static_cast<size_t>(y) * width + x] = PatternWindow::ColourAt(x, y);
+  }
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  EndPaint(window, &paint);
+  return 0;
+}
+
+}  // namespace
+
+uint32_t PatternWindow::ColourAt(int x, int y) {
+  const uint32_t red = (x * 7) & 0xFF;
+  const uint32_t green = (y * 13) & 0xFF;
+  const uint32_t blue = (x ^ y) & 0xFF;
+  return (red << 16) | (green << 8) | blue;
+}
+
+PatternWindow::PatternWindow() {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = &PatternProcedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = kPatternClass;
+  RegisterClassA(&windowClass);
+  window_ = CreateWindowExA(0, kPatternClass, "Sovelin test pattern", WS_POPUP | WS_VISIBLE, 0, 0,
+                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                            nullptr, windowClass.hInstance, nullptr);
+  UpdateWindow(window_);
+  Pump(300);
+}
+
+PatternWindow::~PatternWindow() {
+  Close();
+}
+
+void PatternWindow::Close() {
+  if (window_)
+    DestroyWindow(window_);
+  window_ = nullptr;
+}
+
+}  // namespace sovelin::driver

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A small driver for end-to-end tests: starts the real saver as its own process, finds its
+// windows, sends it input like a user would, and reads what it left in the registry.
+namespace sovelin::driver {
+
+// "/a/b c" as Wine's drive Z: sees it: "Z:\a\b c".
+std::string WindowsPath(const std::string& unixPath);
+
+// The built saver, as a Windows path.
+std::string SaverPath();
+
+class SaverProcess {
+ public:
+  // Starts `program` (the saver by default) with the argument text after its name.
+  static SaverProcess Start(const std::string& arguments, const std::string& program = SaverPath());
+  SaverProcess(SaverProcess&& other) noexcept;
+  SaverProcess(const SaverProcess&) = delete;
+  SaverProcess& operator=(const SaverProcess&) = delete;
+  // Ends a process that is still running, so a failed test leaves nothing behind.
+  ~SaverProcess();
+
+  bool started() const { return info_.hProcess != nullptr; }
+  DWORD id() const { return info_.dwProcessId; }
+  bool Running() const;
+  // True when the process ended within `ms`.
+  bool WaitForExit(DWORD ms) const;
+  DWORD ExitCode() const;
+
+ private:
+  SaverProcess() = default;
+  PROCESS_INFORMATION info_{};
+};
+
+// Waits, pumping this thread's messages, until the condition holds or `ms` have passed.
+bool WaitUntil(const std::function<bool()>& condition, DWORD ms);
+// Pumps this thread's messages for `ms`.
+void Pump(DWORD ms);
+
+// A visible top-level window with exactly this caption (of that process, when given).
+HWND FindCaption(const char* caption, DWORD processId = 0);
+HWND WaitForCaption(const char* caption, DWORD ms, DWORD processId = 0);
+int CountCaption(const char* caption);
+
+// The saver's settings in the registry.
+void ClearSettings();
+void WriteSetting(const std::string& name, const std::string& value);
+std::optional<std::string> ReadSetting(const std::string& name);
+
+// Input through the system's input queue, as from a keyboard and mouse.
+void PressKey(WORD virtualKey);
+void PressKeys(const std::vector<WORD>& chord);  // e.g. {VK_MENU, VK_F4}
+void MoveMouseTo(int x, int y);
+void ClickMouse();
+
+// The screen's pixels as 0x00RRGGBB.
+struct Screenshot {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+Screenshot CaptureScreen();
+
+// A full-screen window painted with a known pattern, to stand for the user's desktop.
+class PatternWindow {
+ public:
+  PatternWindow();
+  ~PatternWindow();
+  PatternWindow(const PatternWindow&) = delete;
+  PatternWindow& operator=(const PatternWindow&) = delete;
+  static uint32_t ColourAt(int x, int y);  // 0x00RRGGBB
+  void Close();
+
+ private:
+  HWND window_ = nullptr;
+};
+
+}  // namespace sovelin::driver

@@ -1,0 +1,147 @@
+// End to end: starts the real saver and stops it the ways a user would.
+#include <gtest/gtest.h>
+
+#include "saver/saver_window_win32.h"
+#include "tests/saver_driver_win32.h"
+
+namespace sovelin {
+namespace {
+
+using namespace driver;
+
+constexpr DWORD kStartMs = 20000;  // Wine can be slow to start a process
+constexpr DWORD kEndMs = 10000;
+
+class SaverStart : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ClearSettings();
+    WriteSetting("Background", "9");  // no design over the screen
+    MoveMouseTo(0, 0);
+    Pump(100);
+  }
+
+  // Starts the saver and waits for its window.
+  HWND StartSaver(SaverProcess& process) {
+    HWND window = WaitForCaption(kSaverCaption, kStartMs, process.id());
+    EXPECT_NE(window, nullptr) << "the saver window did not appear";
+    Pump(500);  // let it settle: first paint, first mouse position
+    return window;
+  }
+};
+
+TEST_F(SaverStart, CoversThePrimaryScreenBorderlessAndTopmost) {
+  SaverProcess saver = SaverProcess::Start("/s");
+  HWND window = StartSaver(saver);
+  ASSERT_NE(window, nullptr);
+  RECT box;
+  GetWindowRect(window, &box);
+  EXPECT_EQ(box.left, 0);
+  EXPECT_EQ(box.top, 0);
+  EXPECT_EQ(box.right, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(box.bottom, GetSystemMetrics(SM_CYSCREEN));
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER), 0);
+  EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  EXPECT_EQ(ReadSetting("LastDisplayUsed"), "0");
+  PressKey('A');
+  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+  EXPECT_EQ(saver.ExitCode(), 0u);
+}
+
+TEST_F(SaverStart, SystemKeysStopItButACloseMessageDoesNot) {
+  SaverProcess saver = SaverProcess::Start("");
+  HWND window = StartSaver(saver);
+  ASSERT_NE(window, nullptr);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  Pump(1000);
+  EXPECT_TRUE(saver.Running());
+  PressKeys({VK_MENU, VK_F4});
+  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+}
+
+TEST_F(SaverStart, AClickStopsIt) {
+  SaverProcess saver = SaverProcess::Start("/S");
+  ASSERT_NE(StartSaver(saver), nullptr);
+  ClickMouse();
+  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+  EXPECT_EQ(saver.ExitCode(), 0u);
+}
+
+TEST_F(SaverStart, TheFirstMovementIsOnlyRecordedAndTheNextPixelStops) {
+  SaverProcess saver = SaverProcess::Start("/s");
+  ASSERT_NE(StartSaver(saver), nullptr);
+  MoveMouseTo(300, 200);  // far, but the first position seen
+  Pump(1500);
+  EXPECT_TRUE(saver.Running());
+  MoveMouseTo(301, 200);
+  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+}
+
+TEST_F(SaverStart, ASecondStartOpensNothingAndWritesNothing) {
+  WriteSetting("DisplayOption", "2");
+  SaverProcess first = SaverProcess::Start("/s");
+  ASSERT_NE(StartSaver(first), nullptr);
+  EXPECT_EQ(ReadSetting("LastDisplayUsed"), "2");
+  WriteSetting("LastDisplayUsed", "42");
+  SaverProcess second = SaverProcess::Start("/s");
+  EXPECT_TRUE(second.WaitForExit(kStartMs));
+  EXPECT_EQ(second.ExitCode(), 0u);
+  EXPECT_EQ(CountCaption(kSaverCaption), 1);
+  EXPECT_EQ(ReadSetting("LastDisplayUsed"), "42");
+  PressKey(VK_SPACE);
+  EXPECT_TRUE(first.WaitForExit(kEndMs));
+}
+
+TEST_F(SaverStart, AnOutOfRangeWindowIsRecordedAsItIs) {
+  WriteSetting("DisplayOption", "9");
+  SaverProcess saver = SaverProcess::Start("/s");
+  ASSERT_NE(StartSaver(saver), nullptr);
+  EXPECT_EQ(ReadSetting("LastDisplayUsed"), "9");
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+}
+
+TEST_F(SaverStart, ShowsAPixelExactCopyOfTheDesktop) {
+  PatternWindow desktop;
+  SaverProcess saver = SaverProcess::Start("/s");
+  ASSERT_NE(StartSaver(saver), nullptr);
+  desktop.Close();  // whatever shows now is the saver's own copy
+  Pump(500);
+  const Screenshot shot = CaptureScreen();
+  int wrong = 0;
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) wrong += shot.At(x, y) != PatternWindow::ColourAt(x, y);
+  }
+  EXPECT_EQ(wrong, 0) << "pixels that differ from the desktop";
+  PressKey('Q');
+  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+}
+
+TEST_F(SaverStart, ClearScreenOtherThanZeroShowsBlack) {
+  WriteSetting("ClearScreen", "2");
+  PatternWindow desktop;
+  SaverProcess saver = SaverProcess::Start("/s");
+  ASSERT_NE(StartSaver(saver), nullptr);
+  desktop.Close();
+  Pump(500);
+  const Screenshot shot = CaptureScreen();
+  int lit = 0;
+  for (uint32_t pixel : shot.pixels) lit += pixel != 0;
+  EXPECT_EQ(lit, 0) << "pixels that are not black";
+  PressKey('Q');
+  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+}
+
+TEST_F(SaverStart, SettingsAndPreviewModesEndCleanly) {
+  for (const char* arguments : {"/c", "/C:1234", "/p 1234"}) {
+    SaverProcess process = SaverProcess::Start(arguments);
+    EXPECT_TRUE(process.WaitForExit(kStartMs)) << arguments;
+    EXPECT_EQ(process.ExitCode(), 0u) << arguments;
+    EXPECT_FALSE(ReadSetting("LastDisplayUsed").has_value()) << arguments;
+  }
+}
+
+}  // namespace
+}  // namespace sovelin
