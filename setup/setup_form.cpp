@@ -1,0 +1,298 @@
+#include "setup/setup_form.h"
+
+namespace sovelin {
+
+namespace {
+
+constexpr ControlId Offset(ControlId first, int16_t index) {
+  return static_cast<ControlId>(first + index);
+}
+
+constexpr ControlSpec Button(ControlId id, std::string_view name, SetupTab tab, ControlId container,
+                             std::string_view caption, int32_t left, int32_t top, int32_t width,
+                             int32_t height, bool enabled = true) {
+  ControlSpec c;
+  c.id = id;
+  c.name = name;
+  c.kind = ControlKind::kPushButton;
+  c.tab = tab;
+  c.container = container;
+  c.caption = caption;
+  c.left = left;
+  c.top = top;
+  c.width = width;
+  c.height = height;
+  c.enabled = enabled;
+  c.tabStop = true;
+  return c;
+}
+
+// Every help button stands at the same place on its tab and shows the help picture.
+constexpr ControlSpec HelpButton(ControlId id, std::string_view name, SetupTab tab) {
+  ControlSpec c = Button(id, name, tab, kNoControl, "", 5160, 3480, 615, 615);
+  c.kind = ControlKind::kPictureButton;
+  c.picture = SetupPicture::kHelpIcon;
+  return c;
+}
+
+constexpr ControlSpec Frame(ControlId id, std::string_view name, SetupTab tab,
+                            std::string_view caption, int32_t left, int32_t top, int32_t width,
+                            int32_t height) {
+  ControlSpec c;
+  c.id = id;
+  c.name = name;
+  c.kind = ControlKind::kFrame;
+  c.tab = tab;
+  c.caption = caption;
+  c.left = left;
+  c.top = top;
+  c.width = width;
+  c.height = height;
+  return c;
+}
+
+constexpr ControlSpec Option(ControlId first, std::string_view name, int16_t index, SetupTab tab,
+                             ControlId frame, std::string_view caption, int32_t left, int32_t top,
+                             int32_t width, int32_t height) {
+  ControlSpec c;
+  c.id = Offset(first, index);
+  c.name = name;
+  c.index = index;
+  c.kind = ControlKind::kOptionButton;
+  c.tab = tab;
+  c.container = frame;
+  c.caption = caption;
+  c.left = left;
+  c.top = top;
+  c.width = width;
+  c.height = height;
+  c.groupStart = index == 0;
+  c.tabStop = index == 0;
+  return c;
+}
+
+constexpr ControlSpec DisplayOption(int16_t index, std::string_view caption) {
+  return Option(kOptDisplayFirst, "optDisplay", index, SetupTab::kVerseDisplay, kFrame2, caption,
+                240, 180 + 360 * index, 3000, 495);
+}
+
+constexpr ControlSpec SpeedOption(int16_t index, std::string_view caption) {
+  return Option(kOptSpeedFirst, "optSpeed", index, SetupTab::kVerseSpeed, kFrame1, caption, 1020,
+                360 + 480 * index, 2000, 495);
+}
+
+constexpr ControlSpec FreqOption(int16_t index, std::string_view caption) {
+  return Option(kOptFreqFirst, "optFreq", index, SetupTab::kChangeFreq, kFrame3, caption, 1020,
+                360 + 480 * index, 2000, 495);
+}
+
+constexpr ControlSpec BackgroundOption(int16_t index, std::string_view caption) {
+  const int32_t width = index == 6 || index == 7 ? 2655 : 2000;
+  return Option(kOptBackgroundFirst, "optBackground", index, SetupTab::kBackground, kFrame4,
+                caption, 1020, 300 + 300 * index, width, 315);
+}
+
+constexpr ControlSpec CheckBox(ControlId id, std::string_view name, SetupTab tab,
+                               std::string_view caption, int32_t left, int32_t top, int32_t width,
+                               int32_t height) {
+  ControlSpec c = Button(id, name, tab, kNoControl, caption, left, top, width, height);
+  c.kind = ControlKind::kCheckBox;
+  return c;
+}
+
+constexpr ControlSpec Label(ControlId id, std::string_view name, std::string_view caption,
+                            int32_t left, int32_t top, int32_t width, int32_t height,
+                            int32_t color = kButtonTextColor) {
+  ControlSpec c;
+  c.id = id;
+  c.name = name;
+  c.kind = ControlKind::kLabel;
+  c.tab = SetupTab::kAbout;
+  c.caption = caption;
+  c.left = left;
+  c.top = top;
+  c.width = width;
+  c.height = height;
+  c.color = color;
+  return c;
+}
+
+constexpr ControlSpec Picture(ControlId id, std::string_view name, SetupPicture picture,
+                              int32_t left, int32_t top, int32_t width, int32_t height) {
+  ControlSpec c = Label(id, name, "", left, top, width, height);
+  c.kind = ControlKind::kPicture;
+  c.picture = picture;
+  return c;
+}
+
+constexpr ControlSpec Line(int16_t index, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                           int32_t color, int16_t widthPixels) {
+  ControlSpec c = Label(Offset(kLine1First, index), "Line1", "", x1, y1, x2 - x1, y2 - y1, color);
+  c.index = index;
+  c.kind = ControlKind::kLine;
+  c.lineWidthPixels = widthPixels;
+  return c;
+}
+
+constexpr ControlSpec TabControl() {
+  ControlSpec c;
+  c.id = kTbsOptions;
+  c.name = "tbsOptions";
+  c.kind = ControlKind::kTabControl;
+  c.left = 60;
+  c.top = 60;
+  c.width = 6105;
+  c.height = 4515;
+  c.tabStop = true;
+  return c;
+}
+
+constexpr int32_t kBlack = 0x000000;
+constexpr int32_t kWhite = 0xFFFFFF;
+constexpr int32_t kGrey = 0x808080;
+
+constexpr auto kControls = std::to_array<ControlSpec>({
+    TabControl(),
+
+    Frame(kFrame2, "Frame2", SetupTab::kVerseDisplay, "Display Options for Bible Verse", 1200, 540,
+          3675, 3255),
+    DisplayOption(0, "Open book"),
+    DisplayOption(1, "Piece of bread"),
+    DisplayOption(2, "Newspaper"),
+    DisplayOption(3, "Computer"),
+    DisplayOption(4, "Scroll"),
+    DisplayOption(5, "Box (user select color)"),
+    DisplayOption(6, "Oval (user select color)"),
+    DisplayOption(7, "Random display option"),
+    Button(kCmdColorSelect, "cmdColorSelect", SetupTab::kVerseDisplay, kFrame2, "Select Color",
+           2460, 2220, 1035, 315, false),
+    HelpButton(kCmdDisplayHelp, "cmdDisplayHelp", SetupTab::kVerseDisplay),
+
+    Frame(kFrame1, "Frame1", SetupTab::kVerseSpeed, "Speed of Verse Across Screen", 1260, 600, 3495,
+          3015),
+    SpeedOption(0, "Slowest speed"),
+    SpeedOption(1, "Slow speed"),
+    SpeedOption(2, "Normal speed"),
+    SpeedOption(3, "Fast speed"),
+    SpeedOption(4, "Fastest speed"),
+    HelpButton(kCmdSpeedHelp, "cmdSpeedHelp", SetupTab::kVerseSpeed),
+
+    Frame(kFrame3, "Frame3", SetupTab::kChangeFreq, "How Often the Bible Verse Changes", 1260, 600,
+          3495, 3015),
+    FreqOption(0, "30 seconds"),
+    FreqOption(1, "1 minute"),
+    FreqOption(2, "2 minutes"),
+    FreqOption(3, "5 minutes"),
+    FreqOption(4, "10 minutes"),
+    HelpButton(kCmdFreqHelp, "cmdFreqHelp", SetupTab::kChangeFreq),
+
+    Frame(kFrame4, "Frame4", SetupTab::kBackground, "Background Display Options", 1080, 420, 3915,
+          3435),
+    BackgroundOption(0, "Color Swirls"),
+    BackgroundOption(1, "Embedded Circles"),
+    BackgroundOption(2, "Random Circles"),
+    BackgroundOption(3, "Confetti"),
+    BackgroundOption(4, "Chasing Lines"),
+    BackgroundOption(5, "Oblong Shapes"),
+    BackgroundOption(6, "Shapes (no wipe by verse)"),
+    BackgroundOption(7, "Full Screen Color Inverse"),
+    BackgroundOption(8, "Random"),
+    BackgroundOption(9, "None"),
+    CheckBox(kChkBackgroundClear, "chkBackgroundClear", SetupTab::kBackground,
+             "Clear background at start of screen saver", 1320, 3960, 3435, 375),
+    HelpButton(kCmdBackgroundHelp, "cmdBackgroundHelp", SetupTab::kBackground),
+
+    CheckBox(kChkPswd, "chkPswd", SetupTab::kPassword, "Password Protected", 840, 840, 2475, 495),
+    Button(kCmdPswd, "cmdPswd", SetupTab::kPassword, kNoControl, "Set Password...", 3480, 900, 1575,
+           375, false),
+    HelpButton(kCmdPasswordHelp, "cmdPasswordHelp", SetupTab::kPassword),
+
+    Picture(kPicIcon, "picIcon", SetupPicture::kProgramIcon, 495, 840, 540, 540),
+    Label(kLblTitle, "lblTitle", "Sovelin:The Screen Saver", 1305, 840, 3885, 480, kBlack),
+    Label(kLblVersion, "lblVersion", "Version", 1305, 1380, 3885, 225),
+    Label(kLblDescription, "lblDescription", "Bible verses floating across your screen", 1305, 1725,
+          3885, 210, kBlack),
+    // The white line under the grey one, one pixel lower and right, makes an etched separator.
+    Line(0, 495, 2025, 5705, 2025, kWhite, 2),
+    Line(1, 480, 2010, 5705, 2010, kGrey, 1),
+    Picture(kImage1, "Image1", SetupPicture::kAboutPicture, 1275, 2160, 3060, 1770),
+    Button(kCmdSysInfo, "cmdSysInfo", SetupTab::kAbout, kNoControl, "&System Info...", 4560, 3480,
+           1245, 345),
+
+    Button(kCmdOK, "cmdOK", SetupTab::kNone, kNoControl, "OK", 3630, 4695, 1095, 375),
+    Button(kCmdCancel, "cmdCancel", SetupTab::kNone, kNoControl, "Cancel", 4860, 4695, 1095, 375),
+});
+
+constexpr ControlId FirstOptionId(OptionGroup group) {
+  switch (group) {
+    case OptionGroup::kDisplay:
+      return kOptDisplayFirst;
+    case OptionGroup::kSpeed:
+      return kOptSpeedFirst;
+    case OptionGroup::kFreq:
+      return kOptFreqFirst;
+    case OptionGroup::kBackground:
+      return kOptBackgroundFirst;
+  }
+  return kNoControl;
+}
+
+}  // namespace
+
+std::span<const ControlSpec> SetupControls() {
+  return kControls;
+}
+
+const ControlSpec* FindControl(ControlId id) {
+  for (const ControlSpec& control : kControls) {
+    if (control.id == id) {
+      return &control;
+    }
+  }
+  return nullptr;
+}
+
+TwipPoint PositionInDialog(const ControlSpec& control) {
+  TwipPoint point{control.left, control.top};
+  if (const ControlSpec* frame = FindControl(control.container)) {
+    point.x += frame->left;
+    point.y += frame->top;
+  }
+  if (control.tab != SetupTab::kNone) {
+    const ControlSpec& tabs = kControls.front();
+    point.x += tabs.left;
+    point.y += tabs.top;
+  }
+  return point;
+}
+
+int16_t OptionCount(OptionGroup group) {
+  switch (group) {
+    case OptionGroup::kDisplay:
+      return kDisplayOptionCount;
+    case OptionGroup::kSpeed:
+      return kSpeedOptionCount;
+    case OptionGroup::kFreq:
+      return kFreqOptionCount;
+    case OptionGroup::kBackground:
+      return kBackgroundOptionCount;
+  }
+  return 0;
+}
+
+ControlId OptionId(OptionGroup group, int16_t index) {
+  return Offset(FirstOptionId(group), index);
+}
+
+std::optional<OptionRef> OptionFromId(ControlId id) {
+  for (OptionGroup group :
+       {OptionGroup::kDisplay, OptionGroup::kSpeed, OptionGroup::kFreq, OptionGroup::kBackground}) {
+    const int index = id - FirstOptionId(group);
+    if (index >= 0 && index < OptionCount(group)) {
+      return OptionRef{group, static_cast<int16_t>(index)};
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace sovelin
