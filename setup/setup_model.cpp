@@ -1,0 +1,110 @@
+#include "setup/setup_model.h"
+
+#include "common/numbers.h"
+
+namespace sovelin {
+
+namespace {
+
+// The index of the selected option, or the group's size when none is selected.
+int16_t SelectedOrNone(int16_t selection, OptionGroup group) {
+  return selection == kNoOption ? OptionCount(group) : selection;
+}
+
+}  // namespace
+
+std::string VersionCaption(ProgramVersion version) {
+  return "Version " + DecimalText(version.major) + "." + DecimalText(version.minor) + "." +
+         DecimalText(version.revision);
+}
+
+int16_t& SetupModel::Selection(OptionGroup group) {
+  switch (group) {
+    case OptionGroup::kDisplay:
+      return state_.optDisplay;
+    case OptionGroup::kSpeed:
+      return state_.optSpeed;
+    case OptionGroup::kFreq:
+      return state_.optFreq;
+    case OptionGroup::kBackground:
+      break;
+  }
+  return state_.optBackground;
+}
+
+int16_t& SetupModel::CheckValue(SetupCheckBox box) {
+  return box == SetupCheckBox::kPswd ? state_.chkPswd : state_.chkBackgroundClear;
+}
+
+void SetupModel::Form_Load() {
+  state_.lblVersion = VersionCaption(kProgramVersion);
+  // Each step that fails leaves its control as built and the next step runs.
+  SelectOption(OptionGroup::kDisplay, settings_.gDisplayOption);
+  SelectOption(OptionGroup::kSpeed, settings_.gSpeed);
+  SelectOption(OptionGroup::kFreq, settings_.gFrequency);
+  SelectOption(OptionGroup::kBackground, settings_.gBackground);
+  SetCheckBox(SetupCheckBox::kBackgroundClear, settings_.gClearScreen);
+  SetCheckBox(SetupCheckBox::kPswd, settings_.gPWProtected);
+}
+
+bool SetupModel::SelectOption(OptionGroup group, int16_t index) {
+  if (index < 0 || index >= OptionCount(group)) {
+    return false;
+  }
+  Selection(group) = index;
+  if (group == OptionGroup::kDisplay) {
+    optDisplay_Click(index);
+  }
+  return true;
+}
+
+bool SetupModel::SetCheckBox(SetupCheckBox box, int16_t value) {
+  if (value != kUnchecked && value != kChecked && value != kGrayed) {
+    return false;
+  }
+  int16_t& current = CheckValue(box);
+  if (current == value) {
+    return true;
+  }
+  current = value;
+  if (box == SetupCheckBox::kPswd) {
+    chkPswd_Click();
+  }
+  return true;
+}
+
+void SetupModel::ClickCheckBox(SetupCheckBox box) {
+  SetCheckBox(box, CheckValue(box) == kChecked ? kUnchecked : kChecked);
+}
+
+void SetupModel::optDisplay_Click(int16_t index) {
+  // Only the box and the oval windows take the user's colour.
+  state_.cmdColorSelectEnabled = index == 5 || index == 6;
+}
+
+void SetupModel::chkPswd_Click() {
+  state_.cmdPswdEnabled = state_.chkPswd == kChecked;
+}
+
+void SetupModel::cmdColorSelect_Click(ColorPicker& picker) {
+  if (const std::optional<int32_t> chosen = picker.PickColor(ColorDialogRequest{})) {
+    settings_.gRectangleColor = *chosen;
+  }
+}
+
+void SetupModel::cmdOK_Click(SettingsStore& store) {
+  settings_.gDisplayOption = SelectedOrNone(state_.optDisplay, OptionGroup::kDisplay);
+  settings_.gSpeed = SelectedOrNone(state_.optSpeed, OptionGroup::kSpeed);
+  settings_.gFrequency = SelectedOrNone(state_.optFreq, OptionGroup::kFreq);
+  settings_.gBackground = SelectedOrNone(state_.optBackground, OptionGroup::kBackground);
+  settings_.gClearScreen = state_.chkBackgroundClear;
+  settings_.gPWProtected = state_.chkPswd;
+  SaveSettings(store, settings_);
+  state_.closed = true;
+}
+
+void SetupModel::cmdCancel_Click() {
+  state_.closed = true;
+}
+
+}  // namespace sovelin

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "setup/setup_form.h"
+#include "startup/settings.h"
+#include "startup/settings_store.h"
+
+namespace sovelin {
+
+// The program's version as the About tab shows it.
+struct ProgramVersion {
+  int major = 0;
+  int minor = 0;
+  int revision = 0;
+};
+inline constexpr ProgramVersion kProgramVersion{3, 0, 1};
+
+// "Version 3.0.1".
+std::string VersionCaption(ProgramVersion version);
+
+// Check box values.
+inline constexpr int16_t kUnchecked = 0;
+inline constexpr int16_t kChecked = 1;
+inline constexpr int16_t kGrayed = 2;
+
+// Index of an option group with nothing selected.
+inline constexpr int16_t kNoOption = -1;
+
+// What the system colour dialog is opened with: the initial-colour flag (CC_RGBINIT) and black,
+// never the current colour.
+struct ColorDialogRequest {
+  uint32_t flags = 1;
+  int32_t initialColor = 0;
+};
+
+// The system colour dialog: the chosen colour, or nothing when cancelled or failed.
+class ColorPicker {
+ public:
+  virtual ~ColorPicker() = default;
+  virtual std::optional<int32_t> PickColor(const ColorDialogRequest& request) = 0;
+};
+
+enum class SetupCheckBox : uint8_t { kBackgroundClear, kPswd };
+
+// What the dialog's controls show. The Win32 dialog mirrors this after every call.
+struct SetupState {
+  std::string lblVersion = "Version";
+  int16_t optDisplay = kNoOption;
+  int16_t optSpeed = kNoOption;
+  int16_t optFreq = kNoOption;
+  int16_t optBackground = kNoOption;
+  int16_t chkBackgroundClear = kUnchecked;
+  int16_t chkPswd = kUnchecked;
+  bool cmdColorSelectEnabled = false;
+  bool cmdPswdEnabled = false;
+  bool closed = false;
+};
+
+// The settings dialog's logic. It edits the settings record it is given, as the dialog edits
+// the program's record; only OK writes the record to the store.
+class SetupModel {
+ public:
+  explicit SetupModel(SaverSettings& settings) : settings_(settings) {}
+
+  // Fills the controls from the record. A value outside a group's range selects nothing; a
+  // check box value other than 0, 1 or 2 leaves the box clear.
+  void Form_Load();
+
+  // Selects an option, by the user or by the program, and runs the group's click handler.
+  // False, changing nothing, for an index outside the group.
+  bool SelectOption(OptionGroup group, int16_t index);
+
+  // Gives a check box a value by program; a different value runs its click handler. False,
+  // changing nothing, for a value other than 0, 1 or 2.
+  bool SetCheckBox(SetupCheckBox box, int16_t value);
+
+  // The user clicks a check box: a ticked box clears, a clear or greyed box becomes ticked.
+  void ClickCheckBox(SetupCheckBox box);
+
+  void optDisplay_Click(int16_t index);
+  void chkPswd_Click();
+
+  // Opens the colour dialog with black preselected; a confirmed colour becomes
+  // gRectangleColor, which only OK writes to the store.
+  void cmdColorSelect_Click(ColorPicker& picker);
+
+  // Copies the controls into the record, writes it and closes.
+  void cmdOK_Click(SettingsStore& store);
+
+  // Closes without writing; also for the window's close box.
+  void cmdCancel_Click();
+
+  const SetupState& state() const { return state_; }
+  const SaverSettings& settings() const { return settings_; }
+
+ private:
+  int16_t& Selection(OptionGroup group);
+  int16_t& CheckValue(SetupCheckBox box);
+
+  SaverSettings& settings_;
+  SetupState state_;
+};
+
+}  // namespace sovelin

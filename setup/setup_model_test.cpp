@@ -1,0 +1,176 @@
+#include "setup/setup_model.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace sovelin {
+namespace {
+
+SaverSettings Settings(int16_t display, int16_t speed, int16_t freq, int16_t background,
+                       int16_t clear, int16_t protect) {
+  SaverSettings s;
+  s.gDisplayOption = display;
+  s.gSpeed = speed;
+  s.gFrequency = freq;
+  s.gBackground = background;
+  s.gClearScreen = clear;
+  s.gPWProtected = protect;
+  return s;
+}
+
+class FakeColorPicker final : public ColorPicker {
+ public:
+  explicit FakeColorPicker(std::optional<int32_t> answer) : answer_(answer) {}
+  std::optional<int32_t> PickColor(const ColorDialogRequest& request) override {
+    requests.push_back(request);
+    return answer_;
+  }
+  std::vector<ColorDialogRequest> requests;
+
+ private:
+  std::optional<int32_t> answer_;
+};
+
+TEST(SetupModel, LoadSelectsTheStoredOptionsAndShowsTheVersion) {
+  SaverSettings s = Settings(3, 4, 2, 9, 1, 0);
+  SetupModel model(s);
+  model.Form_Load();
+  EXPECT_EQ(model.state().lblVersion, "Version 3.0.1");
+  EXPECT_EQ(model.state().optDisplay, 3);
+  EXPECT_EQ(model.state().optSpeed, 4);
+  EXPECT_EQ(model.state().optFreq, 2);
+  EXPECT_EQ(model.state().optBackground, 9);
+  EXPECT_EQ(model.state().chkBackgroundClear, kChecked);
+  EXPECT_EQ(model.state().chkPswd, kUnchecked);
+}
+
+TEST(SetupModel, OutOfRangeValuesSelectNothingAndOkStoresTheNoneValues) {
+  SaverSettings s = Settings(8, -1, 5, 12, 3, -1);
+  SetupModel model(s);
+  model.Form_Load();
+  EXPECT_EQ(model.state().optDisplay, kNoOption);
+  EXPECT_EQ(model.state().optSpeed, kNoOption);
+  EXPECT_EQ(model.state().optFreq, kNoOption);
+  EXPECT_EQ(model.state().optBackground, kNoOption);
+  EXPECT_EQ(model.state().chkBackgroundClear, kUnchecked);
+  EXPECT_EQ(model.state().chkPswd, kUnchecked);
+
+  MemorySettingsStore store;
+  model.cmdOK_Click(store);
+  EXPECT_EQ(store.values["DisplayOption"], "8");
+  EXPECT_EQ(store.values["Speed"], "5");
+  EXPECT_EQ(store.values["Frequency"], "5");
+  EXPECT_EQ(store.values["Background"], "10");
+  EXPECT_EQ(store.values["ClearScreen"], "0");
+  EXPECT_EQ(store.values["PWProtected"], "0");
+}
+
+TEST(SetupModel, AGreyedCheckBoxSurvivesOkButDoesNotEnableSetPassword) {
+  SaverSettings s = Settings(0, 2, 1, 0, 2, 2);
+  SetupModel model(s);
+  model.Form_Load();
+  EXPECT_EQ(model.state().chkBackgroundClear, kGrayed);
+  EXPECT_EQ(model.state().chkPswd, kGrayed);
+  EXPECT_FALSE(model.state().cmdPswdEnabled);
+
+  MemorySettingsStore store;
+  model.cmdOK_Click(store);
+  EXPECT_EQ(store.values["ClearScreen"], "2");
+  EXPECT_EQ(store.values["PWProtected"], "2");
+}
+
+TEST(SetupModel, SelectColorIsEnabledOnlyForTheBoxAndTheOval) {
+  for (int16_t display = -1; display <= 8; ++display) {
+    SaverSettings s = Settings(display, 2, 1, 0, 0, 0);
+    SetupModel model(s);
+    model.Form_Load();
+    EXPECT_EQ(model.state().cmdColorSelectEnabled, display == 5 || display == 6) << display;
+  }
+  SaverSettings s = Settings(5, 2, 1, 0, 0, 0);
+  SetupModel model(s);
+  model.Form_Load();
+  model.SelectOption(OptionGroup::kDisplay, 7);
+  EXPECT_FALSE(model.state().cmdColorSelectEnabled);
+  model.SelectOption(OptionGroup::kDisplay, 6);
+  EXPECT_TRUE(model.state().cmdColorSelectEnabled);
+  EXPECT_FALSE(model.SelectOption(OptionGroup::kDisplay, 8));
+  EXPECT_EQ(model.state().optDisplay, 6);
+  EXPECT_TRUE(model.state().cmdColorSelectEnabled);
+}
+
+TEST(SetupModel, SetPasswordFollowsTheTickOfThePasswordBox) {
+  SaverSettings s = Settings(0, 2, 1, 0, 0, 1);
+  SetupModel model(s);
+  model.Form_Load();
+  EXPECT_EQ(model.state().chkPswd, kChecked);
+  EXPECT_TRUE(model.state().cmdPswdEnabled);
+  model.ClickCheckBox(SetupCheckBox::kPswd);
+  EXPECT_EQ(model.state().chkPswd, kUnchecked);
+  EXPECT_FALSE(model.state().cmdPswdEnabled);
+  model.ClickCheckBox(SetupCheckBox::kPswd);
+  EXPECT_TRUE(model.state().cmdPswdEnabled);
+  // The background box has no effect on the password button.
+  model.ClickCheckBox(SetupCheckBox::kBackgroundClear);
+  EXPECT_EQ(model.state().chkBackgroundClear, kChecked);
+  EXPECT_TRUE(model.state().cmdPswdEnabled);
+}
+
+TEST(SetupModel, TheColourDialogAlwaysStartsBlackAndOnlyOkWritesTheChoice) {
+  SaverSettings s = Settings(5, 2, 1, 0, 0, 0);
+  s.gRectangleColor = 0x00FF00;
+  SetupModel model(s);
+  model.Form_Load();
+
+  FakeColorPicker chooser(0x0000FF);
+  model.cmdColorSelect_Click(chooser);
+  model.cmdColorSelect_Click(chooser);
+  ASSERT_EQ(chooser.requests.size(), 2u);
+  for (const ColorDialogRequest& request : chooser.requests) {
+    EXPECT_EQ(request.flags, 1u);
+    EXPECT_EQ(request.initialColor, 0);
+  }
+  EXPECT_EQ(s.gRectangleColor, 0x0000FF);
+
+  FakeColorPicker canceller(std::nullopt);
+  model.cmdColorSelect_Click(canceller);
+  EXPECT_EQ(s.gRectangleColor, 0x0000FF);
+
+  MemorySettingsStore store;
+  model.cmdCancel_Click();
+  EXPECT_TRUE(model.state().closed);
+  EXPECT_TRUE(store.writeOrder.empty());
+}
+
+TEST(SetupModel, OkCopiesTheChoicesAndWritesSevenValuesInOrder) {
+  SaverSettings s = Settings(0, 2, 1, 0, 0, 0);
+  SetupModel model(s);
+  model.Form_Load();
+  model.SelectOption(OptionGroup::kDisplay, 7);
+  model.SelectOption(OptionGroup::kSpeed, 0);
+  model.SelectOption(OptionGroup::kFreq, 4);
+  model.SelectOption(OptionGroup::kBackground, 9);
+  model.ClickCheckBox(SetupCheckBox::kBackgroundClear);
+  model.ClickCheckBox(SetupCheckBox::kPswd);
+  FakeColorPicker chooser(16777215);
+  model.cmdColorSelect_Click(chooser);
+
+  MemorySettingsStore store;
+  model.cmdOK_Click(store);
+  EXPECT_TRUE(model.state().closed);
+  const std::vector<std::string> order = {"Speed",          "Frequency",   "DisplayOption",
+                                          "RectangleColor", "ClearScreen", "Background",
+                                          "PWProtected"};
+  EXPECT_EQ(store.writeOrder, order);
+  const std::map<std::string, std::string> expected = {
+      {"Speed", "0"},         {"Frequency", "4"},
+      {"DisplayOption", "7"}, {"RectangleColor", "16777215"},
+      {"ClearScreen", "1"},   {"Background", "9"},
+      {"PWProtected", "1"}};
+  EXPECT_EQ(store.values, expected);
+  EXPECT_EQ(s.gDisplayOption, 7);
+  EXPECT_EQ(s.gPWProtected, 1);
+}
+
+}  // namespace
+}  // namespace sovelin
