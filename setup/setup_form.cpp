@@ -8,10 +8,11 @@ constexpr ControlId Offset(ControlId first, int16_t index) {
   return static_cast<ControlId>(first + index);
 }
 
-constexpr ControlSpec Button(ControlId id, std::string_view name, SetupTab tab, ControlId container,
-                             std::string_view caption, int32_t left, int32_t top, int32_t width,
-                             int32_t height, bool enabled = true) {
-  ControlSpec c;
+constexpr ControlDescriptor Button(ControlId id, std::string_view name, SetupTab tab,
+                                   ControlId container, std::string_view caption, int32_t left,
+                                   int32_t top, int32_t width, int32_t height,
+                                   bool enabled = true) {
+  ControlDescriptor c;
   c.id = id;
   c.name = name;
   c.kind = ControlKind::kPushButton;
@@ -28,17 +29,17 @@ constexpr ControlSpec Button(ControlId id, std::string_view name, SetupTab tab, 
 }
 
 // Every help button stands at the same place on its tab and shows the help picture.
-constexpr ControlSpec HelpButton(ControlId id, std::string_view name, SetupTab tab) {
-  ControlSpec c = Button(id, name, tab, kNoControl, "", 5160, 3480, 615, 615);
+constexpr ControlDescriptor HelpButton(ControlId id, std::string_view name, SetupTab tab) {
+  ControlDescriptor c = Button(id, name, tab, kNoControl, "", 5160, 3480, 615, 615);
   c.kind = ControlKind::kPictureButton;
   c.picture = SetupPicture::kHelpIcon;
   return c;
 }
 
-constexpr ControlSpec Frame(ControlId id, std::string_view name, SetupTab tab,
-                            std::string_view caption, int32_t left, int32_t top, int32_t width,
-                            int32_t height) {
-  ControlSpec c;
+constexpr ControlDescriptor Frame(ControlId id, std::string_view name, SetupTab tab,
+                                  std::string_view caption, int32_t left, int32_t top,
+                                  int32_t width, int32_t height) {
+  ControlDescriptor c;
   c.id = id;
   c.name = name;
   c.kind = ControlKind::kFrame;
@@ -51,10 +52,10 @@ constexpr ControlSpec Frame(ControlId id, std::string_view name, SetupTab tab,
   return c;
 }
 
-constexpr ControlSpec Option(ControlId first, std::string_view name, int16_t index, SetupTab tab,
-                             ControlId frame, std::string_view caption, int32_t left, int32_t top,
-                             int32_t width, int32_t height) {
-  ControlSpec c;
+constexpr ControlDescriptor Option(ControlId first, std::string_view name, int16_t index,
+                                   SetupTab tab, ControlId frame, std::string_view caption,
+                                   int32_t left, int32_t top, int32_t width, int32_t height) {
+  ControlDescriptor c;
   c.id = Offset(first, index);
   c.name = name;
   c.index = index;
@@ -71,39 +72,39 @@ constexpr ControlSpec Option(ControlId first, std::string_view name, int16_t ind
   return c;
 }
 
-constexpr ControlSpec DisplayOption(int16_t index, std::string_view caption) {
+constexpr ControlDescriptor DisplayOption(int16_t index, std::string_view caption) {
   return Option(kOptDisplayFirst, "optDisplay", index, SetupTab::kVerseDisplay, kFrame2, caption,
                 240, 180 + 360 * index, 3000, 495);
 }
 
-constexpr ControlSpec SpeedOption(int16_t index, std::string_view caption) {
+constexpr ControlDescriptor SpeedOption(int16_t index, std::string_view caption) {
   return Option(kOptSpeedFirst, "optSpeed", index, SetupTab::kVerseSpeed, kFrame1, caption, 1020,
                 360 + 480 * index, 2000, 495);
 }
 
-constexpr ControlSpec FreqOption(int16_t index, std::string_view caption) {
+constexpr ControlDescriptor FreqOption(int16_t index, std::string_view caption) {
   return Option(kOptFreqFirst, "optFreq", index, SetupTab::kChangeFreq, kFrame3, caption, 1020,
                 360 + 480 * index, 2000, 495);
 }
 
-constexpr ControlSpec BackgroundOption(int16_t index, std::string_view caption) {
+constexpr ControlDescriptor BackgroundOption(int16_t index, std::string_view caption) {
   const int32_t width = index == 6 || index == 7 ? 2655 : 2000;
   return Option(kOptBackgroundFirst, "optBackground", index, SetupTab::kBackground, kFrame4,
                 caption, 1020, 300 + 300 * index, width, 315);
 }
 
-constexpr ControlSpec CheckBox(ControlId id, std::string_view name, SetupTab tab,
-                               std::string_view caption, int32_t left, int32_t top, int32_t width,
-                               int32_t height) {
-  ControlSpec c = Button(id, name, tab, kNoControl, caption, left, top, width, height);
+constexpr ControlDescriptor CheckBox(ControlId id, std::string_view name, SetupTab tab,
+                                     std::string_view caption, int32_t left, int32_t top,
+                                     int32_t width, int32_t height) {
+  ControlDescriptor c = Button(id, name, tab, kNoControl, caption, left, top, width, height);
   c.kind = ControlKind::kCheckBox;
   return c;
 }
 
-constexpr ControlSpec Label(ControlId id, std::string_view name, std::string_view caption,
-                            int32_t left, int32_t top, int32_t width, int32_t height,
-                            int32_t color = kButtonTextColor) {
-  ControlSpec c;
+constexpr ControlDescriptor Label(ControlId id, std::string_view name, std::string_view caption,
+                                  int32_t left, int32_t top, int32_t width, int32_t height,
+                                  int32_t color = kButtonTextColor) {
+  ControlDescriptor c;
   c.id = id;
   c.name = name;
   c.kind = ControlKind::kLabel;
@@ -117,25 +118,26 @@ constexpr ControlSpec Label(ControlId id, std::string_view name, std::string_vie
   return c;
 }
 
-constexpr ControlSpec Picture(ControlId id, std::string_view name, SetupPicture picture,
-                              int32_t left, int32_t top, int32_t width, int32_t height) {
-  ControlSpec c = Label(id, name, "", left, top, width, height);
+constexpr ControlDescriptor Picture(ControlId id, std::string_view name, SetupPicture picture,
+                                    int32_t left, int32_t top, int32_t width, int32_t height) {
+  ControlDescriptor c = Label(id, name, "", left, top, width, height);
   c.kind = ControlKind::kPicture;
   c.picture = picture;
   return c;
 }
 
-constexpr ControlSpec Line(int16_t index, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
-                           int32_t color, int16_t widthPixels) {
-  ControlSpec c = Label(Offset(kLine1First, index), "Line1", "", x1, y1, x2 - x1, y2 - y1, color);
+constexpr ControlDescriptor Line(int16_t index, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                                 int32_t color, int16_t widthPixels) {
+  ControlDescriptor c =
+      Label(Offset(kLine1First, index), "Line1", "", x1, y1, x2 - x1, y2 - y1, color);
   c.index = index;
   c.kind = ControlKind::kLine;
   c.lineWidthPixels = widthPixels;
   return c;
 }
 
-constexpr ControlSpec TabControl() {
-  ControlSpec c;
+constexpr ControlDescriptor TabControl() {
+  ControlDescriptor c;
   c.id = kTbsOptions;
   c.name = "tbsOptions";
   c.kind = ControlKind::kTabControl;
@@ -151,7 +153,7 @@ constexpr int32_t kBlack = 0x000000;
 constexpr int32_t kWhite = 0xFFFFFF;
 constexpr int32_t kGrey = 0x808080;
 
-constexpr auto kControls = std::to_array<ControlSpec>({
+constexpr auto kControls = std::to_array<ControlDescriptor>({
     TabControl(),
 
     Frame(kFrame2, "Frame2", SetupTab::kVerseDisplay, "Display Options for Bible Verse", 1200, 540,
@@ -239,12 +241,12 @@ constexpr ControlId FirstOptionId(OptionGroup group) {
 
 }  // namespace
 
-std::span<const ControlSpec> SetupControls() {
+std::span<const ControlDescriptor> SetupControls() {
   return kControls;
 }
 
-const ControlSpec* FindControl(ControlId id) {
-  for (const ControlSpec& control : kControls) {
+const ControlDescriptor* FindControl(ControlId id) {
+  for (const ControlDescriptor& control : kControls) {
     if (control.id == id) {
       return &control;
     }
@@ -252,14 +254,14 @@ const ControlSpec* FindControl(ControlId id) {
   return nullptr;
 }
 
-TwipPoint PositionInDialog(const ControlSpec& control) {
+TwipPoint PositionInDialog(const ControlDescriptor& control) {
   TwipPoint point{control.left, control.top};
-  if (const ControlSpec* frame = FindControl(control.container)) {
+  if (const ControlDescriptor* frame = FindControl(control.container)) {
     point.x += frame->left;
     point.y += frame->top;
   }
   if (control.tab != SetupTab::kNone) {
-    const ControlSpec& tabs = kControls.front();
+    const ControlDescriptor& tabs = kControls.front();
     point.x += tabs.left;
     point.y += tabs.top;
   }

@@ -99,7 +99,7 @@ constexpr int32_t SystemColor(uint8_t index) {
 }
 inline constexpr int32_t kButtonTextColor = SystemColor(18);  // COLOR_BTNTEXT
 
-struct ControlSpec {
+struct ControlDescriptor {
   ControlId id = kNoControl;
   std::string_view name;  // the control's name in the program ("optDisplay")
   int16_t index = -1;     // index within an indexed group, -1 for a single control
@@ -122,10 +122,10 @@ struct ControlSpec {
 // Every control of the dialog, in tab order. The tab control comes first; then the controls
 // of each tab page in the order of the tabs; OK and Cancel last. cmdColorSelect overlaps the
 // right end of the "Box" and "Oval" options and must stay above them.
-std::span<const ControlSpec> SetupControls();
+std::span<const ControlDescriptor> SetupControls();
 
 // The control with the given id, or nullptr.
-const ControlSpec* FindControl(ControlId id);
+const ControlDescriptor* FindControl(ControlId id);
 
 // Top-left corner of a control in the dialog's client area, in twips, adding the offsets of
 // its frame and, for controls on a tab page, of the tab control.
@@ -133,7 +133,7 @@ struct TwipPoint {
   int32_t x = 0;
   int32_t y = 0;
 };
-TwipPoint PositionInDialog(const ControlSpec& control);
+TwipPoint PositionInDialog(const ControlDescriptor& control);
 
 // The option groups and their members' ids.
 enum class OptionGroup : uint8_t { kDisplay, kSpeed, kFreq, kBackground };

@@ -10,13 +10,13 @@ namespace {
 
 TEST(SetupForm, IdsAreUniqueAndOptionsMapBothWays) {
   std::set<int> ids;
-  for (const ControlSpec& control : SetupControls()) {
+  for (const ControlDescriptor& control : SetupControls()) {
     EXPECT_TRUE(ids.insert(control.id).second) << control.name << " " << control.index;
   }
   for (OptionGroup group :
        {OptionGroup::kDisplay, OptionGroup::kSpeed, OptionGroup::kFreq, OptionGroup::kBackground}) {
     for (int16_t index = 0; index < OptionCount(group); ++index) {
-      const ControlSpec* option = FindControl(OptionId(group, index));
+      const ControlDescriptor* option = FindControl(OptionId(group, index));
       ASSERT_NE(option, nullptr);
       EXPECT_EQ(option->kind, ControlKind::kOptionButton);
       EXPECT_EQ(option->index, index);
@@ -32,7 +32,7 @@ TEST(SetupForm, IdsAreUniqueAndOptionsMapBothWays) {
 }
 
 TEST(SetupForm, PlacesControlsWithinTheirContainers) {
-  const ControlSpec* boxOption = FindControl(OptionId(OptionGroup::kDisplay, 5));
+  const ControlDescriptor* boxOption = FindControl(OptionId(OptionGroup::kDisplay, 5));
   ASSERT_NE(boxOption, nullptr);
   // Tab control at 60, 60; Frame2 at 1200, 540 on its page.
   EXPECT_EQ(PositionInDialog(*boxOption).x, 60 + 1200 + 240);
@@ -43,8 +43,8 @@ TEST(SetupForm, PlacesControlsWithinTheirContainers) {
   EXPECT_FALSE(FindControl(kCmdPswd)->enabled);
 
   // Every control on a tab page fits inside the tab control.
-  const ControlSpec& tabs = *FindControl(kTbsOptions);
-  for (const ControlSpec& control : SetupControls()) {
+  const ControlDescriptor& tabs = *FindControl(kTbsOptions);
+  for (const ControlDescriptor& control : SetupControls()) {
     if (control.tab == SetupTab::kNone) {
       continue;
     }
