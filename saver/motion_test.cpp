@@ -1,0 +1,158 @@
+#include "saver/motion.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "common/scripted_random.h"
+
+namespace sovelin {
+namespace {
+
+// The open-book window on a 1280 x 720 pixel screen: zones 3200 and 1800 twips.
+MotionArea BookAt(int32_t left, int32_t top) {
+  return MotionArea{{left, top, 4365, 2925}, 19200, 10800};
+}
+
+MotionState Moving(int32_t deltaX, int32_t deltaY, int16_t speed = 2) {
+  MotionState motion;
+  motion.gSpeed = speed;
+  SetCornerZones(motion, 19200, 10800);
+  motion.gDeltaX = deltaX;
+  motion.gDeltaY = deltaY;
+  return motion;
+}
+
+TEST(StepDraw, EachSpeedDrawsWithinItsRange) {
+  const int32_t ranges[5][2] = {{1, 1}, {1, 1}, {3, 6}, {7, 13}, {12, 24}};
+  std::vector<float> draws{0.5f - 1.0f / 16777216.0f, 1.0f - 1.0f / 16777216.0f};
+  for (int k = 0; k < 256; ++k) draws.push_back(k / 256.0f);
+  for (int16_t speed = 0; speed < 5; ++speed) {
+    ScriptedRandom random(draws);
+    std::vector<int32_t> steps;
+    for (size_t i = 0; i < draws.size(); ++i) {
+      MotionState motion = Moving(0, 0, speed);
+      RandomDeltaY(motion, random);
+      steps.push_back(motion.gDeltaY);
+    }
+    EXPECT_EQ(*std::min_element(steps.begin(), steps.end()), ranges[speed][0]) << speed;
+    EXPECT_EQ(*std::max_element(steps.begin(), steps.end()), ranges[speed][1]) << speed;
+  }
+}
+
+TEST(StepDraw, NeverMatchesTheOtherAxisPositiveStepAndMultipliesInSinglePrecision) {
+  // 25 x r is just below 18 here, but 18 in single precision.
+  ScriptedRandom random{0.3f, 0.3f, 0.99f, 12079595.0f / 16777216.0f};
+  MotionState slow = Moving(1, 0, 0);
+  RandomDeltaY(slow, random);
+  EXPECT_EQ(slow.gDeltaY, 2);
+  slow.gDeltaX = -1;
+  RandomDeltaY(slow, random);
+  EXPECT_EQ(slow.gDeltaY, 1);  // a step heading the other way does not count
+  MotionState fastest = Moving(0, 24, 4);
+  RandomDeltaX(fastest, random);
+  EXPECT_EQ(fastest.gDeltaX, 25);
+  RandomDeltaX(fastest, random);
+  EXPECT_EQ(fastest.gDeltaX, 18);
+}
+
+TEST(RunStart, ZonesRoundHalvesToEven) {
+  MotionState motion;
+  SetCornerZones(motion, 21, 15);  // 3.5 and 2.5
+  EXPECT_EQ(motion.gZoneX, 4);
+  EXPECT_EQ(motion.gZoneY, 2);
+}
+
+TEST(RunStart, DirectionBoundsAreSinglePrecisionAndTheVerticalStepComesFirst) {
+  // Each bound itself falls into the next choice.
+  const float draws[] = {0.2599f, 0.26f, 0.51f, 0.7599f, 0.76f};
+  const int signs[][2] = {{-1, 1}, {1, -1}, {-1, -1}, {-1, -1}, {1, 1}};
+  for (int i = 0; i < 5; ++i) {
+    ScriptedRandom random{draws[i], 0.6f, 0.6f};
+    MotionState motion = Moving(0, 0, 2);
+    StartMotion(motion, random);
+    EXPECT_EQ(motion.gDeltaX, signs[i][0] * 5) << draws[i];  // 4, moved off the vertical 4
+    EXPECT_EQ(motion.gDeltaY, signs[i][1] * 4) << draws[i];
+    EXPECT_EQ(random.reseeds, 1);
+  }
+}
+
+TEST(Bounce, BottomNearTheLeftSideWhileHeadingLeftLeavesUpAndRight) {
+  MotionState motion = Moving(-6, 5);
+  ScriptedRandom random{0.6f, 0.9f};
+  int designSteps = 0;
+  BounceBottom(motion, BookAt(3199, 7870), random, [&] { ++designSteps; });
+  EXPECT_EQ(designSteps, 1);
+  EXPECT_EQ(motion.gDeltaY, -4);
+  EXPECT_EQ(motion.gDeltaX, 6);
+  EXPECT_EQ(motion.gNewLeft, 3205);
+  EXPECT_EQ(motion.gNewTop, 7866);
+}
+
+TEST(Bounce, RightWithTheLowerEdgeInTheBottomSixthLeavesLeftAndUp) {
+  MotionState motion = Moving(5, 6);
+  ScriptedRandom random{0.6f, 0.9f};
+  BounceRight(motion, BookAt(14830, 10800 - 1800 - 2925 + 1), random, [] {});
+  EXPECT_EQ(motion.gDeltaX, -4);
+  EXPECT_EQ(motion.gDeltaY, -6);
+}
+
+TEST(Bounce, OutsideTheSideZonesTheHorizontalStepStays) {
+  ScriptedRandom random{0.6f, 0.6f, 0.6f};
+  MotionState middle = Moving(-7, -5);
+  BounceTop(middle, BookAt(8000, 3), random, [] {});
+  EXPECT_EQ(middle.gDeltaX, -7);
+  EXPECT_EQ(middle.gDeltaY, 4);
+  EXPECT_EQ(middle.gNewTop, 7);
+  // The zones end exactly one sixth from each side.
+  MotionState left = Moving(-6, 5);
+  BounceBottom(left, BookAt(3200, 7870), random, [] {});
+  EXPECT_EQ(left.gDeltaX, -6);
+  MotionState right = Moving(6, 5);
+  BounceBottom(right, BookAt(19200 - 3200 - 4365, 7870), random, [] {});
+  EXPECT_EQ(right.gDeltaX, 6);
+}
+
+TEST(Move, BouncesOnlyBeyondTheEdges) {
+  ScriptedRandom random{0.6f, 0.6f};
+  int designSteps = 0;
+  const auto design = [&] { ++designSteps; };
+  MotionState onEdges = Moving(-6, 5);
+  const WindowPosition last = MoveVerseWindow(onEdges, BookAt(7, 7869), random, design);
+  EXPECT_EQ(last.Left, 1);
+  EXPECT_EQ(last.Top, 7874);
+  MotionState onFarEdges = Moving(6, -5);
+  MoveVerseWindow(onFarEdges, BookAt(14828, 6), random, design);
+  EXPECT_EQ(designSteps, 0);
+  MotionState pastLeft = Moving(-6, 5);
+  MoveVerseWindow(pastLeft, BookAt(6, 5000), random, design);
+  MotionState pastRight = Moving(6, 5);
+  MoveVerseWindow(pastRight, BookAt(14829, 5000), random, design);
+  EXPECT_EQ(designSteps, 2);
+  EXPECT_EQ(pastLeft.gDeltaX, 4);
+  EXPECT_EQ(pastRight.gDeltaX, -4);
+}
+
+TEST(Move, TheTopLeftCornerIsTurnedByTheLeftBounceAlone) {
+  MotionState motion = Moving(-6, -5);
+  ScriptedRandom random{0.6f, 0.9f};
+  int designSteps = 0;
+  const WindowPosition next = MoveVerseWindow(motion, BookAt(3, 3), random, [&] { ++designSteps; });
+  EXPECT_EQ(designSteps, 1);
+  EXPECT_EQ(next.Left, 7);
+  EXPECT_EQ(next.Top, 9);
+}
+
+TEST(Move, PositionsBeyondSixteenBitsMove) {
+  MotionState motion = Moving(20, -20);
+  SetCornerZones(motion, 76800, 43200);
+  ScriptedRandom random;
+  const MotionArea area{{40000, 35000, 4365, 2925}, 76800, 43200};
+  const WindowPosition next = MoveVerseWindow(motion, area, random, [] {});
+  EXPECT_EQ(next.Left, 40020);
+  EXPECT_EQ(next.Top, 34980);
+}
+
+}  // namespace
+}  // namespace sovelin
