@@ -1,0 +1,55 @@
+#include "saver/verse_change.h"
+
+#include <array>
+
+#include "saver/verse_store.h"
+
+namespace sovelin {
+
+namespace {
+
+constexpr int16_t kBoxWindow = 5;
+constexpr int16_t kOvalWindow = 6;
+constexpr int16_t kCycleLength = 4;
+
+// Light colours on the user's own background colour, dark ones on the pictures.
+constexpr std::array<int32_t, kCycleLength> kBoxAndOvalCycle{
+    verse_colors::kWhite, verse_colors::kCyan, verse_colors::kYellow, verse_colors::kWhite};
+constexpr std::array<int32_t, kCycleLength> kPictureCycle{
+    verse_colors::kBlue, verse_colors::kRed, verse_colors::kMagenta, verse_colors::kBlack};
+
+bool IsBoxOrOval(int16_t gDisplayUsed) {
+  return gDisplayUsed == kBoxWindow || gDisplayUsed == kOvalWindow;
+}
+
+int32_t CycleColor(int16_t gDisplayUsed, int16_t gColorIndex) {
+  const auto& cycle = IsBoxOrOval(gDisplayUsed) ? kBoxAndOvalCycle : kPictureCycle;
+  return cycle[static_cast<size_t>(gColorIndex)];
+}
+
+}  // namespace
+
+int32_t InitialTextColor(int16_t gDisplayUsed) {
+  return CycleColor(gDisplayUsed, 0);
+}
+
+std::optional<VerseChange> Timer1_Timer(VerseChangeState& state, const VerseChangeSetup& setup,
+                                        RandomSource& random) {
+  state.gElapsed += kVerseTimerInterval;
+  if (state.gElapsed < setup.gChangeInterval)
+    return std::nullopt;
+
+  // The tick that changes the verse already counts towards the next change.
+  state.gElapsed = kVerseTimerInterval;
+  state.gVerseIndex = PickVerseIndex(setup.gVerseCount, random.Next());
+  state.gColorIndex = static_cast<int16_t>((state.gColorIndex + 1) % kCycleLength);
+
+  int32_t color = CycleColor(setup.gDisplayUsed, state.gColorIndex);
+  // The text never takes the background colour the user chose for the box or oval.
+  if (IsBoxOrOval(setup.gDisplayUsed) && color == setup.gRectangleColor) {
+    color = verse_colors::kWhite;
+  }
+  return VerseChange{state.gVerseIndex, color};
+}
+
+}  // namespace sovelin
