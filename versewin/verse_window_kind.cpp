@@ -19,7 +19,7 @@ constexpr std::string_view kBookSampleText =
 constexpr VerseWindowDescriptor PictureWindow(std::string_view name, int16_t display, int32_t width,
                                               int32_t height, std::string_view picture,
                                               int32_t pictureWidth, int32_t pictureHeight,
-                                              TwipsRect lblverse) {
+                                              TwipsBox lblverse) {
   VerseWindowDescriptor window;
   window.name = name;
   window.display = display;
@@ -36,7 +36,7 @@ constexpr VerseWindowDescriptor PictureWindow(std::string_view name, int16_t dis
 
 // A window without picture, painted in the user's colour, with white text.
 constexpr VerseWindowDescriptor PlainWindow(std::string_view name, int16_t display, int32_t width,
-                                            int32_t height, TwipsRect lblverse) {
+                                            int32_t height, TwipsBox lblverse) {
   VerseWindowDescriptor window;
   window.name = name;
   window.display = display;
@@ -118,7 +118,7 @@ VerseWindowDescriptor ShrinkForLargeFonts(const VerseWindowDescriptor& window) {
   return shrunk;
 }
 
-TwipsPoint FirstPosition(const VerseWindowDescriptor& window, const TwipsRect& owner) {
+TwipsPoint FirstPosition(const VerseWindowDescriptor& window, const TwipsBox& owner) {
   if (window.placement == FirstPlacement::kDesignPosition) {
     return window.designPosition;
   }

@@ -6,13 +6,13 @@
 namespace sovelin {
 
 // A rectangle in twips: left and top from the parent's (or the screen's) top-left corner.
-struct TwipsRect {
+struct TwipsBox {
   int32_t left = 0;
   int32_t top = 0;
   int32_t width = 0;
   int32_t height = 0;
 
-  friend bool operator==(const TwipsRect&, const TwipsRect&) = default;
+  friend bool operator==(const TwipsBox&, const TwipsBox&) = default;
 };
 
 struct TwipsPoint {
@@ -52,7 +52,7 @@ struct VerseWindowDescriptor {
   int32_t pictureHeight = 0;
   // The box and oval have no picture; start-up paints them in the user's gRectangleColor.
   bool usesRectangleColor = false;
-  TwipsRect lblverse;                   // the verse label's rectangle on the window
+  TwipsBox lblverse;                   // the verse label's rectangle on the window
   int32_t textColor = 0;                // the label's first text colour, a Windows colour value
   int32_t labelBackColor = 0x00FFFF00;  // never seen: the label is transparent
   LabelFont font;
@@ -79,6 +79,6 @@ VerseWindowDescriptor ShrinkForLargeFonts(const VerseWindowDescriptor& window);
 // Where the window goes the first time it is shown, given its owner's rectangle in twips.
 // Centring rounds down to a whole twip (toward the owner's top-left corner), as integer
 // centring in pixels does; a window larger than its owner starts left of or above it.
-TwipsPoint FirstPosition(const VerseWindowDescriptor& window, const TwipsRect& owner);
+TwipsPoint FirstPosition(const VerseWindowDescriptor& window, const TwipsBox& owner);
 
 }  // namespace sovelin

@@ -123,18 +123,18 @@ TEST(VerseWindowKindTest, LargeFontsShrinkRoundsToTheNearestTwip) {
 }
 
 TEST(VerseWindowKindTest, WindowsStartCentredOnTheOwnerExceptTheComputer) {
-  const TwipsRect screen{0, 0, 1024 * 15, 768 * 15};
+  const TwipsBox screen{0, 0, 1024 * 15, 768 * 15};
   // (15360 - 4320) / 2 and (11520 - 2550) / 2 come out whole for the box.
   EXPECT_EQ(FirstPosition(DescriptorFor(5), screen), (TwipsPoint{5520, 4485}));
   // Half twips round toward the owner's corner: (15360 - 4365) / 2 = 5497.5.
   EXPECT_EQ(FirstPosition(DescriptorFor(0), screen), (TwipsPoint{5497, 4297}));
   // An owner away from the origin moves the window with it.
-  const TwipsRect leftMonitor{-15360, 300, 15360, 11520};
+  const TwipsBox leftMonitor{-15360, 300, 15360, 11520};
   EXPECT_EQ(FirstPosition(DescriptorFor(5), leftMonitor), (TwipsPoint{-9840, 4785}));
   // A window larger than its owner overhangs it on both sides.
-  const TwipsRect tiny{0, 0, 4321, 2550};
+  const TwipsBox tiny{0, 0, 4321, 2550};
   EXPECT_EQ(FirstPosition(DescriptorFor(5), tiny), (TwipsPoint{0, 0}));
-  const TwipsRect smaller{0, 0, 4315, 2545};
+  const TwipsBox smaller{0, 0, 4315, 2545};
   EXPECT_EQ(FirstPosition(DescriptorFor(5), smaller), (TwipsPoint{-3, -3}));
   // The computer starts at its design position whatever the owner.
   EXPECT_EQ(FirstPosition(DescriptorFor(3), screen), (TwipsPoint{2805, 1755}));
@@ -142,7 +142,7 @@ TEST(VerseWindowKindTest, WindowsStartCentredOnTheOwnerExceptTheComputer) {
 }
 
 TEST(VerseWindowKindTest, ShrunkWindowIsCentredBySizeItHasAfterTheShrink) {
-  const TwipsRect screen{0, 0, 1280 * 12, 1024 * 12};
+  const TwipsBox screen{0, 0, 1280 * 12, 1024 * 12};
   const VerseWindowDescriptor shrunk = ShrinkForLargeFonts(DescriptorFor(6));
   // 3564 x 2448 twips: 297 x 204 pixels at 12 twips to the pixel.
   EXPECT_EQ(FirstPosition(shrunk, screen), (TwipsPoint{(15360 - 3564) / 2, (12288 - 2448) / 2}));
