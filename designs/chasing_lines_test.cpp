@@ -1,0 +1,92 @@
+#include "designs/chasing_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "common/scripted_random.h"
+#include "designs/draw_design.h"
+#include "designs/recording_canvas.h"
+
+namespace sovelin {
+namespace {
+
+void AddColor(ScriptedRandom& random) {
+  for (int part = 0; part < 3; ++part) random.Add(0.0f);
+}
+
+TEST(ChasingLines, TheFirstSegmentOfTheRunStartsAtARandomPoint) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  // End point first, then the start point, then the colour.
+  ScriptedRandom random{0.5f, 0.25f, 0.125f, 0.75f, 1.0f / 255.0f, 0.0f, 0.0f};
+  DesignState state;
+  DrawChasingLines(canvas, random, state);
+
+  EXPECT_EQ(random.Left(), 0u);
+  ASSERT_EQ(canvas.calls.size(), 1u);
+  const CanvasCall& line = canvas.calls[0];
+  EXPECT_EQ(line.kind, CanvasCall::Kind::kLine);
+  EXPECT_EQ(line.x1, 1501.0f);
+  EXPECT_EQ(line.y1, 6751.0f);
+  EXPECT_EQ(line.x2, 6001.0f);
+  EXPECT_EQ(line.y2, 2251.0f);
+  EXPECT_EQ(line.color, 1);
+  EXPECT_EQ(line.penWidth, 10);
+  EXPECT_FALSE(state.mFirstDraw);
+}
+
+TEST(ChasingLines, LaterSegmentsGoOnFromWhereverTheLastDrawingEnded) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  DesignState state;
+  state.mFirstDraw = false;
+  state.mDesignInUse = 5;
+  canvas.Circle(300.0f, 400.0f, 10.0f, 0);  // another design moved the current point
+  ScriptedRandom random{0.5f, 0.5f};
+  AddColor(random);
+  DrawChasingLines(canvas, random, state);
+
+  ASSERT_EQ(canvas.calls.size(), 2u);
+  const CanvasCall& line = canvas.calls[1];
+  EXPECT_EQ(std::pair(line.x1, line.y1), std::pair(300.0f, 400.0f));
+  EXPECT_EQ(std::pair(line.x2, line.y2), std::pair(6001.0f, 4501.0f));
+  EXPECT_EQ(line.penWidth, 150);  // design 5 draws the wide oblong variant
+}
+
+TEST(ChasingLines, RandomSwitchingBetweenTheTwoLineDesignsKeepsOnePath) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  DesignState state;
+  ScriptedRandom random;
+  random.Add(0.7f);  // "Random" picks design 4: five segments
+  for (int segment = 0; segment < 5; ++segment) {
+    random.Add(0.1f * static_cast<float>(segment + 1));
+    random.Add(0.05f * static_cast<float>(segment + 1));
+    if (segment == 0) {
+      random.Add(0.9f);
+      random.Add(0.9f);
+    }
+    AddColor(random);
+  }
+  random.Add(0.9f);  // then design 5: three segments
+  for (int segment = 0; segment < 3; ++segment) {
+    random.Add(0.3f);
+    random.Add(0.6f - 0.1f * static_cast<float>(segment));
+    AddColor(random);
+  }
+  DrawDesign(canvas, random, state, kRandomDesign);
+  EXPECT_EQ(state.mDesignInUse, 4);
+  DrawDesign(canvas, random, state, kRandomDesign);
+  EXPECT_EQ(state.mDesignInUse, 5);
+
+  EXPECT_EQ(random.Left(), 0u);
+  ASSERT_EQ(canvas.calls.size(), 8u);
+  EXPECT_EQ(canvas.calls[0].x1, 10801.0f);
+  for (size_t segment = 1; segment < canvas.calls.size(); ++segment) {
+    EXPECT_EQ(canvas.calls[segment].x1, canvas.calls[segment - 1].x2) << segment;
+    EXPECT_EQ(canvas.calls[segment].y1, canvas.calls[segment - 1].y2) << segment;
+    EXPECT_EQ(canvas.calls[segment].penWidth, segment < 5 ? 10 : 150) << segment;
+  }
+}
+
+}  // namespace
+}  // namespace sovelin

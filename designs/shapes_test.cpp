@@ -1,0 +1,156 @@
+#include "designs/shapes.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "common/scripted_random.h"
+#include "designs/recording_canvas.h"
+
+namespace sovelin {
+namespace {
+
+// Random values of one shape step: kind, height, width, target left, target top, colour.
+void AddShapeStep(ScriptedRandom& random, float kind, float height, float width, float left,
+                  float top, float color) {
+  for (float value : {kind, height, width, left, top, color}) random.Add(value);
+}
+
+int VisibleCount(const ShapeGroup& shapes) {
+  int visible = 0;
+  for (const ShapeElement& element : shapes.Elements()) visible += element.visible ? 1 : 0;
+  return visible;
+}
+
+TEST(Shapes, FirstStepCreatesThirtyHiddenElementsAndShowsTheFirst) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  ScriptedRandom random;
+  // Kind 3 (circle), height 3750, width 2000, target (6001, 4501), colour 14.
+  AddShapeStep(random, 0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.99f);
+  DesignState state;
+  DrawShape(canvas, random, state);
+
+  EXPECT_FALSE(state.mFirstDraw);
+  EXPECT_EQ(state.mCloneIndex, 1);
+  for (int16_t index = 1; index <= 30; ++index) EXPECT_NE(state.shpClone.Find(index), nullptr);
+  EXPECT_EQ(VisibleCount(state.shpClone), 1);
+  const ShapeElement& shown = *state.shpClone.Find(1);
+  EXPECT_TRUE(shown.visible);
+  EXPECT_EQ(shown.kind, kShapeCircle);
+  // Centred on the target point.
+  EXPECT_EQ(shown.rect, (TwipsRect{5001.0f, 2626.0f, 2000.0f, 3750.0f}));
+  EXPECT_EQ(shown.backColor, 0x00FFFF);
+  // The rest is the template's.
+  EXPECT_EQ(shown.drawMode, kDrawModeMergePenNot);
+  EXPECT_EQ(shown.borderColor, 0xFF0000);
+  EXPECT_TRUE(canvas.calls.empty());
+  EXPECT_EQ(state.shpClone.TakeDirty(), (std::vector<TwipsRect>{shown.rect}));
+}
+
+TEST(Shapes, TheThirtyFirstStepMovesTheOldestShape) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  ScriptedRandom random;
+  for (int step = 0; step < 30; ++step) AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.0f);
+  // A target in the top left corner: the shape reaches beyond the screen.
+  AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.1f);
+  DesignState state;
+  for (int step = 0; step < 30; ++step) DrawShape(canvas, random, state);
+  EXPECT_EQ(VisibleCount(state.shpClone), 30);
+  const TwipsRect before = state.shpClone.Find(1)->rect;
+  state.shpClone.TakeDirty();
+
+  DrawShape(canvas, random, state);
+  EXPECT_EQ(state.mCloneIndex, 1);
+  EXPECT_EQ(VisibleCount(state.shpClone), 30);
+  const ShapeElement& moved = *state.shpClone.Find(1);
+  EXPECT_EQ(moved.rect, (TwipsRect{-999.0f, -999.0f, 2000.0f, 2000.0f}));
+  EXPECT_EQ(moved.backColor, 0x800000);
+  // The area it left and the one it took.
+  EXPECT_EQ(state.shpClone.TakeDirty(), (std::vector<TwipsRect>{before, moved.rect}));
+}
+
+TEST(FullScreenInverse, AlternatesTwoWindowSizedRectangles) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  ScriptedRandom random{0.0f, 0.4f, 0.99f};
+  DesignState state;
+  const TwipsRect screen{0.0f, 0.0f, 12000.0f, 9000.0f};
+
+  DrawFullScreenInverse(canvas, random, state);
+  EXPECT_TRUE(state.shpClone.Find(1)->visible);
+  EXPECT_FALSE(state.shpClone.Find(2)->visible);
+  EXPECT_EQ(state.shpClone.Find(1)->rect, screen);
+  EXPECT_EQ(state.shpClone.Find(1)->backColor, 0x000000);
+  EXPECT_EQ(state.shpClone.Find(3), nullptr);
+
+  DrawFullScreenInverse(canvas, random, state);
+  EXPECT_FALSE(state.shpClone.Find(1)->visible);
+  EXPECT_TRUE(state.shpClone.Find(2)->visible);
+  EXPECT_EQ(state.shpClone.Find(2)->rect, screen);
+  EXPECT_EQ(state.shpClone.Find(2)->backColor, 0x008080);
+
+  DrawFullScreenInverse(canvas, random, state);
+  EXPECT_EQ(state.mCloneIndex, 1);
+  EXPECT_TRUE(state.shpClone.Find(1)->visible);
+  EXPECT_FALSE(state.shpClone.Find(2)->visible);
+  EXPECT_EQ(state.shpClone.Find(1)->backColor, 0x00FFFF);
+}
+
+TEST(Shapes, StepsOnElementsThatWereNeverCreatedAreSkipped) {
+  // Another design cleared the shared first-draw flag, so nothing was created.
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  ScriptedRandom random;
+  AddShapeStep(random, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f);
+  random.Add(0.5f);
+  DesignState state;
+  state.mFirstDraw = false;
+  DrawShape(canvas, random, state);
+  DrawFullScreenInverse(canvas, random, state);
+  EXPECT_EQ(VisibleCount(state.shpClone), 0);
+  EXPECT_EQ(state.shpClone.Find(1), nullptr);
+  EXPECT_TRUE(state.shpClone.TakeDirty().empty());
+}
+
+TEST(Shapes, EndOfRunRemovesTheElementsOfTheDesignInUse) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  ScriptedRandom random;
+  AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.0f);
+  random.Add(0.0f);
+  DesignState shapes;
+  shapes.mDesignInUse = 6;
+  DesignState inverse;
+  inverse.mDesignInUse = 7;
+  DrawShape(canvas, random, shapes);
+  DrawFullScreenInverse(canvas, random, inverse);
+  ASSERT_NE(shapes.shpClone.Find(30), nullptr);
+  RemoveDesignShapes(shapes);
+  RemoveDesignShapes(inverse);
+  for (int16_t index = 1; index <= 30; ++index) EXPECT_EQ(shapes.shpClone.Find(index), nullptr);
+  EXPECT_EQ(inverse.shpClone.Find(2), nullptr);
+  EXPECT_NE(shapes.shpClone.Find(0), nullptr);
+}
+
+TEST(ShapeGroup, FiguresOfTheSquareKindsAreCentredInTheRectangle) {
+  ShapeElement element;
+  element.rect = TwipsRect{100.0f, 200.0f, 4000.0f, 2000.0f};
+  element.kind = kShapeOval;
+  EXPECT_EQ(FigureBounds(element), element.rect);
+  for (int16_t kind : {kShapeSquare, kShapeCircle, kShapeRoundedSquare}) {
+    element.kind = kind;
+    EXPECT_EQ(FigureBounds(element), (TwipsRect{1100.0f, 200.0f, 2000.0f, 2000.0f}));
+  }
+}
+
+TEST(ShapeGroup, ChangedAreasFoldIntoOneWhenNobodyTakesThem) {
+  ShapeGroup shapes;
+  shapes.Create(1);
+  shapes.SetVisible(1, true);
+  for (int step = 1; step <= 100; ++step) shapes.Move(1, static_cast<float>(10 * step), 0.0f);
+  const std::vector<TwipsRect> dirty = shapes.TakeDirty();
+  ASSERT_LE(dirty.size(), 65u);
+  // Together they still cover every place the element has been.
+  EXPECT_EQ(dirty.front().left, 0.0f);
+  EXPECT_EQ(dirty.back().left + dirty.back().width, 1000.0f + 1410.0f);
+}
+
+}  // namespace
+}  // namespace sovelin
