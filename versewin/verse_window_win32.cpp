@@ -1,0 +1,260 @@
+#include "versewin/verse_window_win32.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+#include <vector>
+
+#include "common/numbers.h"
+#include "versewin/outlines.h"
+
+namespace sovelin {
+
+namespace {
+
+constexpr const char* kVerseClass = "SovelinVerseWindow";
+
+// Twips to the nearest pixel, halves to the even pixel.
+int TwipsToPixels(int32_t twips, int twipsPerPixel) {
+  return static_cast<int>(RoundHalfEven(static_cast<double>(twips) / twipsPerPixel));
+}
+
+// A Windows colour value as GDI takes it: the top bit names a system colour by its index.
+COLORREF ResolveColor(COLORREF color) {
+  if (color & 0x80000000u) return GetSysColor(static_cast<int>(color & 0xFFu));
+  return color & 0x00FFFFFFu;
+}
+
+// The outline polygon of window `display` as a new region, in window pixels: an empty
+// region that receives a copy of the polygon region, which is then deleted.
+Region BuildOutline(int16_t display) {
+  Region outline(CreateRectRgn(0, 0, 0, 0));
+  const auto table = OutlineFor(display);
+  std::vector<POINT> points(table.size());
+  std::transform(table.begin(), table.end(), points.begin(), [](const OutlinePoint& point) {
+    return POINT{point.x, point.y};
+  });
+  Region polygon(CreatePolygonRgn(points.data(), static_cast<int>(points.size()), ALTERNATE));
+  CombineRgn(outline.get(), polygon.get(), polygon.get(), RGN_COPY);
+  return outline;
+}
+
+// The picture resource of a verse window: a bitmap named after its picture in capitals.
+Bitmap LoadPicture(HMODULE module, std::string_view picture) {
+  if (picture.empty()) return Bitmap();
+  std::string name(picture);
+  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return Bitmap(static_cast<HBITMAP>(
+      LoadImageA(module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+// The label's font at its point size on this display: 9.75 points is 975 hundredths.
+Font CreateLabelFont(const LabelFont& font) {
+  WindowDC screen(nullptr);
+  const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+  const int hundredths = static_cast<int>(RoundHalfEven(font.points * 100.0));
+  const std::string face(font.name);
+  return Font(CreateFontA(-MulDiv(hundredths, dpi, 7200), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+                          static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+}
+
+bool RegisterVerseClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kVerseClass;
+  return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+VerseWindow::VerseWindow(const VerseWindowDescriptor& descriptor, TwipsPerPixel twips,
+                         COLORREF backColor)
+    : descriptor_(descriptor),
+      twips_(twips),
+      backColor_(backColor),
+      textColor_(static_cast<COLORREF>(descriptor.textColor)),
+      text_(descriptor.designText) {
+  size_ = {TwipsToPixels(descriptor_.width, twips_.x), TwipsToPixels(descriptor_.height, twips_.y)};
+  // Each edge is rounded on its own, so a label of 196.67 pixels ends at the nearest pixel.
+  const TwipsBox& label = descriptor_.lblverse;
+  label_ = {TwipsToPixels(label.left, twips_.x), TwipsToPixels(label.top, twips_.y),
+            TwipsToPixels(label.left + label.width, twips_.x),
+            TwipsToPixels(label.top + label.height, twips_.y)};
+}
+
+VerseWindow::~VerseWindow() {
+  if (window_) DestroyWindow(window_);
+}
+
+bool VerseWindow::Create(HINSTANCE instance, HWND owner, SaverRun& run, HMODULE pictures) {
+  if (!RegisterVerseClass(instance, &VerseWindow::Procedure)) return false;
+  run_ = &run;
+  owner_ = owner;
+  picture_ = LoadPicture(pictures ? pictures : instance, descriptor_.picture);
+  font_ = CreateLabelFont(descriptor_.font);
+  pixels_ = PixelPosition();
+  const std::string caption(descriptor_.caption);
+  // A tool window has no taskbar button.
+  CreateWindowExA(WS_EX_TOOLWINDOW, kVerseClass, caption.c_str(), WS_POPUP, pixels_.x, pixels_.y,
+                  size_.cx, size_.cy, owner, nullptr, instance, this);
+  if (!window_) return false;
+  // The system owns the outline once it is installed.
+  SetWindowRgn(window_, BuildOutline(descriptor_.display).release(), TRUE);
+  // Topmost; without activating the still hidden window, which would take the keys away.
+  SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return true;
+}
+
+void VerseWindow::SetText(std::string text) {
+  if (text == text_) return;
+  text_ = std::move(text);
+  Repaint();
+}
+
+void VerseWindow::SetTextColor(COLORREF color) {
+  if (color == textColor_) return;
+  textColor_ = color;
+  Repaint();
+}
+
+POINT VerseWindow::PixelPosition() const {
+  return {TwipsToPixels(left_, twips_.x), TwipsToPixels(top_, twips_.y)};
+}
+
+bool VerseWindow::MoveTo(int32_t left, int32_t top) {
+  left_ = left;
+  top_ = top;
+  const POINT target = PixelPosition();
+  if (target.x == pixels_.x && target.y == pixels_.y) return false;
+  pixels_ = target;
+  if (window_) {
+    SetWindowPos(window_, nullptr, pixels_.x, pixels_.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return true;
+}
+
+void VerseWindow::ShowOwned() {
+  if (!placed_) {
+    RECT owner{};
+    GetWindowRect(owner_, &owner);
+    const TwipsBox ownerTwips{owner.left * twips_.x, owner.top * twips_.y,
+                              (owner.right - owner.left) * twips_.x,
+                              (owner.bottom - owner.top) * twips_.y};
+    const TwipsPoint first = FirstPosition(descriptor_, ownerTwips);
+    MoveTo(first.left, first.top);
+    placed_ = true;
+  }
+  Show();
+}
+
+void VerseWindow::Hide() {
+  ShowWindow(window_, SW_HIDE);
+}
+
+void VerseWindow::Show() {
+  ShowWindow(window_, SW_SHOW);
+  SetForegroundWindow(window_);
+  SetFocus(window_);
+  UpdateWindow(window_);
+}
+
+Region VerseWindow::OutlineRegionAt(int xPixels, int yPixels) const {
+  Region outline = BuildOutline(descriptor_.display);
+  OffsetRgn(outline.get(), xPixels, yPixels);
+  return outline;
+}
+
+LRESULT CALLBACK VerseWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<VerseWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<VerseWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT VerseWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;  // WM_PAINT covers everything
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:  // Alt and F10 alone are key presses like any other
+      if (run_) RequestStop(*run_);
+      return 0;
+    case WM_SYSKEYUP:
+    case WM_SYSCHAR: return 0;  // no menu mode, no beep
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
+      return 0;  // a click on the verse neither stops the saver nor asks for the password
+    case WM_CLOSE: return 0;  // only the stop path ends the saver
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_CLOSE || (wParam & 0xFFF0) == SC_KEYMENU) return 0;
+      break;
+    default: break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void VerseWindow::Repaint() {
+  if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
+// Paints into an off-screen bitmap first, so a new text never flickers.
+void VerseWindow::OnPaint() {
+  PaintDC paint(window_);
+  OwnedDC buffer(CreateCompatibleDC(paint.get()));
+  Bitmap bits(CreateCompatibleBitmap(paint.get(), size_.cx, size_.cy));
+  SelectGuard select(buffer.get(), bits.get());
+  PaintAll(buffer.get());
+  BitBlt(paint.get(), 0, 0, size_.cx, size_.cy, buffer.get(), 0, 0, SRCCOPY);
+}
+
+void VerseWindow::PaintAll(HDC dc) {
+  PaintBackground(dc);
+  PaintLabel(dc);
+}
+
+// The window's colour, then the picture at the client origin, unscaled and clipped.
+void VerseWindow::PaintBackground(HDC dc) {
+  const RECT client{0, 0, size_.cx, size_.cy};
+  Brush back(CreateSolidBrush(ResolveColor(backColor_)));
+  FillRect(dc, &client, back.get());
+  if (!picture_) return;
+  BITMAP picture{};
+  GetObjectA(picture_.get(), sizeof(picture), &picture);
+  OwnedDC source(CreateCompatibleDC(dc));
+  SelectGuard select(source.get(), picture_.get());
+  BitBlt(dc, 0, 0, std::min<LONG>(picture.bmWidth, size_.cx),
+         std::min<LONG>(picture.bmHeight, size_.cy), source.get(), 0, 0, SRCCOPY);
+}
+
+// The verse on a transparent background, wrapped at word boundaries within the label's
+// rectangle; lines below its bottom edge are cut off.
+void VerseWindow::PaintLabel(HDC dc) {
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, label_.left, label_.top, label_.right, label_.bottom);
+  SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ResolveColor(textColor_));
+  SelectObject(dc, font_.get());
+  RECT area = label_;
+  DrawTextA(dc, text_.data(), static_cast<int>(text_.size()), &area,
+            DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+  RestoreDC(dc, saved);
+}
+
+}  // namespace sovelin

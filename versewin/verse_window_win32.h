@@ -1,0 +1,90 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "common/handles_win32.h"
+#include "saver/saver_run.h"
+#include "versewin/verse_window_kind.h"
+
+namespace sovelin {
+
+// The small borderless window that carries the verse: cut to its outline, topmost, owned by
+// the saver window, showing its picture (or a plain colour) and the word-wrapped label
+// lblverse. One class serves all seven verse windows; the descriptor tells them apart.
+//
+// Positions and sizes are twips. The window keeps the exact twips it was given and sits at
+// the nearest pixel, halves to the even pixel, as the program rounds every fraction.
+class VerseWindow final {
+ public:
+  // `descriptor` is already shrunk for large fonts when the display needs it. `backColor` is
+  // gRectangleColor for the box and oval, the button-face colour for picture windows. Colour
+  // values with the top bit set name a system colour by the index in their low byte.
+  VerseWindow(const VerseWindowDescriptor& descriptor, TwipsPerPixel twips, COLORREF backColor);
+  ~VerseWindow();
+  VerseWindow(const VerseWindow&) = delete;
+  VerseWindow& operator=(const VerseWindow&) = delete;
+
+  // Creates the hidden window owned by `owner`, installs its outline and makes it topmost.
+  // Its picture is read from `pictures` (by default from `instance`), where pictures.rc put
+  // it. Key presses on the window request the stop of `run`.
+  bool Create(HINSTANCE instance, HWND owner, SaverRun& run, HMODULE pictures = nullptr);
+
+  HWND handle() const { return window_; }
+
+  // The label's text (the stored verse) and text colour; the window repaints on a change.
+  void SetText(std::string text);
+  const std::string& Text() const { return text_; }
+  void SetTextColor(COLORREF color);
+  COLORREF TextColor() const { return textColor_; }
+
+  // The window's place and size in twips.
+  int32_t Left() const { return left_; }
+  int32_t Top() const { return top_; }
+  int32_t Width() const { return descriptor_.width; }
+  int32_t Height() const { return descriptor_.height; }
+
+  // Moves the window to (left, top) twips. Returns true when its pixel position changed;
+  // a move within the same pixel only records the twips.
+  bool MoveTo(int32_t left, int32_t top);
+
+  // Shows the window modeless, the first time at its first placement on the owner, and gives
+  // it the keyboard focus.
+  void ShowOwned();
+  void Hide();
+  void Show();
+
+  // A new region holding the outline with the window's top-left corner at (x, y) pixels.
+  Region OutlineRegionAt(int xPixels, int yPixels) const;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnPaint();
+  void PaintAll(HDC dc);
+  void PaintBackground(HDC dc);
+  void PaintLabel(HDC dc);
+  void Repaint();
+  POINT PixelPosition() const;
+
+  VerseWindowDescriptor descriptor_;
+  TwipsPerPixel twips_;
+  COLORREF backColor_;
+  COLORREF textColor_;
+  std::string text_;
+  int32_t left_ = 0;
+  int32_t top_ = 0;
+  POINT pixels_{};  // where the window stands on the screen
+  SIZE size_{};     // the window's size in pixels
+  RECT label_{};    // the label's rectangle in client pixels
+  bool placed_ = false;
+  SaverRun* run_ = nullptr;
+  HWND owner_ = nullptr;
+  HWND window_ = nullptr;
+  Bitmap picture_;
+  Font font_;
+};
+
+}  // namespace sovelin
