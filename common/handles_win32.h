@@ -14,8 +14,7 @@ class GdiObject {
   explicit GdiObject(Handle handle) : handle_(handle) {}
   GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other)
-      Reset(std::exchange(other.handle_, nullptr));
+    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
     return *this;
   }
   GdiObject(const GdiObject&) = delete;
@@ -27,8 +26,7 @@ class GdiObject {
   // Gives the handle away (for example to SetWindowRgn, after which the system owns it).
   Handle release() { return std::exchange(handle_, nullptr); }
   void Reset(Handle handle = nullptr) {
-    if (handle_)
-      DeleteObject(handle_);
+    if (handle_) DeleteObject(handle_);
     handle_ = handle;
   }
 
@@ -47,8 +45,7 @@ class WindowDC {
  public:
   explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
   ~WindowDC() {
-    if (dc_)
-      ReleaseDC(window_, dc_);
+    if (dc_) ReleaseDC(window_, dc_);
   }
   WindowDC(const WindowDC&) = delete;
   WindowDC& operator=(const WindowDC&) = delete;
@@ -68,8 +65,7 @@ class OwnedDC {
   OwnedDC(OwnedDC&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
   OwnedDC& operator=(OwnedDC&& other) noexcept {
     if (this != &other) {
-      if (dc_)
-        DeleteDC(dc_);
+      if (dc_) DeleteDC(dc_);
       dc_ = std::exchange(other.dc_, nullptr);
     }
     return *this;
@@ -77,8 +73,7 @@ class OwnedDC {
   OwnedDC(const OwnedDC&) = delete;
   OwnedDC& operator=(const OwnedDC&) = delete;
   ~OwnedDC() {
-    if (dc_)
-      DeleteDC(dc_);
+    if (dc_) DeleteDC(dc_);
   }
   HDC get() const { return dc_; }
   explicit operator bool() const { return dc_ != nullptr; }
@@ -141,8 +136,7 @@ class RegKey {
 
  private:
   void Close() {
-    if (key_)
-      RegCloseKey(key_);
+    if (key_) RegCloseKey(key_);
     key_ = nullptr;
   }
   HKEY key_ = nullptr;

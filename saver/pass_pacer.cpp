@@ -34,8 +34,7 @@ std::chrono::microseconds PassPacer::TimeUntil(int64_t passes) const {
 
 bool MoveCounter::Pass() {
   ++counter_;
-  if (counter_ <= gMoveDelay)
-    return false;
+  if (counter_ <= gMoveDelay) return false;
   counter_ = 0;
   return true;
 }

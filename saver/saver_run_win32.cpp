@@ -1,12 +1,13 @@
 #include "saver/saver_run_win32.h"
 
-#include <chrono>
 #include <exception>
 #include <new>
+#include <string>
 
 #include "common/clock.h"
 #include "saver/pass_pacer.h"
 #include "saver/run_error.h"
+#include "saver/verse_loader.h"
 #include "startup/screen_win32.h"
 
 namespace sovelin {
@@ -17,8 +18,7 @@ namespace {
 void DispatchPendingMessages() {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT)
-      continue;  // only the stop path ends the saver
+    if (message.message == WM_QUIT) continue;  // only the stop path ends the saver
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
@@ -30,22 +30,121 @@ void WaitForWork(std::chrono::microseconds wait) {
   MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(ms), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
-// The main loop: passes run at a fixed rate on the clock; between them the thread sleeps.
-void RunMainLoop(SaverRun& run) {
-  const SteadyClock clock;
-  PassPacer pacer(clock);
-  MoveCounter moves(run.setup.gMoveDelay);
-  while (true) {
-    WaitForWork(pacer.TimeUntil(moves.PassesToNextMove()));
-    DispatchPendingMessages();
-    run.flags.gPromptShown = false;
-    for (int64_t due = pacer.TakeDuePasses(); due > 0; --due) moves.Pass();
-    if (run.flags.gStopRequested)
-      return;
-  }
+// The display's frame time, for placing the verse window at most once per frame.
+std::chrono::microseconds DisplayFrame() {
+  WindowDC screen(nullptr);
+  const int hertz = screen ? GetDeviceCaps(screen.get(), VREFRESH) : 0;
+  return std::chrono::microseconds(1'000'000 / (hertz > 1 ? hertz : 60));
+}
+
+// The folder the program was started from.
+std::string ProgramDirectory() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string full(path, length);
+  const size_t slash = full.find_last_of("\\/");
+  return slash == std::string::npos ? std::string() : full.substr(0, slash);
 }
 
 }  // namespace
+
+SaverSession::SaverSession(SaverRun& run, SaverWindow& window, VerseWindow& verse)
+    : run_(run), window_(window), verse_(verse), frame_(DisplayFrame()) {
+  motion_.gSpeed = run.settings.gSpeed;
+  window_.onTimer = [this] { OnTimer(); };
+}
+
+void SaverSession::Run() {
+  if (!run_.flags.gFirstActivate) ExitProcess(0);
+  try {
+    FirstActivation();
+    RunMainLoop();
+    ShowCursorUntilVisible();
+    verse_.Hide();
+    if (endDesigns) endDesigns();
+  } catch (const std::bad_alloc&) {
+    EndWithRunError(7, "Out of memory");
+  } catch (const std::exception& error) {
+    EndWithRunError(5, error.what());
+  }
+  ExitProcess(0);
+}
+
+void SaverSession::FirstActivation() {
+  SetCornerZones(motion_, window_.ScaleWidth(), window_.ScaleHeight());
+  run_.flags.gFirstActivate = false;
+  run_.random.Reseed();
+  StartMotion(motion_, run_.random);
+  LoadVerses(verses_, VerseFilePath(ProgramDirectory()));
+  change_.gVerseIndex = RandomVerseIndex(verses_, run_.random);
+  verse_.SetTextColor(static_cast<COLORREF>(InitialTextColor(run_.setup.gDisplayUsed)));
+  verse_.SetText(verses_.gVerses[change_.gVerseIndex]);
+  if (drawDesign) drawDesign();
+  verse_.ShowOwned();
+  left_ = verse_.Left();
+  top_ = verse_.Top();
+  HideCursorUntilHidden();
+}
+
+MotionArea SaverSession::Area() const {
+  return MotionArea{
+      {left_, top_, verse_.Width(), verse_.Height()}, window_.ScaleWidth(), window_.ScaleHeight()};
+}
+
+void SaverSession::MoveOnce() {
+  const WindowPosition next = MoveVerseWindow(motion_, Area(), run_.random, drawDesign);
+  left_ = next.Left;
+  top_ = next.Top;
+  placementPending_ = true;
+}
+
+void SaverSession::PlaceVerseWindow() {
+  placementPending_ = false;
+  RECT before;
+  GetWindowRect(verse_.handle(), &before);
+  if (!verse_.MoveTo(left_, top_)) return;
+  RECT after;
+  GetWindowRect(verse_.handle(), &after);
+  // Where the system does not repaint what the verse window uncovers (composited desktops,
+  // Wine), the trail is repainted here: the old outline less the new one.
+  Region uncovered = verse_.OutlineRegionAt(before.left, before.top);
+  const Region covered = verse_.OutlineRegionAt(after.left, after.top);
+  CombineRgn(uncovered.get(), uncovered.get(), covered.get(), RGN_DIFF);
+  WindowDC dc(window_.handle());
+  window_.RepaintBackground(dc.get(), uncovered.get());
+}
+
+void SaverSession::RunMainLoop() {
+  const SteadyClock clock;
+  PassPacer pacer(clock);
+  MoveCounter moves(run_.setup.gMoveDelay);
+  auto lastPlaced = clock.Now();
+  while (true) {
+    // Wake for the next move, but not before the next frame: passes are counted on the
+    // clock, so moves that come due in between are caught up on the next wake-up.
+    const auto untilFrame = lastPlaced + frame_ - clock.Now();
+    WaitForWork(std::max(pacer.TimeUntil(moves.PassesToNextMove()), untilFrame));
+    DispatchPendingMessages();
+    run_.flags.gPromptShown = false;
+    for (int64_t due = pacer.TakeDuePasses(); due > 0; --due) {
+      if (moves.Pass()) MoveOnce();
+    }
+    if (placementPending_ && clock.Now() - lastPlaced >= frame_) {
+      PlaceVerseWindow();
+      lastPlaced = clock.Now();
+    }
+    if (run_.flags.gStopRequested) return;
+  }
+}
+
+void SaverSession::OnTimer() {
+  const VerseChangeSetup setup{run_.setup.gChangeInterval, verses_.gVerseCount,
+                               run_.setup.gDisplayUsed, run_.settings.gRectangleColor};
+  const auto change = Timer1_Timer(change_, setup, run_.random);
+  if (!change) return;
+  verse_.SetTextColor(static_cast<COLORREF>(change->textColor));
+  verse_.SetText(verses_.gVerses[change->gVerseIndex]);
+}
 
 void EndWithRunError(int number, const char* description) {
   ShowCursorUntilVisible();
@@ -57,23 +156,6 @@ void EndWithRunError(int number, const char* description) {
                 flags);
   }
   ExitProcess(1);
-}
-
-void RunSaver(SaverRun& run, SaverWindow& window) {
-  if (!run.flags.gFirstActivate)
-    ExitProcess(0);
-  try {
-    run.flags.gFirstActivate = false;
-    (void)window;
-    HideCursorUntilHidden();
-    RunMainLoop(run);
-    ShowCursorUntilVisible();
-  } catch (const std::bad_alloc&) {
-    EndWithRunError(7, "Out of memory");
-  } catch (const std::exception& error) {
-    EndWithRunError(5, error.what());
-  }
-  ExitProcess(0);
 }
 
 }  // namespace sovelin

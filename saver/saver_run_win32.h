@@ -2,14 +2,55 @@
 
 #include <windows.h>
 
+#include <chrono>
+#include <functional>
+
+#include "designs/design_state.h"
+#include "saver/motion.h"
 #include "saver/saver_run.h"
 #include "saver/saver_window_win32.h"
+#include "saver/verse_change.h"
+#include "saver/verse_store.h"
+#include "versewin/verse_window_win32.h"
 
 namespace sovelin {
 
-// Runs the saver on its shown window: the first activation's set-up, then the main loop
-// until a stop is requested; ends the process. Never returns.
-[[noreturn]] void RunSaver(SaverRun& run, SaverWindow& window);
+// One run of the saver on its two windows: the first activation's set-up, the main loop
+// that moves the verse window, the verse change, and the end of the run.
+class SaverSession final {
+ public:
+  SaverSession(SaverRun& run, SaverWindow& window, VerseWindow& verse);
+  SaverSession(const SaverSession&) = delete;
+  SaverSession& operator=(const SaverSession&) = delete;
+
+  // Runs until a stop is requested, then ends the process. Never returns.
+  [[noreturn]] void Run();
+
+  // Draws one step of the background design (set by the designs' canvas when there is one).
+  std::function<void()> drawDesign;
+  // Removes what the designs left at the end of the run.
+  std::function<void()> endDesigns;
+
+ private:
+  void FirstActivation();
+  void RunMainLoop();
+  void MoveOnce();
+  void PlaceVerseWindow();
+  void OnTimer();
+  MotionArea Area() const;
+
+  SaverRun& run_;
+  SaverWindow& window_;
+  VerseWindow& verse_;
+  MotionState motion_;
+  VerseStore verses_;
+  VerseChangeState change_;
+  // The verse window's exact place in twips; the window itself is placed once per frame.
+  int32_t left_ = 0;
+  int32_t top_ = 0;
+  bool placementPending_ = false;
+  std::chrono::microseconds frame_{16667};
+};
 
 // Shows the error box of a failed run and ends the process.
 [[noreturn]] void EndWithRunError(int number, const char* description);

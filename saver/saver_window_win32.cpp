@@ -32,14 +32,12 @@ SaverWindow::SaverWindow(SaverRun& run, Bitmap background)
 }
 
 bool SaverWindow::Create(HINSTANCE instance) {
-  if (!RegisterSaverClass(instance, &SaverWindow::Procedure))
-    return false;
+  if (!RegisterSaverClass(instance, &SaverWindow::Procedure)) return false;
   width_ = GetSystemMetrics(SM_CXSCREEN);
   height_ = GetSystemMetrics(SM_CYSCREEN);
   CreateWindowExA(WS_EX_TOPMOST, kSaverClass, kSaverCaption, WS_POPUP, 0, 0, width_, height_,
                   nullptr, nullptr, instance, this);
-  if (!window_)
-    return false;
+  if (!window_) return false;
   SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   KillTimer(window_, kVerseTimer);
   SetTimer(window_, kVerseTimer, kVerseTimerMs, nullptr);
@@ -60,41 +58,29 @@ LRESULT CALLBACK SaverWindow::Procedure(HWND window, UINT message, WPARAM wParam
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<SaverWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self)
-    return DefWindowProcA(window, message, wParam, lParam);
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
   return self->Handle(message, wParam, lParam);
 }
 
 LRESULT SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers everything
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;  // WM_PAINT covers everything
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:  // Alt, F10, Alt+F4 and Alt+Tab are key presses like any other
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-    case WM_XBUTTONDOWN:
-      OnStopInput();
-      return 0;
-    case WM_MOUSEMOVE:
-      OnMouseMove(lParam);
-      return 0;
+    case WM_XBUTTONDOWN: OnStopInput(); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(lParam); return 0;
     case WM_TIMER:
-      if (wParam == kVerseTimer && onTimer)
-        onTimer();
+      if (wParam == kVerseTimer && onTimer) onTimer();
       return 0;
-    case WM_CLOSE:
-      return 0;  // only the stop path ends the saver
+    case WM_CLOSE: return 0;  // only the stop path ends the saver
     case WM_SYSCOMMAND:
-      if (OnSystemCommand(wParam))
-        return 0;
+      if (OnSystemCommand(wParam)) return 0;
       break;
-    default:
-      break;
+    default: break;
   }
   return DefWindowProcA(window_, message, wParam, lParam);
 }
@@ -107,10 +93,8 @@ bool SaverWindow::OnSystemCommand(WPARAM command) {
     case SC_SCREENSAVE:
     case SC_MINIMIZE:
     case SC_MOVE:
-    case SC_SIZE:
-      return true;  // swallowed: the saver stays as it is
-    default:
-      return false;
+    case SC_SIZE: return true;  // swallowed: the saver stays as it is
+    default: return false;
   }
 }
 
@@ -144,8 +128,7 @@ void SaverWindow::RepaintBackground(HDC dc, HRGN area) {
     FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   }
   RestoreDC(dc, -1);
-  if (paintAbove)
-    paintAbove(dc, area);
+  if (paintAbove) paintAbove(dc, area);
 }
 
 }  // namespace sovelin

@@ -5,31 +5,47 @@
 #include "common/random_source.h"
 #include "saver/saver_run_win32.h"
 #include "saver/saver_window_win32.h"
+#include "setup/setup_dialog_win32.h"
 #include "startup/registry_store_win32.h"
 #include "startup/run_mode.h"
 #include "startup/screen_win32.h"
+#include "versewin/verse_window_win32.h"
 
 namespace sovelin {
 
 namespace {
 
+// The verse window of this run, shrunk on a large-fonts display so that it keeps the size in
+// pixels of its picture and outline.
+VerseWindowDescriptor VerseDescriptorForRun(const SaverRun& run) {
+  const VerseWindowDescriptor& descriptor = DescriptorFor(run.setup.gDisplayUsed);
+  return IsLargeFonts() ? ShrinkForLargeFonts(descriptor) : descriptor;
+}
+
+COLORREF VerseBackColor(const SaverRun& run) {
+  if (DescriptorFor(run.setup.gDisplayUsed).usesRectangleColor) {
+    return static_cast<COLORREF>(run.settings.gRectangleColor);
+  }
+  return GetSysColor(COLOR_BTNFACE);
+}
+
 // The saver mode of start-up: refuses a second saver, prepares the run and shows it.
 int StartSaver(HINSTANCE instance, SaverRun& run) {
-  if (IsSaverRunning(kSaverCaption))
-    return 0;
+  if (IsSaverRunning(kSaverCaption)) return 0;
   run.setup = PrepareSaverRun(run.settings, run.store, run.random);
-  if (run.settings.IsProtected())
-    SetSaverRunning(true);
+  if (run.settings.IsProtected()) SetSaverRunning(true);
   run.twips = DisplayTwipsPerPixel();
 
   // The desktop copy is taken before the saver window exists, so it never shows itself.
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
   SaverWindow window(run, run.settings.ShowsDesktop() ? CaptureDesktop(width, height) : Bitmap());
-  if (!window.Create(instance))
-    return 1;
+  if (!window.Create(instance)) return 1;
+  VerseWindow verse(VerseDescriptorForRun(run), run.twips, VerseBackColor(run));
+  if (!verse.Create(instance, window.handle(), run)) return 1;
   window.Show();
-  RunSaver(run, window);
+  SaverSession session(run, window, verse);
+  session.Run();
 }
 
 int Main(HINSTANCE instance, const std::string& arguments) {
@@ -39,12 +55,9 @@ int Main(HINSTANCE instance, const std::string& arguments) {
   run.flags.gFirstActivate = true;
   run.settings = ReadSettings(store);
   switch (ChooseRunMode(arguments)) {
-    case RunMode::kSettings:
-      return 0;
-    case RunMode::kPreview:
-      return 0;
-    case RunMode::kSaver:
-      return StartSaver(instance, run);
+    case RunMode::kSettings: return ShowSetupDialog(instance, run.settings, store);
+    case RunMode::kPreview: return 0;
+    case RunMode::kSaver: return StartSaver(instance, run);
   }
   return 0;
 }

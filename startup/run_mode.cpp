@@ -11,15 +11,11 @@ char UpperAscii(char c) {
 }  // namespace
 
 RunMode ChooseRunMode(std::string_view arguments) {
-  if (arguments.size() < 2 || arguments[0] != '/')
-    return RunMode::kSaver;
+  if (arguments.size() < 2 || arguments[0] != '/') return RunMode::kSaver;
   switch (UpperAscii(arguments[1])) {
-    case 'C':
-      return RunMode::kSettings;
-    case 'P':
-      return RunMode::kPreview;
-    default:
-      return RunMode::kSaver;
+    case 'C': return RunMode::kSettings;
+    case 'P': return RunMode::kPreview;
+    default: return RunMode::kSaver;
   }
 }
 
@@ -31,8 +27,7 @@ std::string_view ArgumentsAfterProgramName(std::string_view commandLine) {
   } else {
     while (pos < commandLine.size() && commandLine[pos] != ' ' && commandLine[pos] != '\t') ++pos;
   }
-  if (pos < commandLine.size() && (commandLine[pos] == ' ' || commandLine[pos] == '\t'))
-    ++pos;
+  if (pos < commandLine.size() && (commandLine[pos] == ' ' || commandLine[pos] == '\t')) ++pos;
   return commandLine.substr(pos);
 }
 

@@ -15,8 +15,7 @@ int16_t DrawWindow(int16_t choices, RandomSource& random) {
 }  // namespace
 
 int16_t ChooseDisplay(int16_t displayOption, const SettingsStore& store, RandomSource& random) {
-  if (displayOption != kRandomDisplay)
-    return displayOption;
+  if (displayOption != kRandomDisplay) return displayOption;
   const int16_t last = ReadInt16Setting(store.Read(keys::kLastDisplayUsed, ""), 0);
   const int16_t choices = (last == kBoxDisplay || last == kOvalDisplay) ? 5 : 7;
   random.Reseed();

@@ -12,21 +12,17 @@ constexpr int kLargeFontHeight = 16;
 TwipsPerPixel DisplayTwipsPerPixel() {
   WindowDC screen(nullptr);
   TwipsPerPixel result;
-  if (!screen)
-    return result;
+  if (!screen) return result;
   const int dpiX = GetDeviceCaps(screen.get(), LOGPIXELSX);
   const int dpiY = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  if (dpiX > 0)
-    result.x = kTwipsPerInch / dpiX;
-  if (dpiY > 0)
-    result.y = kTwipsPerInch / dpiY;
+  if (dpiX > 0) result.x = kTwipsPerInch / dpiX;
+  if (dpiY > 0) result.y = kTwipsPerInch / dpiY;
   return result;
 }
 
 bool IsLargeFonts() {
   WindowDC desktop(GetDesktopWindow());
-  if (!desktop)
-    return false;
+  if (!desktop) return false;
   const int previousMode = SetMapMode(desktop.get(), MM_TEXT);
   TEXTMETRICA metrics{};
   GetTextMetricsA(desktop.get(), &metrics);
@@ -36,12 +32,10 @@ bool IsLargeFonts() {
 
 Bitmap CaptureDesktop(int width, int height) {
   OwnedDC display(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
-  if (!display)
-    return Bitmap();
+  if (!display) return Bitmap();
   Bitmap copy(CreateCompatibleBitmap(display.get(), width, height));
   OwnedDC memory(CreateCompatibleDC(display.get()));
-  if (!copy || !memory)
-    return Bitmap();
+  if (!copy || !memory) return Bitmap();
   SelectGuard select(memory.get(), copy.get());
   BitBlt(memory.get(), 0, 0, width, height, display.get(), 0, 0, SRCCOPY);
   return copy;

@@ -44,36 +44,24 @@ void SaveSettings(SettingsStore& store, const SaverSettings& settings) {
 
 int16_t MoveDelayFor(int16_t speed) {
   switch (speed) {
-    case 0:
-      return 28;
-    case 1:
-      return 21;
-    case 2:
-      return 14;
-    case 3:
-      return 7;
-    case 4:
-      return 0;
-    default:
-      return 14;
+    case 0: return 28;
+    case 1: return 21;
+    case 2: return 14;
+    case 3: return 7;
+    case 4: return 0;
+    default: return 14;
   }
 }
 
 int32_t ChangeIntervalFor(int16_t frequency) {
   // 3 and 4 follow the dialog's captions "5 minutes" and "10 minutes".
   switch (frequency) {
-    case 0:
-      return 30000;
-    case 1:
-      return 60000;
-    case 2:
-      return 120000;
-    case 3:
-      return 300000;
-    case 4:
-      return 600000;
-    default:
-      return 30000;
+    case 0: return 30000;
+    case 1: return 60000;
+    case 2: return 120000;
+    case 3: return 300000;
+    case 4: return 600000;
+    default: return 30000;
   }
 }
 

@@ -16,10 +16,8 @@ bool OnSaverMouseMove(RunFlags& flags, float x, float y, bool isProtected) {
     flags.gLastMouseY = y;
     return false;
   }
-  if (std::fabs(flags.gLastMouseX - x) > kMouseToleranceTwips)
-    flags.gStopRequested = true;
-  if (std::fabs(flags.gLastMouseY - y) > kMouseToleranceTwips)
-    flags.gStopRequested = true;
+  if (std::fabs(flags.gLastMouseX - x) > kMouseToleranceTwips) flags.gStopRequested = true;
+  if (std::fabs(flags.gLastMouseY - y) > kMouseToleranceTwips) flags.gStopRequested = true;
   flags.gLastMouseX = x;
   flags.gLastMouseY = y;
   return flags.gStopRequested && isProtected;
