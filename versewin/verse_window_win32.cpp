@@ -59,6 +59,14 @@ Font CreateLabelFont(const LabelFont& font) {
                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
+// The text without the blanks that pad a stored verse to its full length. They draw nothing,
+// but a word-wrapping renderer may count them and push the reference's last word onto a
+// line of its own.
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
 bool RegisterVerseClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof(windowClass);
@@ -252,7 +260,8 @@ void VerseWindow::PaintLabel(HDC dc) {
   ::SetTextColor(dc, ResolveColor(textColor_));
   SelectObject(dc, font_.get());
   RECT area = label_;
-  DrawTextA(dc, text_.data(), static_cast<int>(text_.size()), &area,
+  const std::string_view shown = WithoutTrailingBlanks(text_);
+  DrawTextA(dc, shown.data(), static_cast<int>(shown.size()), &area,
             DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
   RestoreDC(dc, saved);
 }

@@ -331,6 +331,28 @@ TEST_F(VerseWindowTest, ALongVerseIsCutAtTheLabelsEdgesAndANewColourShows) {
   EXPECT_EQ(window->TextColor(), kRed);
 }
 
+TEST_F(VerseWindowTest, TheBlanksThatPadAStoredVerseChangeNothingOnTheScreen) {
+  const std::string verse =
+      "For God so loved the world, that he gave his only begotten Son, that whosoever "
+      "believeth in him should not perish, but have everlasting life.\r\nJohn 3:16";
+  auto window = MakeWindow(kBox);
+  window->SetText(verse);
+  ShowAndSettle(*window);
+  const Screenshot plain = CaptureScreen();
+  std::string padded = verse;
+  padded.resize(252, ' ');
+  window->SetText(padded);
+  Pump(400);
+  EXPECT_EQ(window->Text(), padded);
+  const Screenshot shot = CaptureScreen();
+  const RECT box = WindowBox(window->handle());
+  int different = 0;
+  for (int y = box.top; y < box.bottom; ++y) {
+    for (int x = box.left; x < box.right; ++x) different += plain.At(x, y) != shot.At(x, y);
+  }
+  EXPECT_EQ(different, 0) << "the padding moved the reference";
+}
+
 TEST_F(VerseWindowTest, PictureWindowsShowTheirPictureUnscaledAndClipped) {
   const char* files[] = {"book.bmp", "bread.bmp", "paper.bmp", "pc.bmp", "scroll.bmp"};
   for (int display = 0; display < 5; ++display) {
