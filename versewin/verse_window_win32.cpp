@@ -147,6 +147,7 @@ bool VerseWindow::MoveTo(int32_t left, int32_t top) {
 }
 
 void VerseWindow::ShowOwned() {
+  if (!window_) return;
   if (!placed_) {
     RECT owner{};
     GetWindowRect(owner_, &owner);
@@ -161,10 +162,12 @@ void VerseWindow::ShowOwned() {
 }
 
 void VerseWindow::Hide() {
+  if (!window_) return;
   ShowWindow(window_, SW_HIDE);
 }
 
 void VerseWindow::Show() {
+  if (!window_) return;
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
   SetFocus(window_);
