@@ -92,7 +92,9 @@ MotionArea SaverSession::Area() const {
 }
 
 void SaverSession::MoveOnce() {
-  const WindowPosition next = MoveVerseWindow(motion_, Area(), run_.random, drawDesign);
+  const WindowPosition next = MoveVerseWindow(motion_, Area(), run_.random, [this] {
+    if (drawDesign) drawDesign();
+  });
   left_ = next.Left;
   top_ = next.Top;
   placementPending_ = true;

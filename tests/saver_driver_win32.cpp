@@ -8,8 +8,7 @@ namespace sovelin::driver {
 std::string WindowsPath(const std::string& unixPath) {
   std::string path = "Z:" + unixPath;
   for (char& c : path) {
-    if (c == '/')
-      c = '\\';
+    if (c == '/') c = '\\';
   }
   return path;
 }
@@ -21,8 +20,7 @@ std::string SaverPath() {
 SaverProcess SaverProcess::Start(const std::string& arguments, const std::string& program) {
   SaverProcess process;
   std::string commandLine = "\"" + program + "\"";
-  if (!arguments.empty())
-    commandLine += " " + arguments;
+  if (!arguments.empty()) commandLine += " " + arguments;
   const std::string folder = program.substr(0, program.find_last_of('\\'));
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
@@ -38,8 +36,7 @@ SaverProcess::SaverProcess(SaverProcess&& other) noexcept : info_(other.info_) {
 }
 
 SaverProcess::~SaverProcess() {
-  if (!info_.hProcess)
-    return;
+  if (!info_.hProcess) return;
   if (Running()) {
     TerminateProcess(info_.hProcess, 99);
     WaitForSingleObject(info_.hProcess, 5000);
@@ -77,8 +74,7 @@ void Pump(DWORD ms) {
 bool WaitUntil(const std::function<bool()>& condition, DWORD ms) {
   const DWORD start = GetTickCount();
   while (!condition()) {
-    if (GetTickCount() - start >= ms)
-      return false;
+    if (GetTickCount() - start >= ms) return false;
     Pump(20);
   }
   return true;
@@ -97,12 +93,10 @@ BOOL CALLBACK MatchCaption(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<CaptionSearch*>(parameter);
   char text[256] = {};
   GetWindowTextA(window, text, sizeof(text));
-  if (std::string(text) != search->caption || !IsWindowVisible(window))
-    return TRUE;
+  if (std::string(text) != search->caption || !IsWindowVisible(window)) return TRUE;
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (search->processId && owner != search->processId)
-    return TRUE;
+  if (search->processId && owner != search->processId) return TRUE;
   search->found = window;
   ++search->count;
   return TRUE;
@@ -130,6 +124,40 @@ int CountCaption(const char* caption) {
   return SearchCaption(caption, 0).count;
 }
 
+namespace {
+
+struct ProcessWindows {
+  DWORD processId;
+  const char* exceptCaption;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<ProcessWindows*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof(text));
+  if (std::string(text) != search->exceptCaption) search->found.push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> OtherWindows(DWORD processId, const char* exceptCaption) {
+  ProcessWindows search{processId, exceptCaption, {}};
+  EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+RECT VerseWindowRect(DWORD processId) {
+  RECT box{};
+  const std::vector<HWND> windows = OtherWindows(processId, "Sovelin Main Form");
+  if (!windows.empty()) GetWindowRect(windows.front(), &box);
+  return box;
+}
+
 void ClearSettings() {
   RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
 }
@@ -141,8 +169,7 @@ void WriteSetting(const std::string& name, const std::string& value) {
 std::optional<std::string> ReadSetting(const std::string& name) {
   const std::string missing = "\x01missing";
   std::string value = RegistrySettingsStore().Read(name, missing);
-  if (value == missing)
-    return std::nullopt;
+  if (value == missing) return std::nullopt;
   return value;
 }
 
@@ -224,8 +251,7 @@ namespace {
 constexpr const char* kPatternClass = "SovelinTestPattern";
 
 LRESULT CALLBACK PatternProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_PAINT)
-    return DefWindowProcA(window, message, wParam, lParam);
+  if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
   RECT client;
@@ -276,8 +302,7 @@ PatternWindow::~PatternWindow() {
 }
 
 void PatternWindow::Close() {
-  if (window_)
-    DestroyWindow(window_);
+  if (window_) DestroyWindow(window_);
   window_ = nullptr;
 }
 

@@ -50,6 +50,12 @@ HWND FindCaption(const char* caption, DWORD processId = 0);
 HWND WaitForCaption(const char* caption, DWORD ms, DWORD processId = 0);
 int CountCaption(const char* caption);
 
+// The visible top-level windows of a process other than the one with `exceptCaption`
+// (for the saver: its verse window).
+std::vector<HWND> OtherWindows(DWORD processId, const char* exceptCaption);
+// The screen rectangle of the saver's verse window, or an empty one.
+RECT VerseWindowRect(DWORD processId);
+
 // The saver's settings in the registry.
 void ClearSettings();
 void WriteSetting(const std::string& name, const std::string& value);
