@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/random_source.h"
+#include "designs/saver_designs_win32.h"
 #include "saver/saver_run_win32.h"
 #include "saver/saver_window_win32.h"
 #include "setup/setup_dialog_win32.h"
@@ -45,6 +46,10 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   if (!verse.Create(instance, window.handle(), run)) return 1;
   window.Show();
   SaverSession session(run, window, verse);
+  SaverDesigns designs(run, window);
+  window.paintAbove = [&designs](HDC dc, HRGN area) { designs.PaintAbove(dc, area); };
+  session.drawDesign = [&designs] { designs.Step(); };
+  session.endDesigns = [&designs] { designs.End(); };
   session.Run();
 }
 
