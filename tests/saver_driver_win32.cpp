@@ -151,10 +151,18 @@ std::vector<HWND> OtherWindows(DWORD processId, const char* exceptCaption) {
   return search.found;
 }
 
+HWND FindVerseWindow(DWORD processId) {
+  for (HWND window : OtherWindows(processId, "Sovelin Main Form")) {
+    RECT box;
+    GetWindowRect(window, &box);
+    if (box.right - box.left > 1) return window;  // not the 1-pixel input-method window
+  }
+  return nullptr;
+}
+
 RECT VerseWindowRect(DWORD processId) {
   RECT box{};
-  const std::vector<HWND> windows = OtherWindows(processId, "Sovelin Main Form");
-  if (!windows.empty()) GetWindowRect(windows.front(), &box);
+  if (HWND verse = FindVerseWindow(processId)) GetWindowRect(verse, &box);
   return box;
 }
 

@@ -53,6 +53,8 @@ int CountCaption(const char* caption);
 // The visible top-level windows of a process other than the one with `exceptCaption`
 // (for the saver: its verse window).
 std::vector<HWND> OtherWindows(DWORD processId, const char* exceptCaption);
+// The saver's verse window, or null.
+HWND FindVerseWindow(DWORD processId);
 // The screen rectangle of the saver's verse window, or an empty one.
 RECT VerseWindowRect(DWORD processId);
 
