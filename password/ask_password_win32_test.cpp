@@ -1,0 +1,223 @@
+// The password prompt of a protected saver, asked for in-process over stand-ins for the saver
+// and verse windows; a second thread works the prompt like a user.
+#include "password/ask_password_win32.h"
+
+#include <gtest/gtest.h>
+
+#include "common/scripted_random.h"
+#include "password/password_form_win32.h"
+#include "password/password_test_support_win32.h"
+#include "password/scramble.h"
+#include "password/upper_case_win32.h"
+
+namespace sovelin {
+namespace {
+
+using namespace password_test;
+using namespace prompt_form;
+
+constexpr const char* kCaption = "Sovelin Screen Saver";
+constexpr const char* kStandInClass = "SovelinPasswordTestWindow";
+constexpr UINT_PTR kTimer = 7;
+
+int Id(const PasswordControl& control) {
+  return PasswordControlId(kControls, control);
+}
+
+// A saver window (timer, keys and clicks request the stop) and its verse window.
+class SaverStandIn {
+ public:
+  SaverStandIn() {
+    run.settings.gPWProtected = 1;
+    run.store.Write("Password", ScramblePassword("Grace", UpperCaseWindows1252));
+    run.AskPassword = [this] {
+      ++asks;
+      AskPassword(run, saver, verse);
+    };
+    WNDCLASSA type{};
+    type.lpfnWndProc = &Procedure;
+    type.hInstance = GetModuleHandleA(nullptr);
+    type.lpszClassName = kStandInClass;
+    RegisterClassA(&type);
+    saver = CreateWindowExA(WS_EX_TOPMOST, kStandInClass, "saver", WS_POPUP | WS_VISIBLE, 0, 0, 400,
+                            300, nullptr, nullptr, type.hInstance, nullptr);
+    verse = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kStandInClass, "verse",
+                            WS_POPUP | WS_VISIBLE, 50, 50, 100, 60, saver, nullptr, type.hInstance,
+                            nullptr);
+    SetWindowLongPtrA(saver, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrA(verse, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetTimer(saver, kTimer, 50, nullptr);
+  }
+  ~SaverStandIn() {
+    DestroyWindow(verse);
+    DestroyWindow(saver);
+  }
+
+  MemorySettingsStore store;
+  ScriptedRandom random;
+  SaverRun run{store, random};
+  HWND saver = nullptr;
+  HWND verse = nullptr;
+  int asks = 0;
+  int ticks = 0;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<SaverStandIn*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self && message == WM_TIMER) ++self->ticks;
+    if (self && (message == WM_KEYDOWN || message == WM_LBUTTONDOWN)) RequestStop(self->run);
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+};
+
+// Sets the calling thread's cursor display count.
+void SetCursorCount(int count) {
+  int now = ShowCursor(TRUE);
+  while (now > count) now = ShowCursor(FALSE);
+  while (now < count) now = ShowCursor(TRUE);
+}
+
+// Asks for the password on this thread while `user` works the prompt.
+void AskWhile(SaverStandIn& stage, const std::function<void(HWND)>& user) {
+  WithUser([&] { RequestStop(stage.run); },
+           [&] {
+             HWND prompt = WaitForDialog(kCaption);
+             if (!prompt) return;
+             user(prompt);
+             if (!WaitUntilGone(kCaption)) Press(prompt, IDCANCEL);
+           });
+}
+
+TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
+  SaverStandIn stage;
+  stage.run.flags.gLastMouseX = 5.0f;
+  SetCursorCount(3);
+  const DWORD thread = GetCurrentThreadId();
+  bool verseShown = true, saverEnabled = true, topmost = false, promptShown = false;
+  bool masked = false;
+  HWND field = nullptr, focus = nullptr, afterField = nullptr, afterOk = nullptr,
+       firstChild = nullptr;
+  RECT client{}, fieldBox{};
+  LRESULT passwordChar = 0, limit = 0, defaultId = 0;
+  std::string label1, label3;
+  AskWhile(stage, [&](HWND prompt) {
+    verseShown = IsWindowVisible(stage.verse);
+    saverEnabled = IsWindowEnabled(stage.saver);
+    topmost = (GetWindowLongA(prompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    promptShown = stage.run.flags.gPromptShown;
+    GetClientRect(prompt, &client);
+    field = GetDlgItem(prompt, Id(kTxtPswd));
+    GetWindowRect(field, &fieldBox);
+    MapWindowPoints(nullptr, prompt, reinterpret_cast<POINT*>(&fieldBox), 2);
+    driver::WaitUntil([&] { return FocusOf(thread) == field; }, kWaitMs);
+    focus = FocusOf(thread);
+    masked = (GetWindowLongA(field, GWL_STYLE) & ES_PASSWORD) != 0;
+    passwordChar = SendMessageA(field, EM_GETPASSWORDCHAR, 0, 0);
+    limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
+    defaultId = LOWORD(SendMessageA(prompt, DM_GETDEFID, 0, 0));
+    afterField = GetWindow(field, GW_HWNDNEXT);  // the child order is the tab order
+    afterOk = GetWindow(afterField, GW_HWNDNEXT);
+    firstChild = GetWindow(prompt, GW_CHILD);
+    label1 = TextOf(GetDlgItem(prompt, Id(kLabel1)));
+    label3 = TextOf(GetDlgItem(prompt, Id(kLabel3)));
+    Press(prompt, IDCANCEL);
+  });
+  EXPECT_FALSE(verseShown);
+  EXPECT_FALSE(saverEnabled) << "a click on the saver must not raise it over the prompt";
+  EXPECT_TRUE(topmost);
+  EXPECT_TRUE(promptShown);
+  EXPECT_EQ(client.right, ScreenPixelsX(kForm.clientWidth));
+  EXPECT_EQ(client.bottom, ScreenPixelsY(kForm.clientHeight));
+  EXPECT_EQ(fieldBox.left, ScreenPixelsX(kTxtPswd.left));
+  EXPECT_EQ(fieldBox.top, ScreenPixelsY(kTxtPswd.top));
+  EXPECT_EQ(focus, field);
+  EXPECT_TRUE(masked);
+  EXPECT_EQ(passwordChar, '*');
+  EXPECT_EQ(limit, 255);
+  EXPECT_EQ(defaultId, IDOK);
+  EXPECT_EQ(GetDlgCtrlID(afterField), IDOK) << "tab order";
+  EXPECT_EQ(GetDlgCtrlID(afterOk), IDCANCEL);
+  EXPECT_EQ(firstChild, field) << "the field comes first";
+  EXPECT_EQ(label1, kLabel1.text);
+  EXPECT_EQ(label3,
+            "\"But let none of you suffer...as a thief,...or as a busybody in other men's "
+            "matters.\"  I Peter 4:15");
+
+  // Back to the saver: verse shown and enabled again, cursor hidden, the next movement only
+  // recorded. A count of 3 was raised once for the prompt and lowered to -1 afterwards.
+  EXPECT_TRUE(IsWindowVisible(stage.verse));
+  EXPECT_TRUE(IsWindowEnabled(stage.saver));
+  EXPECT_FALSE(stage.run.flags.gStopRequested);
+  EXPECT_EQ(stage.run.flags.gLastMouseX, 0.0f);
+  EXPECT_EQ(ShowCursor(TRUE), 0);
+  SetCursorCount(0);
+}
+
+TEST(AskPassword, AWrongPasswordIsRefusedWhileTheSaverKeepsTickingAndNeverPromptsTwice) {
+  SaverStandIn stage;
+  std::string message, fieldAfter;
+  bool stopAfterWrong = true;
+  int prompts = 0, asksDuring = 0, ticksDuring = 0;
+  AskWhile(stage, [&](HWND prompt) {
+    // Input that reaches the saver window while the prompt is up.
+    PostMessageA(stage.saver, WM_KEYDOWN, 'A', 0);
+    PostMessageA(stage.verse, WM_KEYDOWN, 'B', 0);
+    driver::WaitUntil([&] { return stage.asks >= 3; }, kWaitMs);
+    prompts = driver::CountCaption(kCaption);
+    asksDuring = stage.asks;
+    Type(prompt, Id(kTxtPswd), "Gracious");
+    Press(prompt, IDOK);
+    message = AnswerError();
+    fieldAfter = TextOf(GetDlgItem(prompt, Id(kTxtPswd)));
+    stopAfterWrong = stage.run.flags.gStopRequested;
+    const int ticks = stage.ticks;
+    driver::WaitUntil([&] { return stage.ticks > ticks + 2; }, kWaitMs);
+    ticksDuring = stage.ticks - ticks;
+    PostMessageA(prompt, WM_SYSCOMMAND, SC_CLOSE, 0);  // Alt+F4
+  });
+  EXPECT_EQ(asksDuring, 3);
+  EXPECT_EQ(prompts, 1);
+  EXPECT_EQ(message,
+            "Incorrect password;\r\n\r\nCheck your screen saver password and\r\ntry again.");
+  EXPECT_EQ(fieldAfter, "");
+  EXPECT_FALSE(stopAfterWrong);
+  EXPECT_GT(ticksDuring, 2) << "the saver's timer runs on under the prompt";
+  EXPECT_FALSE(stage.run.flags.gStopRequested);
+}
+
+TEST(AskPassword, EveryWayOfClosingThePromptGoesBackToTheSaver) {
+  SaverStandIn stage;
+  for (int way = 0; way < 3; ++way) {
+    bool cleared = false;
+    AskWhile(stage, [&](HWND prompt) {
+      HWND field = GetDlgItem(prompt, Id(kTxtPswd));
+      Type(prompt, Id(kTxtPswd), "grace");
+      if (way == 0)
+        PostMessageA(field, WM_KEYDOWN, VK_ESCAPE, 0);
+      else if (way == 1)
+        PostMessageA(prompt, WM_CLOSE, 0, 0);
+      else
+        Press(prompt, IDCANCEL);
+      cleared = WaitUntilGone(kCaption);
+    });
+    EXPECT_TRUE(cleared) << "way " << way;
+    EXPECT_FALSE(stage.run.flags.gStopRequested) << "way " << way;
+    EXPECT_TRUE(IsWindowVisible(stage.verse)) << "way " << way;
+  }
+  EXPECT_EQ(stage.asks, 3) << "each closing lets the next input ask again";
+}
+
+TEST(UpperCaseSystem, FollowsTheCodePageOfTheSystem) {
+  EXPECT_EQ(UpperCaseSystem('a'), 'A');
+  EXPECT_EQ(UpperCaseSystem('z'), 'Z');
+  EXPECT_EQ(UpperCaseSystem('7'), '7');
+  if (GetACP() == 1252) {
+    for (int code = 0; code < 256; ++code)
+      EXPECT_EQ(UpperCaseSystem(static_cast<uint8_t>(code)),
+                UpperCaseWindows1252(static_cast<uint8_t>(code)))
+          << code;
+  }
+}
+
+}  // namespace
+}  // namespace sovelin

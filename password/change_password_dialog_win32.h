@@ -1,0 +1,14 @@
+#pragma once
+
+#include <windows.h>
+
+#include "startup/settings_store.h"
+
+namespace sovelin {
+
+// Shows the change-password dialog frmPswdSet modally, owned by `owner` (the settings dialog).
+// With a password stored the old one must be typed first; the new one is typed twice. On
+// success its scrambled form is written to `store` at once, whatever the owner does later.
+void ShowChangePasswordDialog(HWND owner, SettingsStore& store);
+
+}  // namespace sovelin
