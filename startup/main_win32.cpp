@@ -4,6 +4,7 @@
 
 #include "common/random_source.h"
 #include "designs/saver_designs_win32.h"
+#include "password/ask_password_win32.h"
 #include "saver/saver_run_win32.h"
 #include "saver/saver_window_win32.h"
 #include "setup/setup_dialog_win32.h"
@@ -44,6 +45,7 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   if (!window.Create(instance)) return 1;
   VerseWindow verse(VerseDescriptorForRun(run), run.twips, VerseBackColor(run));
   if (!verse.Create(instance, window.handle(), run)) return 1;
+  run.AskPassword = [&] { AskPassword(run, window.handle(), verse.handle()); };
   window.Show();
   SaverSession session(run, window, verse);
   SaverDesigns designs(run, window);
