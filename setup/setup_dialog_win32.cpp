@@ -1,0 +1,595 @@
+#include "setup/setup_dialog_win32.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/handles_win32.h"
+#include "password/change_password_dialog_win32.h"
+#include "setup/help_texts.h"
+#include "setup/setup_form.h"
+#include "setup/setup_model.h"
+#include "setup/sysinfo_win32.h"
+
+namespace sovelin {
+
+namespace {
+
+// The dialog font: the shell's dialog face at 8 points, which the dialog manager scales to
+// the display's DPI.
+constexpr WORD kFontPoints = 8;
+constexpr const char* kFontFace = "MS Shell Dlg";
+
+// Pictures are drawn at their pixel size at 96 DPI and scaled with the display.
+constexpr int kBaseDpi = 96;
+constexpr int kIconPixels = 32;
+constexpr int kAboutPictureWidth = 200;
+constexpr int kAboutPictureHeight = 114;
+
+// The display's pixels per inch, across and down.
+struct Dpi {
+  int x = kBaseDpi;
+  int y = kBaseDpi;
+};
+
+Dpi ScreenDpi() {
+  WindowDC screen(nullptr);
+  return Dpi{GetDeviceCaps(screen.get(), LOGPIXELSX), GetDeviceCaps(screen.get(), LOGPIXELSY)};
+}
+
+int TwipsToPixels(int32_t twips, int dpi) {
+  return MulDiv(twips, dpi, 1440);
+}
+
+// The control's rectangle in the dialog's client area in pixels. Edges are converted rather
+// than sizes, so controls that meet in twips still meet in pixels.
+RECT PixelRect(const ControlDescriptor& control, Dpi dpi) {
+  const TwipPoint origin = PositionInDialog(control);
+  RECT rect{TwipsToPixels(origin.x, dpi.x), TwipsToPixels(origin.y, dpi.y),
+            TwipsToPixels(origin.x + control.width, dpi.x),
+            TwipsToPixels(origin.y + control.height, dpi.y)};
+  if (control.kind == ControlKind::kLine)
+    rect.bottom = rect.top + std::max(1, MulDiv(control.lineWidthPixels, dpi.y, kBaseDpi));
+  return rect;
+}
+
+// An option button ends where a push button of its frame begins: an option paints its whole
+// rectangle, so one overlapping "Select Color" would hide the button.
+RECT LayoutRect(const ControlDescriptor& control, Dpi dpi) {
+  RECT rect = PixelRect(control, dpi);
+  if (control.kind != ControlKind::kOptionButton) return rect;
+  for (const ControlDescriptor& other : SetupControls()) {
+    if (other.kind != ControlKind::kPushButton || other.container != control.container) continue;
+    const RECT button = PixelRect(other, dpi);
+    RECT overlap;
+    if (IntersectRect(&overlap, &rect, &button) && button.left > rect.left)
+      rect.right = std::min(rect.right, button.left);
+  }
+  return rect;
+}
+
+// A Windows colour value as a COLORREF, looking up system colours.
+COLORREF ToColorRef(int32_t color) {
+  const auto value = static_cast<uint32_t>(color);
+  if (value & 0x80000000u) return GetSysColor(static_cast<int>(value & 0xFF));
+  return static_cast<COLORREF>(value & 0xFFFFFF);
+}
+
+// A dialog template without controls: caption, styles and font. The controls are created
+// from the descriptor table when the dialog initialises.
+std::vector<WORD> DialogTemplate() {
+  std::vector<WORD> words;
+  const auto add = [&words](uint32_t value, bool twoWords) {
+    words.push_back(static_cast<WORD>(value & 0xFFFF));
+    if (twoWords) words.push_back(static_cast<WORD>(value >> 16));
+  };
+  const auto addText = [&words](std::string_view text) {
+    for (char c : text) words.push_back(static_cast<unsigned char>(c));
+    words.push_back(0);
+  };
+  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT |
+                      DS_FIXEDSYS | WS_CLIPCHILDREN;
+  add(1, false);       // dlgVer
+  add(0xFFFF, false);  // signature: extended template
+  add(0, true);        // helpID
+  add(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, true);
+  add(style, true);
+  add(0, false);                              // no items
+  for (int i = 0; i < 4; ++i) add(0, false);  // x, y, cx, cy: set in pixels later
+  add(0, false);                              // no menu
+  add(0, false);                              // the standard dialog class
+  addText(kSetupCaption);
+  add(kFontPoints, false);
+  add(FW_NORMAL, false);
+  add(0, false);  // italic, charset
+  addText(kFontFace);
+  return words;
+}
+
+// The system colour dialog, with the custom colours kept while the settings dialog is open.
+class Win32ColorPicker final : public ColorPicker {
+ public:
+  explicit Win32ColorPicker(HWND owner) : owner_(owner) { custom_.fill(RGB(255, 255, 255)); }
+
+  std::optional<int32_t> PickColor(const ColorDialogRequest& request) override {
+    CHOOSECOLORA choose{};
+    choose.lStructSize = sizeof(choose);
+    choose.hwndOwner = owner_;
+    choose.rgbResult = static_cast<COLORREF>(request.initialColor);
+    choose.lpCustColors = custom_.data();
+    choose.Flags = request.flags;
+    if (!ChooseColorA(&choose)) return std::nullopt;
+    return static_cast<int32_t>(choose.rgbResult & 0xFFFFFF);
+  }
+
+ private:
+  HWND owner_;
+  std::array<COLORREF, 16> custom_{};
+};
+
+class SetupDialog {
+ public:
+  SetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store)
+      : instance_(instance), store_(store), model_(settings) {}
+
+  int Run();
+
+ private:
+  static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void OnInitDialog();
+  void CreateControls();
+  HWND CreateControl(const ControlDescriptor& control);
+  void LoadPictures();
+  void PlaceDialog();
+  void OnCommand(int id, int code);
+  void OnClick(ControlId id);
+  INT_PTR OnControlColor(HDC dc, HWND control);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  bool HandleTabKeys(const MSG& message);
+
+  void FitTabRow();
+  void WidenToFitCaptions();
+  RECT RectInDialog(HWND control) const;
+  void SelectTab(int index);
+  void ShowTab(SetupTab tab);
+  void MakePageBrush();
+  // Puts the model's state into the controls.
+  void Sync();
+
+  HWND Item(ControlId id) const { return GetDlgItem(dialog_, id); }
+  bool OnPage(HWND control) const;
+
+  HINSTANCE instance_;
+  SettingsStore& store_;
+  SetupModel model_;
+  HWND dialog_ = nullptr;
+  HWND tabs_ = nullptr;
+  Dpi dpi_;
+  Font titleFont_;
+  Brush pageBrush_;
+  Bitmap aboutPicture_;
+  HICON programIcon_ = nullptr;
+  HICON helpIcon_ = nullptr;
+  std::map<HWND, const ControlDescriptor*> descriptors_;
+};
+
+int SetupDialog::Run() {
+  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&classes);
+  const std::vector<WORD> dialogTemplate = DialogTemplate();
+  dialog_ = CreateDialogIndirectParamA(
+      instance_, reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), nullptr,
+      &SetupDialog::Procedure, reinterpret_cast<LPARAM>(this));
+  if (!dialog_) return 1;
+  ShowWindow(dialog_, SW_SHOWNORMAL);
+  SetForegroundWindow(dialog_);
+
+  // The dialog's own modal loop: it has no owner to disable, and Ctrl+Tab switches tabs.
+  MSG message;
+  while (!model_.state().closed && GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (HandleTabKeys(message) || IsDialogMessageA(dialog_, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  DestroyWindow(dialog_);
+  if (programIcon_) DestroyIcon(programIcon_);
+  if (helpIcon_) DestroyIcon(helpIcon_);
+  return 0;
+}
+
+INT_PTR CALLBACK SetupDialog::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(window, DWLP_USER, lParam);
+    auto* self = reinterpret_cast<SetupDialog*>(lParam);
+    self->dialog_ = window;
+  }
+  auto* self = reinterpret_cast<SetupDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+  return self ? self->Handle(message, wParam, lParam) : FALSE;
+}
+
+INT_PTR SetupDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: OnInitDialog(); return FALSE;  // focus is set
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE)
+        ShowTab(static_cast<SetupTab>(TabCtrl_GetCurSel(tabs_)));
+      return TRUE;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+      MakePageBrush();
+      InvalidateRect(dialog_, nullptr, TRUE);
+      return FALSE;
+    case WM_CLOSE:
+      // The close box cancels.
+      model_.cmdCancel_Click();
+      return TRUE;
+    default: return FALSE;
+  }
+}
+
+void SetupDialog::OnInitDialog() {
+  dpi_ = ScreenDpi();
+  LoadPictures();
+  CreateControls();
+  PlaceDialog();
+  MakePageBrush();
+  model_.Form_Load();
+  Sync();
+  SelectTab(static_cast<int>(kInitialTab));
+  SetFocus(tabs_);
+}
+
+void SetupDialog::LoadPictures() {
+  const int iconSize = MulDiv(kIconPixels, dpi_.x, kBaseDpi);
+  programIcon_ = static_cast<HICON>(
+      LoadImageA(instance_, kSetupIconResource, IMAGE_ICON, iconSize, iconSize, 0));
+  helpIcon_ = static_cast<HICON>(
+      LoadImageA(instance_, kSetupHelpResource, IMAGE_ICON, iconSize, iconSize, 0));
+  if (!helpIcon_) {
+    // Without a help picture of its own the button shows the system's question mark.
+    helpIcon_ = static_cast<HICON>(
+        CopyImage(LoadIconA(nullptr, IDI_QUESTION), IMAGE_ICON, iconSize, iconSize, 0));
+  }
+  aboutPicture_.Reset(static_cast<HBITMAP>(
+      LoadImageA(instance_, kSetupAboutResource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (programIcon_) {
+    SendMessageA(dialog_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon_));
+    SendMessageA(dialog_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIcon_));
+  }
+}
+
+void SetupDialog::CreateControls() {
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0));
+  LOGFONTA bold{};
+  GetObjectA(font, sizeof(bold), &bold);
+  bold.lfWeight = FW_BOLD;
+  titleFont_.Reset(CreateFontIndirectA(&bold));
+
+  for (const ControlDescriptor& control : SetupControls()) {
+    HWND window = CreateControl(control);
+    if (!window) continue;
+    descriptors_[window] = &control;
+    SendMessageA(window, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(control.id == kLblTitle ? titleFont_.get() : font),
+                 FALSE);
+    if (control.kind == ControlKind::kPictureButton && helpIcon_)
+      SendMessageA(window, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(helpIcon_));
+  }
+  tabs_ = Item(kTbsOptions);
+  for (size_t i = 0; i < kTabCaptions.size(); ++i) {
+    std::string caption(kTabCaptions[i]);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = caption.data();
+    SendMessageA(tabs_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+  }
+  FitTabRow();
+  WidenToFitCaptions();
+  // The tab control stays first, above the pages' controls in z-order: it paints before them,
+  // and a frame's open middle shows the tab's body.
+}
+
+HWND SetupDialog::CreateControl(const ControlDescriptor& control) {
+  const char* windowClass = "BUTTON";
+  DWORD style = WS_CHILD;
+  switch (control.kind) {
+    case ControlKind::kTabControl:
+      windowClass = WC_TABCONTROLA;
+      style |= TCS_SINGLELINE;
+      break;
+    case ControlKind::kPushButton: style |= BS_PUSHBUTTON; break;
+    case ControlKind::kPictureButton: style |= BS_PUSHBUTTON | BS_ICON; break;
+    case ControlKind::kFrame: style |= BS_GROUPBOX; break;
+    case ControlKind::kOptionButton: style |= BS_AUTORADIOBUTTON; break;
+    case ControlKind::kCheckBox:
+      // Three states: a stored 2 shows greyed; a click goes back to ticked or clear.
+      style |= BS_3STATE;
+      break;
+    case ControlKind::kLabel:
+      windowClass = "STATIC";
+      style |= SS_LEFT | SS_NOPREFIX;
+      break;
+    case ControlKind::kPicture:
+    case ControlKind::kLine:
+      windowClass = "STATIC";
+      style |= SS_OWNERDRAW;
+      break;
+  }
+  if (control.groupStart) style |= WS_GROUP;
+  if (control.tabStop) style |= WS_TABSTOP;
+  if (!control.enabled) style |= WS_DISABLED;
+  if (control.tab == SetupTab::kNone || control.tab == kInitialTab) style |= WS_VISIBLE;
+
+  const RECT rect = LayoutRect(control, dpi_);
+  const std::string caption(control.caption);
+  // Picture buttons show no caption; the name is for screen readers.
+  const char* text = control.kind == ControlKind::kPictureButton ? "Help" : caption.c_str();
+  return CreateWindowExA(0, windowClass, text, style, rect.left, rect.top, rect.right - rect.left,
+                         rect.bottom - rect.top, dialog_,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_,
+                         nullptr);
+}
+
+void SetupDialog::PlaceDialog() {
+  RECT frame{0, 0, TwipsToPixels(kSetupClientWidth, dpi_.x),
+             TwipsToPixels(kSetupClientHeight, dpi_.y)};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dialog_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongA(dialog_, GWL_EXSTYLE)));
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  // Centred in the work area.
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const int left = work.left + std::max<int>(0, (work.right - work.left - width) / 2);
+  const int top = work.top + std::max<int>(0, (work.bottom - work.top - height) / 2);
+  SetWindowPos(dialog_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetupDialog::OnCommand(int id, int code) {
+  if (code != BN_CLICKED || model_.state().closed) return;
+  if (const std::optional<OptionRef> option = OptionFromId(static_cast<ControlId>(id))) {
+    model_.SelectOption(option->group, option->index);
+    Sync();
+    return;
+  }
+  OnClick(static_cast<ControlId>(id));
+}
+
+void SetupDialog::OnClick(ControlId id) {
+  if (const std::optional<HelpTopic> topic = HelpTopicFor(id)) {
+    ShowSetupMessage(dialog_, HelpMessage(*topic));
+    return;
+  }
+  switch (id) {
+    case kChkBackgroundClear: model_.ClickCheckBox(SetupCheckBox::kBackgroundClear); break;
+    case kChkPswd: model_.ClickCheckBox(SetupCheckBox::kPswd); break;
+    case kCmdColorSelect:
+      if (model_.state().cmdColorSelectEnabled) {
+        Win32ColorPicker picker(dialog_);
+        model_.cmdColorSelect_Click(picker);
+      }
+      break;
+    case kCmdPswd:
+      if (model_.state().cmdPswdEnabled) ShowChangePasswordDialog(dialog_, store_);
+      break;
+    case kCmdSysInfo: {
+      Win32SysInfoPlatform platform(dialog_);
+      StartSysInfo(platform);
+      break;
+    }
+    case kCmdOK: model_.cmdOK_Click(store_); break;
+    case kCmdCancel: model_.cmdCancel_Click(); break;
+    default:
+      // Enter and Esc arrive as IDOK and IDCANCEL: neither button is the default or cancel
+      // button, so they do nothing.
+      return;
+  }
+  Sync();
+}
+
+void SetupDialog::Sync() {
+  const SetupState& state = model_.state();
+  const std::array<std::pair<OptionGroup, int16_t>, 4> groups = {{
+      {OptionGroup::kDisplay, state.optDisplay},
+      {OptionGroup::kSpeed, state.optSpeed},
+      {OptionGroup::kFreq, state.optFreq},
+      {OptionGroup::kBackground, state.optBackground},
+  }};
+  for (const auto& [group, selected] : groups) {
+    for (int16_t index = 0; index < OptionCount(group); ++index) {
+      HWND option = Item(OptionId(group, index));
+      SendMessageA(option, BM_SETCHECK, index == selected ? BST_CHECKED : BST_UNCHECKED, 0);
+      // Tab enters a group at its selected option, or at the first when none is selected.
+      const bool tabStop = index == (selected == kNoOption ? 0 : selected);
+      LONG style = GetWindowLongA(option, GWL_STYLE);
+      style = tabStop ? style | WS_TABSTOP : style & ~WS_TABSTOP;
+      SetWindowLongA(option, GWL_STYLE, style);
+    }
+  }
+  // The check box values 0, 1 and 2 are BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE.
+  SendMessageA(Item(kChkBackgroundClear), BM_SETCHECK, state.chkBackgroundClear, 0);
+  SendMessageA(Item(kChkPswd), BM_SETCHECK, state.chkPswd, 0);
+  EnableWindow(Item(kCmdColorSelect), state.cmdColorSelectEnabled);
+  EnableWindow(Item(kCmdPswd), state.cmdPswdEnabled);
+  SetWindowTextA(Item(kLblVersion), state.lblVersion.c_str());
+}
+
+// Narrows the space around the tab captions until the six tabs fit in one row, for a dialog
+// font wider than the one the layout was made for.
+void SetupDialog::FitTabRow() {
+  RECT client;
+  GetClientRect(tabs_, &client);
+  const int lastTab = static_cast<int>(kTabCaptions.size()) - 1;
+  for (int padding = MulDiv(6, dpi_.x, kBaseDpi); padding >= 1; --padding) {
+    RECT last{};
+    SendMessageA(tabs_, TCM_GETITEMRECT, lastTab, reinterpret_cast<LPARAM>(&last));
+    if (last.right < client.right - 2) return;
+    SendMessageA(tabs_, TCM_SETPADDING, 0, MAKELPARAM(padding, MulDiv(3, dpi_.y, kBaseDpi)));
+    // The tab control measures its items again when its font is set.
+    SendMessageA(tabs_, WM_SETFONT, SendMessageA(tabs_, WM_GETFONT, 0, 0), FALSE);
+  }
+}
+
+RECT SetupDialog::RectInDialog(HWND control) const {
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// Widens option buttons and check boxes whose caption does not fit, for a dialog font wider
+// than the one the layout was made for, as far as their frame or page and the controls beside
+// them allow.
+void SetupDialog::WidenToFitCaptions() {
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0));
+  WindowDC dc(dialog_);
+  SelectGuard select(dc.get(), font);
+  const int margin = MulDiv(6, dpi_.x, kBaseDpi);
+  const int mark = GetSystemMetrics(SM_CXMENUCHECK) + margin;
+  for (const auto& [window, control] : descriptors_) {
+    if (control->kind != ControlKind::kOptionButton && control->kind != ControlKind::kCheckBox)
+      continue;
+    SIZE text{};
+    GetTextExtentPoint32A(dc.get(), control->caption.data(),
+                          static_cast<int>(control->caption.size()), &text);
+    const RECT rect = RectInDialog(window);
+    int right = rect.left + mark + text.cx;
+    if (right <= rect.right) continue;
+    const HWND container = control->container != kNoControl ? Item(control->container) : tabs_;
+    right = std::min<int>(right, RectInDialog(container).right - margin);
+    for (const auto& [otherWindow, other] : descriptors_) {
+      if (other->tab != control->tab || otherWindow == window) continue;
+      const RECT beside = RectInDialog(otherWindow);
+      if (beside.left > rect.left && beside.top < rect.bottom && beside.bottom > rect.top)
+        right = std::min<int>(right, beside.left - 1);
+    }
+    if (right > rect.right) {
+      SetWindowPos(window, nullptr, 0, 0, right - rect.left, rect.bottom - rect.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+}
+
+void SetupDialog::SelectTab(int index) {
+  SendMessageA(tabs_, TCM_SETCURSEL, index, 0);
+  ShowTab(static_cast<SetupTab>(index));
+}
+
+void SetupDialog::ShowTab(SetupTab tab) {
+  for (const auto& [window, control] : descriptors_) {
+    if (control->tab != SetupTab::kNone)
+      ShowWindow(window, control->tab == tab ? SW_SHOWNA : SW_HIDE);
+  }
+  HWND focus = GetFocus();
+  if (!focus || !IsWindowVisible(focus)) SetFocus(tabs_);
+}
+
+bool SetupDialog::HandleTabKeys(const MSG& message) {
+  if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0) return false;
+  if (message.hwnd != dialog_ && !IsChild(dialog_, message.hwnd)) return false;
+  int step = 0;
+  if (message.wParam == VK_TAB)
+    step = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+  else if (message.wParam == VK_NEXT)
+    step = 1;
+  else if (message.wParam == VK_PRIOR)
+    step = -1;
+  if (step == 0) return false;
+  const int count = static_cast<int>(kTabCaptions.size());
+  const int current = static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0));
+  SelectTab((current + step + count) % count);
+  return true;
+}
+
+bool SetupDialog::OnPage(HWND control) const {
+  const auto found = descriptors_.find(control);
+  return found != descriptors_.end() && found->second->tab != SetupTab::kNone;
+}
+
+// The tab control's body as a brush, so that controls on a page show the page's background
+// (a visual style may paint it differently from the dialog).
+void SetupDialog::MakePageBrush() {
+  RECT client;
+  GetClientRect(tabs_, &client);
+  WindowDC screen(tabs_);
+  OwnedDC memory(CreateCompatibleDC(screen.get()));
+  Bitmap body(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
+  {
+    SelectGuard select(memory.get(), body.get());
+    FillRect(memory.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+    SendMessageA(tabs_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()),
+                 PRF_CLIENT | PRF_ERASEBKGND);
+  }
+  pageBrush_.Reset(CreatePatternBrush(body.get()));
+}
+
+INT_PTR SetupDialog::OnControlColor(HDC dc, HWND control) {
+  const auto found = descriptors_.find(control);
+  if (found == descriptors_.end() || !OnPage(control) || !pageBrush_) return FALSE;
+  if (found->second->kind == ControlKind::kLabel)
+    SetTextColor(dc, ToColorRef(found->second->color));
+  SetBkMode(dc, TRANSPARENT);
+  // Line the pattern up with the tab control's body.
+  POINT origin{0, 0};
+  MapWindowPoints(control, tabs_, &origin, 1);
+  SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+  return reinterpret_cast<INT_PTR>(pageBrush_.get());
+}
+
+void SetupDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  const auto found = descriptors_.find(item.hwndItem);
+  if (found == descriptors_.end()) return;
+  const ControlDescriptor& control = *found->second;
+  HDC dc = item.hDC;
+  const RECT& box = item.rcItem;
+  if (control.kind == ControlKind::kLine) {
+    Brush pen(CreateSolidBrush(ToColorRef(control.color)));
+    FillRect(dc, &box, pen.get());
+    return;
+  }
+  if (pageBrush_) {
+    POINT origin{0, 0};
+    MapWindowPoints(item.hwndItem, tabs_, &origin, 1);
+    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+    FillRect(dc, &box, pageBrush_.get());
+  }
+  const int boxWidth = box.right - box.left;
+  const int boxHeight = box.bottom - box.top;
+  if (control.picture == SetupPicture::kProgramIcon && programIcon_) {
+    const int size = MulDiv(kIconPixels, dpi_.x, kBaseDpi);
+    DrawIconEx(dc, box.left + (boxWidth - size) / 2, box.top + (boxHeight - size) / 2, programIcon_,
+               size, size, 0, nullptr, DI_NORMAL);
+  } else if (control.picture == SetupPicture::kAboutPicture && aboutPicture_) {
+    const int width = MulDiv(kAboutPictureWidth, dpi_.x, kBaseDpi);
+    const int height = MulDiv(kAboutPictureHeight, dpi_.y, kBaseDpi);
+    OwnedDC memory(CreateCompatibleDC(dc));
+    SelectGuard select(memory.get(), aboutPicture_.get());
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, box.left + (boxWidth - width) / 2, box.top + (boxHeight - height) / 2, width,
+               height, memory.get(), 0, 0, kAboutPictureWidth, kAboutPictureHeight, SRCCOPY);
+  }
+}
+
+}  // namespace
+
+int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store) {
+  SetupDialog dialog(instance, settings, store);
+  return dialog.Run();
+}
+
+}  // namespace sovelin

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+#include "startup/settings.h"
+#include "startup/settings_store.h"
+
+namespace sovelin {
+
+// Resource names of the settings dialog's pictures (resources/setup.rc).
+inline constexpr const char* kSetupIconResource = "ABOUTICON";    // program icon, 32 x 32
+inline constexpr const char* kSetupHelpResource = "SETUPHELP";    // help buttons' icon
+inline constexpr const char* kSetupAboutResource = "SETUPABOUT";  // About picture, 200 x 114
+
+// Shows the settings dialog modally, without an owner, filled from `settings`. OK writes the
+// seven settings to `store`; Cancel and the close box write nothing. Returns the process's
+// exit code once the dialog has closed.
+int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store);
+
+}  // namespace sovelin

@@ -1,0 +1,487 @@
+// End to end: opens the real settings dialog from the saver with /c and drives it as a user
+// would, then reads what it left in the registry.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <colordlg.h>
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "setup/help_texts.h"
+#include "setup/setup_form.h"
+#include "setup/sysinfo.h"
+#include "tests/saver_driver_win32.h"
+
+namespace sovelin {
+namespace {
+
+using namespace driver;
+
+constexpr DWORD kStartMs = 30000;  // Wine can be slow to start a process
+constexpr DWORD kWaitMs = 15000;
+constexpr const char* kHelperName = "MSINFO32.EXE";
+constexpr const char* kMarkerName = "sysinfo-started";
+
+std::string ThisProgram() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
+}
+
+std::string FolderOf(const std::string& path) {
+  return path.substr(0, path.find_last_of('\\'));
+}
+
+// A copy of this program named MSINFO32.EXE stands for the System Information program: it
+// leaves a marker file beside itself and ends before any test runs.
+const bool kRunsAsSysInfoHelper = [] {
+  const std::string program = ThisProgram();
+  const std::string name = program.substr(program.find_last_of('\\') + 1);
+  if (lstrcmpiA(name.c_str(), kHelperName) != 0) return false;
+  std::ofstream(FolderOf(program) + "\\" + kMarkerName) << "started\n";
+  ExitProcess(0);
+}();
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string WindowText(HWND window) {
+  // WM_GETTEXT, unlike GetWindowText, reaches an edit control of another process.
+  char text[1024] = {};
+  SendMessageA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+bool IsChecked(HWND control, LRESULT state = BST_CHECKED) {
+  return SendMessageA(control, BM_GETCHECK, 0, 0) == state;
+}
+
+// Clicks a control through its own message queue, so that a modal window it opens does not
+// block this test.
+void Click(HWND control) {
+  PostMessageA(control, BM_CLICK, 0, 0);
+}
+
+// The longest static text of a message box: its message.
+std::string MessageText(HWND box) {
+  std::string longest;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    char className[32] = {};
+    GetClassNameA(child, className, sizeof(className));
+    const std::string text = WindowText(child);
+    if (lstrcmpiA(className, "Static") == 0 && text.size() > longest.size()) longest = text;
+  }
+  return longest;
+}
+
+void SetLocalMachineValue(std::string_view key, std::string_view name, const std::string& data) {
+  HKEY handle = nullptr;
+  RegCreateKeyExA(HKEY_LOCAL_MACHINE, std::string(key).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                  nullptr, &handle, nullptr);
+  RegSetValueExA(handle, std::string(name).c_str(), 0, REG_SZ,
+                 reinterpret_cast<const BYTE*>(data.c_str()), static_cast<DWORD>(data.size() + 1));
+  RegCloseKey(handle);
+}
+
+void DeleteLocalMachineValue(std::string_view key, std::string_view name) {
+  HKEY handle = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, std::string(key).c_str(), 0, KEY_SET_VALUE, &handle) ==
+      ERROR_SUCCESS) {
+    RegDeleteValueA(handle, std::string(name).c_str());
+    RegCloseKey(handle);
+  }
+}
+
+class SetupDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ClearSettings(); }
+
+  // Starts the saver with /c and waits for the dialog.
+  HWND Open() {
+    saver_ = std::make_unique<SaverProcess>(SaverProcess::Start("/c"));
+    EXPECT_TRUE(saver_->started());
+    dialog_ = WaitForCaption(std::string(kSetupCaption).c_str(), kStartMs, saver_->id());
+    EXPECT_NE(dialog_, nullptr) << "the settings dialog did not appear";
+    return dialog_;
+  }
+
+  HWND Item(ControlId id) const { return GetDlgItem(dialog_, id); }
+  HWND Option(OptionGroup group, int16_t index) const { return Item(OptionId(group, index)); }
+
+  void ShowTab(SetupTab tab) {
+    SendMessageA(Item(kTbsOptions), TCM_SETCURFOCUS, static_cast<WPARAM>(tab), 0);
+    Pump(100);
+  }
+
+  // Clicks a control and waits until the condition holds.
+  bool ClickUntil(ControlId id, const std::function<bool()>& condition) {
+    Click(Item(id));
+    return WaitUntil(condition, kWaitMs);
+  }
+
+  bool Closes() { return saver_->WaitForExit(kWaitMs); }
+
+  std::unique_ptr<SaverProcess> saver_;
+  HWND dialog_ = nullptr;
+};
+
+TEST_F(SetupDialogTest, IsAFixedUnownedDialogLaidOutFromTheTable) {
+  ASSERT_NE(Open(), nullptr);
+  EXPECT_EQ(GetWindow(dialog_, GW_OWNER), nullptr);
+  const LONG style = GetWindowLongA(dialog_, GWL_STYLE);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+  EXPECT_NE(style & WS_SYSMENU, 0);
+
+  HDC screen = GetDC(nullptr);
+  const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+  const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  RECT client;
+  GetClientRect(dialog_, &client);
+  EXPECT_EQ(client.right, MulDiv(kSetupClientWidth, dpiX, 1440));
+  EXPECT_EQ(client.bottom, MulDiv(kSetupClientHeight, dpiY, 1440));
+
+  HWND tabs = Item(kTbsOptions);
+  ASSERT_NE(tabs, nullptr);
+  EXPECT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 6);
+  EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 0);
+
+  for (const ControlDescriptor& control : SetupControls()) {
+    HWND window = Item(control.id);
+    ASSERT_NE(window, nullptr) << control.name << " " << control.index;
+    // Every control stands where the table puts it, within its frame and tab page.
+    const TwipPoint origin = PositionInDialog(control);
+    POINT corner{0, 0};
+    MapWindowPoints(window, dialog_, &corner, 1);
+    EXPECT_EQ(corner.x, MulDiv(origin.x, dpiX, 1440)) << control.name << " " << control.index;
+    EXPECT_EQ(corner.y, MulDiv(origin.y, dpiY, 1440)) << control.name << " " << control.index;
+    const bool captioned = control.kind != ControlKind::kTabControl &&
+                           control.kind != ControlKind::kPictureButton && control.id != kLblVersion;
+    if (captioned) {
+      EXPECT_EQ(WindowText(window), control.caption) << control.name << " " << control.index;
+    }
+    const LONG controlStyle = GetWindowLongA(window, GWL_STYLE);
+    if (control.kind == ControlKind::kOptionButton) {
+      EXPECT_EQ(controlStyle & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+      EXPECT_EQ((controlStyle & WS_GROUP) != 0, control.index == 0) << control.name;
+    }
+    if (control.kind == ControlKind::kCheckBox) {
+      EXPECT_EQ(controlStyle & BS_TYPEMASK, BS_3STATE);
+    }
+    // Only the first tab's controls and those on the dialog itself show.
+    const bool shown = control.tab == SetupTab::kNone || control.tab == kInitialTab;
+    EXPECT_EQ(IsWindowVisible(window) != FALSE, shown) << control.name << " " << control.index;
+  }
+  EXPECT_EQ(WindowText(Item(kLblVersion)), "Version 3.0.1");
+
+  ShowTab(SetupTab::kAbout);
+  EXPECT_TRUE(IsWindowVisible(Item(kCmdSysInfo)));
+  EXPECT_FALSE(IsWindowVisible(Option(OptionGroup::kDisplay, 0)));
+
+  // Enter and Esc press neither OK nor Cancel.
+  SetForegroundWindow(dialog_);
+  PressKey(VK_ESCAPE);
+  PressKey(VK_RETURN);
+  Pump(1000);
+  EXPECT_TRUE(saver_->Running());
+  Click(Item(kCmdCancel));
+  EXPECT_TRUE(Closes());
+}
+
+TEST_F(SetupDialogTest, ShowsTheStoredValuesAndCancelWritesNothing) {
+  WriteSetting("DisplayOption", "5");
+  WriteSetting("Speed", "3");
+  WriteSetting("Frequency", "1");
+  WriteSetting("Background", "12");  // outside the options: none selected
+  WriteSetting("ClearScreen", "2");  // greyed
+  WriteSetting("PWProtected", "1");
+  WriteSetting("RectangleColor", "255");
+  ASSERT_NE(Open(), nullptr);
+
+  const auto selected = [this](OptionGroup group) {
+    int found = -1;
+    for (int16_t index = 0; index < OptionCount(group); ++index) {
+      if (IsChecked(Option(group, index)))
+        found = found == -1 ? index : 99;  // two selected would be a fault
+    }
+    return found;
+  };
+  EXPECT_EQ(selected(OptionGroup::kDisplay), 5);
+  EXPECT_EQ(selected(OptionGroup::kSpeed), 3);
+  EXPECT_EQ(selected(OptionGroup::kFreq), 1);
+  EXPECT_EQ(selected(OptionGroup::kBackground), -1);
+  EXPECT_TRUE(IsChecked(Item(kChkBackgroundClear), BST_INDETERMINATE));
+  EXPECT_TRUE(IsChecked(Item(kChkPswd)));
+  EXPECT_TRUE(IsWindowEnabled(Item(kCmdColorSelect)));
+  EXPECT_TRUE(IsWindowEnabled(Item(kCmdPswd)));
+
+  // Changes on several tabs, then Cancel.
+  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 2),
+                         [&] { return !IsWindowEnabled(Item(kCmdColorSelect)); }));
+  ShowTab(SetupTab::kPassword);
+  ASSERT_TRUE(ClickUntil(kChkPswd, [&] { return !IsWindowEnabled(Item(kCmdPswd)); }));
+  Click(Item(kCmdCancel));
+  EXPECT_TRUE(Closes());
+  EXPECT_EQ(ReadSetting("DisplayOption"), "5");
+  EXPECT_EQ(ReadSetting("Background"), "12");
+  EXPECT_EQ(ReadSetting("ClearScreen"), "2");
+  EXPECT_EQ(ReadSetting("PWProtected"), "1");
+  EXPECT_EQ(ReadSetting("RectangleColor"), "255");
+}
+
+TEST_F(SetupDialogTest, ClicksFollowTheEnablingRulesAndOkWritesAllSeven) {
+  WriteSetting("Background", "12");
+  WriteSetting("ClearScreen", "2");
+  ASSERT_NE(Open(), nullptr);
+  EXPECT_FALSE(IsWindowEnabled(Item(kCmdColorSelect)));
+  EXPECT_FALSE(IsWindowEnabled(Item(kCmdPswd)));
+  EXPECT_FALSE(IsChecked(Item(kChkPswd)));
+
+  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 6),
+                         [&] { return IsWindowEnabled(Item(kCmdColorSelect)) != FALSE; }));
+  EXPECT_FALSE(IsChecked(Option(OptionGroup::kDisplay, 0)));
+  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 7),
+                         [&] { return !IsWindowEnabled(Item(kCmdColorSelect)); }));
+
+  ShowTab(SetupTab::kVerseSpeed);
+  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kSpeed, 4),
+                         [&] { return IsChecked(Option(OptionGroup::kSpeed, 4)); }));
+  ShowTab(SetupTab::kChangeFreq);
+  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kFreq, 3),
+                         [&] { return IsChecked(Option(OptionGroup::kFreq, 3)); }));
+
+  // A click on a greyed box ticks it; a greyed or clear password box keeps its button off.
+  ShowTab(SetupTab::kBackground);
+  ASSERT_TRUE(
+      ClickUntil(kChkBackgroundClear, [&] { return IsChecked(Item(kChkBackgroundClear)); }));
+
+  ShowTab(SetupTab::kPassword);
+  ASSERT_TRUE(ClickUntil(kChkPswd, [&] { return IsWindowEnabled(Item(kCmdPswd)) != FALSE; }));
+  ASSERT_TRUE(ClickUntil(kChkPswd, [&] { return !IsWindowEnabled(Item(kCmdPswd)); }));
+  EXPECT_FALSE(IsChecked(Item(kChkPswd)));
+
+  Click(Item(kCmdOK));
+  EXPECT_TRUE(Closes());
+  EXPECT_EQ(ReadSetting("DisplayOption"), "7");
+  EXPECT_EQ(ReadSetting("Speed"), "4");
+  EXPECT_EQ(ReadSetting("Frequency"), "3");
+  EXPECT_EQ(ReadSetting("Background"), "10");  // still none selected
+  EXPECT_EQ(ReadSetting("ClearScreen"), "1");
+  EXPECT_EQ(ReadSetting("PWProtected"), "0");
+  EXPECT_EQ(ReadSetting("RectangleColor"), "0");
+}
+
+TEST_F(SetupDialogTest, TheCloseBoxWritesNothing) {
+  for (const bool systemCommand : {false, true}) {
+    ClearSettings();
+    ASSERT_NE(Open(), nullptr);
+    ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 3),
+                           [&] { return IsChecked(Option(OptionGroup::kDisplay, 3)); }));
+    if (systemCommand)
+      PostMessageA(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    else
+      PostMessageA(dialog_, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Closes());
+    EXPECT_EQ(ReadSetting("DisplayOption"), std::nullopt);
+    EXPECT_EQ(ReadSetting("Speed"), std::nullopt);
+  }
+}
+
+TEST_F(SetupDialogTest, HelpButtonsShowTheirMessages) {
+  ASSERT_NE(Open(), nullptr);
+  const std::pair<SetupTab, ControlId> buttons[] = {
+      {SetupTab::kVerseDisplay, kCmdDisplayHelp},
+      {SetupTab::kBackground, kCmdBackgroundHelp},
+      {SetupTab::kPassword, kCmdPasswordHelp},
+  };
+  for (const auto& [tab, id] : buttons) {
+    ShowTab(tab);
+    const SetupMessage& message = HelpMessage(*HelpTopicFor(id));
+    Click(Item(id));
+    HWND box = WaitForCaption(std::string(message.title).c_str(), kWaitMs, saver_->id());
+    ASSERT_NE(box, nullptr) << std::string(message.title);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), dialog_);
+    EXPECT_EQ(MessageText(box), message.text);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kWaitMs));
+  }
+  EXPECT_TRUE(saver_->Running());
+  Click(Item(kCmdCancel));
+  EXPECT_TRUE(Closes());
+}
+
+TEST_F(SetupDialogTest, TheColourDialogAlwaysOpensOnBlackAndOnlyOkStoresTheColour) {
+  const auto chooseRed = [this](bool confirm) {
+    Click(Item(kCmdColorSelect));
+    HWND picker = WaitForCaption("Color", kWaitMs, saver_->id());
+    if (!picker) return false;
+    // The colour values show once the dialog is opened fully.
+    Click(GetDlgItem(picker, COLOR_MIX));
+    for (int edit : {COLOR_RED, COLOR_GREEN, COLOR_BLUE}) {
+      HWND field = GetDlgItem(picker, edit);
+      WaitUntil([&] { return !WindowText(field).empty(); }, kWaitMs);
+      EXPECT_EQ(WindowText(field), "0") << edit;
+    }
+    SendMessageA(GetDlgItem(picker, COLOR_RED), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("255"));
+    PostMessageA(picker, WM_COMMAND, confirm ? IDOK : IDCANCEL, 0);
+    return WaitUntil([&] { return !IsWindow(picker); }, kWaitMs);
+  };
+
+  WriteSetting("DisplayOption", "6");
+  WriteSetting("RectangleColor", "65280");
+  ASSERT_NE(Open(), nullptr);
+  ASSERT_TRUE(chooseRed(true));
+  ASSERT_TRUE(chooseRed(false));  // black again, not the colour chosen before
+  Click(Item(kCmdCancel));
+  EXPECT_TRUE(Closes());
+  EXPECT_EQ(ReadSetting("RectangleColor"), "65280");
+
+  ASSERT_NE(Open(), nullptr);
+  ASSERT_TRUE(chooseRed(true));
+  Click(Item(kCmdOK));
+  EXPECT_TRUE(Closes());
+  EXPECT_EQ(ReadSetting("RectangleColor"), "255");
+}
+
+// Not a check: saves a picture of each tab (24-bit BMP files) into the folder named by
+// SOVELIN_SCREENS, for looking at the layout. Run with --gtest_also_run_disabled_tests.
+TEST_F(SetupDialogTest, DISABLED_SavesAPictureOfEachTab) {
+  const char* folder = std::getenv("SOVELIN_SCREENS");
+  ASSERT_NE(folder, nullptr);
+  WriteSetting("DisplayOption", "5");
+  WriteSetting("Speed", "2");
+  WriteSetting("Frequency", "1");
+  WriteSetting("Background", "0");
+  WriteSetting("PWProtected", "1");
+  ASSERT_NE(Open(), nullptr);
+  for (int tab = 0; tab < 6; ++tab) {
+    ShowTab(static_cast<SetupTab>(tab));
+    Pump(700);
+    RECT box;
+    GetWindowRect(dialog_, &box);
+    const Screenshot shot = CaptureScreen();
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    const int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof(info);
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info);
+    file.bfSize = file.bfOffBits + stride * height;
+    std::ofstream out(std::string(folder) + "\\setup-" + std::to_string(tab) + ".bmp",
+                      std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info), sizeof(info));
+    std::string row(stride, '\0');
+    for (int y = height - 1; y >= 0; --y) {
+      for (int x = 0; x < width; ++x) {
+        const uint32_t pixel = shot.At(box.left + x, box.top + y);
+        row[x * 3] = static_cast<char>(pixel & 0xFF);
+        row[x * 3 + 1] = static_cast<char>((pixel >> 8) & 0xFF);
+        row[x * 3 + 2] = static_cast<char>((pixel >> 16) & 0xFF);
+      }
+      out.write(row.data(), stride);
+    }
+  }
+  Click(Item(kCmdCancel));
+  EXPECT_TRUE(Closes());
+}
+
+class SysInfoTest : public SetupDialogTest {
+ protected:
+  void SetUp() override {
+    SetupDialogTest::SetUp();
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    folder_ = std::string(temp) + "sovelin-sysinfo";
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    DeleteFileA(Marker().c_str());
+    DeleteFileA(Helper().c_str());
+    RemoveValues();
+  }
+  void TearDown() override {
+    RemoveValues();
+    DeleteFileA(Marker().c_str());
+    DeleteFileA(Helper().c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+  static void RemoveValues() {
+    DeleteLocalMachineValue(kMsInfoKey, kMsInfoPathValue);
+    DeleteLocalMachineValue(kSharedToolsLocationKey, kMsInfoFolderValue);
+  }
+  std::string Helper() const { return folder_ + "\\" + kHelperName; }
+  std::string Marker() const { return folder_ + "\\" + kMarkerName; }
+  void InstallHelper() const {
+    ASSERT_TRUE(CopyFileA(ThisProgram().c_str(), Helper().c_str(), FALSE));
+  }
+
+  // Presses "System Info..." and returns the unavailable message box, if one appears.
+  HWND PressSysInfo() {
+    ShowTab(SetupTab::kAbout);
+    Click(Item(kCmdSysInfo));
+    return WaitForCaption(std::string(kSysInfoUnavailable.title).c_str(), 5000, saver_->id());
+  }
+
+  std::string folder_;
+};
+
+TEST_F(SysInfoTest, StartsTheRegisteredProgram) {
+  InstallHelper();
+  SetLocalMachineValue(kMsInfoKey, kMsInfoPathValue, Helper());
+  ASSERT_NE(Open(), nullptr);
+  ShowTab(SetupTab::kAbout);
+  Click(Item(kCmdSysInfo));
+  EXPECT_TRUE(WaitUntil([&] { return FileExists(Marker()); }, kStartMs));
+  EXPECT_EQ(FindCaption(std::string(kSysInfoUnavailable.title).c_str(), saver_->id()), nullptr);
+  // The dialog stays open and usable.
+  EXPECT_TRUE(saver_->Running());
+  Click(Item(kCmdCancel));
+  EXPECT_TRUE(Closes());
+}
+
+TEST_F(SysInfoTest, FindsTheProgramInTheRegisteredFolder) {
+  InstallHelper();
+  SetLocalMachineValue(kSharedToolsLocationKey, kMsInfoFolderValue, folder_);
+  ASSERT_NE(Open(), nullptr);
+  ShowTab(SetupTab::kAbout);
+  Click(Item(kCmdSysInfo));
+  EXPECT_TRUE(WaitUntil([&] { return FileExists(Marker()); }, kStartMs));
+  Click(Item(kCmdCancel));
+  EXPECT_TRUE(Closes());
+}
+
+TEST_F(SysInfoTest, SaysUnavailableWithoutTheProgram) {
+  // The folder is registered but holds no MSINFO32.EXE.
+  SetLocalMachineValue(kSharedToolsLocationKey, kMsInfoFolderValue, folder_);
+  ASSERT_NE(Open(), nullptr);
+  HWND box = PressSysInfo();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(MessageText(box), kSysInfoUnavailable.text);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kWaitMs));
+
+  // A registered full path that does not exist fails to start and says the same.
+  SetLocalMachineValue(kMsInfoKey, kMsInfoPathValue, Helper());
+  box = PressSysInfo();
+  ASSERT_NE(box, nullptr);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kWaitMs));
+  EXPECT_FALSE(FileExists(Marker()));
+  Click(Item(kCmdCancel));
+  EXPECT_TRUE(Closes());
+}
+
+}  // namespace
+}  // namespace sovelin
