@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/numbers.h"
+
 namespace sovelin {
 
 PassPacer::PassPacer(const MonotonicClock& clock, int64_t passesPerSecond)
@@ -37,6 +39,25 @@ bool MoveCounter::Pass() {
   if (counter_ <= gMoveDelay) return false;
   counter_ = 0;
   return true;
+}
+
+namespace {
+
+double NearestPixel(int64_t twips, int twipsPerPixel) {
+  return RoundHalfEven(static_cast<double>(twips) / twipsPerPixel);
+}
+
+}  // namespace
+
+int64_t MovesUntilPixelChange(int32_t left, int32_t top, int32_t dx, int32_t dy, int twipsPerPixelX,
+                              int twipsPerPixelY, int64_t limit) {
+  const double x = NearestPixel(left, twipsPerPixelX);
+  const double y = NearestPixel(top, twipsPerPixelY);
+  for (int64_t moves = 1; moves < limit; ++moves) {
+    if (NearestPixel(left + moves * dx, twipsPerPixelX) != x) return moves;
+    if (NearestPixel(top + moves * dy, twipsPerPixelY) != y) return moves;
+  }
+  return limit;
 }
 
 int64_t MoveCounter::PassesToNextMove() const {

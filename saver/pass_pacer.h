@@ -55,4 +55,10 @@ class MoveCounter {
   int32_t counter_ = 0;
 };
 
+// How many moves by (dx, dy) twips from (left, top) it takes before the window's nearest
+// pixel changes on either axis, at most `limit`. The main loop sleeps until then: moves
+// that change nothing on the screen need no wake-up.
+int64_t MovesUntilPixelChange(int32_t left, int32_t top, int32_t dx, int32_t dy, int twipsPerPixelX,
+                              int twipsPerPixelY, int64_t limit = 64);
+
 }  // namespace sovelin

@@ -63,5 +63,13 @@ TEST(MoveCounter, MovesEveryMoveDelayPlusOnePasses) {
   EXPECT_EQ(fastest.PassesToNextMove(), 1);
 }
 
+TEST(MovesUntilPixelChange, CountsTheMovesThatChangeNothingOnScreen) {
+  EXPECT_EQ(MovesUntilPixelChange(0, 0, 3, 4, 15, 15), 2);   // y reaches 8 twips: pixel 1
+  EXPECT_EQ(MovesUntilPixelChange(0, 0, 1, -1, 15, 15), 8);  // x at 8 or y at -8 twips
+  EXPECT_EQ(MovesUntilPixelChange(7, 7, 25, 0, 15, 15), 1);
+  EXPECT_EQ(MovesUntilPixelChange(0, 0, 0, 0, 15, 15), 64);  // never: wakes after the limit
+  EXPECT_EQ(MovesUntilPixelChange(0, 0, 1, 1, 15, 15, 5), 5);
+}
+
 }  // namespace
 }  // namespace sovelin

@@ -91,6 +91,13 @@ MotionArea SaverSession::Area() const {
       {left_, top_, verse_.Width(), verse_.Height()}, window_.ScaleWidth(), window_.ScaleHeight()};
 }
 
+int64_t SaverSession::PassesUntilVisibleMove(const MoveCounter& moves) const {
+  const int64_t quietMoves = MovesUntilPixelChange(left_, top_, motion_.gDeltaX, motion_.gDeltaY,
+                                                   run_.twips.x, run_.twips.y) -
+                             1;
+  return moves.PassesToNextMove() + quietMoves * (run_.setup.gMoveDelay + 1);
+}
+
 void SaverSession::MoveOnce() {
   const WindowPosition next = MoveVerseWindow(motion_, Area(), run_.random, [this] {
     if (drawDesign) drawDesign();
@@ -102,15 +109,13 @@ void SaverSession::MoveOnce() {
 
 void SaverSession::PlaceVerseWindow() {
   placementPending_ = false;
-  RECT before;
-  GetWindowRect(verse_.handle(), &before);
+  const POINT before = verse_.ScreenPixels();
   if (!verse_.MoveTo(left_, top_)) return;
-  RECT after;
-  GetWindowRect(verse_.handle(), &after);
+  const POINT after = verse_.ScreenPixels();
   // Where the system does not repaint what the verse window uncovers (composited desktops,
   // Wine), the trail is repainted here: the old outline less the new one.
-  Region uncovered = verse_.OutlineRegionAt(before.left, before.top);
-  const Region covered = verse_.OutlineRegionAt(after.left, after.top);
+  Region uncovered = verse_.OutlineRegionAt(before.x, before.y);
+  const Region covered = verse_.OutlineRegionAt(after.x, after.y);
   CombineRgn(uncovered.get(), uncovered.get(), covered.get(), RGN_DIFF);
   WindowDC dc(window_.handle());
   window_.RepaintBackground(dc.get(), uncovered.get());
@@ -125,7 +130,7 @@ void SaverSession::RunMainLoop() {
     // Wake for the next move, but not before the next frame: passes are counted on the
     // clock, so moves that come due in between are caught up on the next wake-up.
     const auto untilFrame = lastPlaced + frame_ - clock.Now();
-    WaitForWork(std::max(pacer.TimeUntil(moves.PassesToNextMove()), untilFrame));
+    WaitForWork(std::max(pacer.TimeUntil(PassesUntilVisibleMove(moves)), untilFrame));
     DispatchPendingMessages();
     run_.flags.gPromptShown = false;
     for (int64_t due = pacer.TakeDuePasses(); due > 0; --due) {

@@ -7,6 +7,7 @@
 
 #include "designs/design_state.h"
 #include "saver/motion.h"
+#include "saver/pass_pacer.h"
 #include "saver/saver_run.h"
 #include "saver/saver_window_win32.h"
 #include "saver/verse_change.h"
@@ -35,6 +36,8 @@ class SaverSession final {
   void FirstActivation();
   void RunMainLoop();
   void MoveOnce();
+  // Passes until the next move that changes the verse window's pixel position.
+  int64_t PassesUntilVisibleMove(const MoveCounter& moves) const;
   void PlaceVerseWindow();
   void OnTimer();
   MotionArea Area() const;

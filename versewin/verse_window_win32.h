@@ -49,6 +49,8 @@ class VerseWindow final {
   // Moves the window to (left, top) twips. Returns true when its pixel position changed;
   // a move within the same pixel only records the twips.
   bool MoveTo(int32_t left, int32_t top);
+  // Where the window stands on the screen, in pixels.
+  POINT ScreenPixels() const { return pixels_; }
 
   // Shows the window modeless, the first time at its first placement on the owner, and gives
   // it the keyboard focus.
