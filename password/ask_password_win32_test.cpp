@@ -95,8 +95,8 @@ TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
   const DWORD thread = GetCurrentThreadId();
   bool verseShown = true, saverEnabled = true, topmost = false, promptShown = false;
   bool masked = false;
-  HWND field = nullptr, focus = nullptr, afterField = nullptr, afterOk = nullptr,
-       firstChild = nullptr;
+  HWND field = nullptr, focus = nullptr, firstChild = nullptr;
+  int afterField = 0, afterOk = 0;
   RECT client{}, fieldBox{};
   LRESULT passwordChar = 0, limit = 0, defaultId = 0;
   std::string label1, label3;
@@ -115,8 +115,8 @@ TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
     passwordChar = SendMessageA(field, EM_GETPASSWORDCHAR, 0, 0);
     limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
     defaultId = LOWORD(SendMessageA(prompt, DM_GETDEFID, 0, 0));
-    afterField = GetWindow(field, GW_HWNDNEXT);  // the child order is the tab order
-    afterOk = GetWindow(afterField, GW_HWNDNEXT);
+    afterField = GetDlgCtrlID(GetWindow(field, GW_HWNDNEXT));  // the child order is the tab order
+    afterOk = GetDlgCtrlID(GetWindow(GetDlgItem(prompt, IDOK), GW_HWNDNEXT));
     firstChild = GetWindow(prompt, GW_CHILD);
     label1 = TextOf(GetDlgItem(prompt, Id(kLabel1)));
     label3 = TextOf(GetDlgItem(prompt, Id(kLabel3)));
@@ -135,8 +135,8 @@ TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
   EXPECT_EQ(passwordChar, '*');
   EXPECT_EQ(limit, 255);
   EXPECT_EQ(defaultId, IDOK);
-  EXPECT_EQ(GetDlgCtrlID(afterField), IDOK) << "tab order";
-  EXPECT_EQ(GetDlgCtrlID(afterOk), IDCANCEL);
+  EXPECT_EQ(afterField, IDOK) << "tab order";
+  EXPECT_EQ(afterOk, IDCANCEL);
   EXPECT_EQ(firstChild, field) << "the field comes first";
   EXPECT_EQ(label1, kLabel1.text);
   EXPECT_EQ(label3,
