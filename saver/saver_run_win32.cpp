@@ -24,10 +24,12 @@ void DispatchPendingMessages() {
   }
 }
 
-// Sleeps until input arrives or `wait` has passed, whichever comes first.
-void WaitForWork(std::chrono::microseconds wait) {
+// Sleeps until input arrives or `wait` has passed, whichever comes first. False when the
+// time ran out with no message waiting, so there is nothing to dispatch.
+bool WaitForWork(std::chrono::microseconds wait) {
   const auto ms = (wait.count() + 999) / 1000;
-  MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(ms), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  return MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(ms), QS_ALLINPUT,
+                                     MWMO_INPUTAVAILABLE) != WAIT_TIMEOUT;
 }
 
 // The display's frame time, for placing the verse window at most once per frame.
@@ -35,6 +37,16 @@ std::chrono::microseconds DisplayFrame() {
   WindowDC screen(nullptr);
   const int hertz = screen ? GetDeviceCaps(screen.get(), VREFRESH) : 0;
   return std::chrono::microseconds(1'000'000 / (hertz > 1 ? hertz : 60));
+}
+
+// The shortest time between two placements of the verse window. At the slower speeds the
+// window drifts by about a pixel in a 30th of a second, so placing it more often would
+// only cost time; the faster speeds follow the display's frames.
+std::chrono::microseconds PlacementInterval(int16_t speed) {
+  constexpr int16_t kFastSpeed = 3;
+  const std::chrono::microseconds frame = DisplayFrame();
+  if (speed >= kFastSpeed && speed <= 4) return frame;
+  return std::max(frame, std::chrono::microseconds(1'000'000 / 30));
 }
 
 // The folder the program was started from.
@@ -49,7 +61,7 @@ std::string ProgramDirectory() {
 }  // namespace
 
 SaverSession::SaverSession(SaverRun& run, SaverWindow& window, VerseWindow& verse)
-    : run_(run), window_(window), verse_(verse), frame_(DisplayFrame()) {
+    : run_(run), window_(window), verse_(verse), frame_(PlacementInterval(run.settings.gSpeed)) {
   motion_.gSpeed = run.settings.gSpeed;
   window_.onTimer = [this] { OnTimer(); };
 }
@@ -117,8 +129,7 @@ void SaverSession::PlaceVerseWindow() {
   Region uncovered = verse_.OutlineRegionAt(before.x, before.y);
   const Region covered = verse_.OutlineRegionAt(after.x, after.y);
   CombineRgn(uncovered.get(), uncovered.get(), covered.get(), RGN_DIFF);
-  WindowDC dc(window_.handle());
-  window_.RepaintBackground(dc.get(), uncovered.get());
+  window_.RepaintBackground(window_.dc(), uncovered.get());
 }
 
 void SaverSession::RunMainLoop() {
@@ -130,8 +141,11 @@ void SaverSession::RunMainLoop() {
     // Wake for the next move, but not before the next frame: passes are counted on the
     // clock, so moves that come due in between are caught up on the next wake-up.
     const auto untilFrame = lastPlaced + frame_ - clock.Now();
-    WaitForWork(std::max(pacer.TimeUntil(PassesUntilVisibleMove(moves)), untilFrame));
-    DispatchPendingMessages();
+    // Each call into the window system is a round trip to the Wine server: skip the
+    // dispatch when the wait says nothing arrived.
+    if (WaitForWork(std::max(pacer.TimeUntil(PassesUntilVisibleMove(moves)), untilFrame))) {
+      DispatchPendingMessages();
+    }
     run_.flags.gPromptShown = false;
     for (int64_t due = pacer.TakeDuePasses(); due > 0; --due) {
       if (moves.Pass()) MoveOnce();

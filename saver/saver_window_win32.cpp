@@ -13,7 +13,7 @@ constexpr UINT kVerseTimerMs = 2000;
 bool RegisterSaverClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXA windowClass{};
   windowClass.cbSize = sizeof(windowClass);
-  windowClass.style = CS_DBLCLKS;
+  windowClass.style = CS_DBLCLKS | CS_OWNDC;  // one DC for the window's life, cheap to reuse
   windowClass.lpfnWndProc = procedure;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -38,6 +38,7 @@ bool SaverWindow::Create(HINSTANCE instance) {
   CreateWindowExA(WS_EX_TOPMOST, kSaverClass, kSaverCaption, WS_POPUP, 0, 0, width_, height_,
                   nullptr, nullptr, instance, this);
   if (!window_) return false;
+  ownDC_ = GetDC(window_);
   SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   KillTimer(window_, kVerseTimer);
   SetTimer(window_, kVerseTimer, kVerseTimerMs, nullptr);

@@ -26,6 +26,8 @@ class SaverWindow final {
   void Show();
 
   HWND handle() const { return window_; }
+  // The window's own device context (its class keeps one for the window's life).
+  HDC dc() const { return ownDC_; }
   int widthPixels() const { return width_; }
   int heightPixels() const { return height_; }
   // The drawing area in twips.
@@ -53,6 +55,7 @@ class SaverWindow final {
   Bitmap background_;
   OwnedDC backgroundDC_;
   HWND window_ = nullptr;
+  HDC ownDC_ = nullptr;
   int width_ = 0;
   int height_ = 0;
 };
