@@ -1,0 +1,35 @@
+// Feeds arbitrary command-line text to the preview handle reader. It must never fail, and
+// reading the argument text must give the same handle as reading it lower-cased.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "startup/preview.h"
+
+namespace {
+
+void Require(bool condition) {
+  if (!condition) std::abort();
+}
+
+std::string LowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const int32_t handle = sovelin::ParsePreviewHandle(text);
+  Require(sovelin::PreviewHandleFromArguments(text) ==
+          sovelin::ParsePreviewHandle(LowerAscii(text)));
+  // The handle is read from the end of the text, so the switch before it changes nothing.
+  Require(sovelin::ParsePreviewHandle("/p " + std::string(text)) == handle);
+  return 0;
+}

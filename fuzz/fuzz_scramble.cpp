@@ -1,0 +1,33 @@
+// Feeds arbitrary passwords, of any length and any byte, to the scrambling. It must never
+// fail, keep the length, and ignore the case of the letters it upper-cases.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "password/scramble.h"
+
+namespace {
+
+void Require(bool condition) {
+  if (!condition) std::abort();
+}
+
+std::string UpperCased(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    c = static_cast<char>(sovelin::UpperCaseWindows1252(static_cast<uint8_t>(c)));
+  }
+  return upper;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const std::string scrambled = sovelin::ScramblePassword(text, sovelin::UpperCaseWindows1252);
+  Require(scrambled.size() == text.size());
+  Require(sovelin::ScramblePassword(UpperCased(text), sovelin::UpperCaseWindows1252) == scrambled);
+  return 0;
+}
