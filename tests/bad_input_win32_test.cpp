@@ -14,6 +14,7 @@
 #include "password/scramble.h"
 #include "saver/run_error.h"
 #include "saver/saver_window_win32.h"
+#include "setup/setup_form.h"
 #include "startup/registry_store_win32.h"
 #include "tests/saver_driver_win32.h"
 
@@ -162,6 +163,30 @@ TEST_F(BadInput, SettingsOfTheWrongRegistryType) {
       WriteRawSetting(name, type, type == REG_DWORD ? dwordOne : textOneAsBytes);
     }
     RunsAndStopsOnAKey();
+  }
+}
+
+// The settings dialog opens on the same values and closes again.
+TEST_F(BadInput, TheSettingsDialogOpensOnBadValues) {
+  const std::vector<BYTE> dwordOne = {1, 0, 0, 0};
+  for (const char* value : {"abc", "99999999999999999999", "-32768", "dword"}) {
+    SCOPED_TRACE(value);
+    ClearSettings();
+    for (const std::string& name : kSettingNames) {
+      if (std::string(value) == "dword") {
+        WriteRawSetting(name, REG_DWORD, dwordOne);
+      } else {
+        WriteSetting(name, value);
+      }
+    }
+    SaverProcess saver = SaverProcess::Start("/c");
+    HWND dialog = WaitForCaption(std::string(kSetupCaption).c_str(), kStartMs, saver.id());
+    ASSERT_NE(dialog, nullptr) << "the settings dialog did not appear";
+    Pump(500);
+    EXPECT_TRUE(saver.Running());
+    PostMessageA(GetDlgItem(dialog, kCmdCancel), BM_CLICK, 0, 0);
+    EXPECT_TRUE(saver.WaitForExit(kEndMs)) << "Cancel did not close it";
+    EXPECT_EQ(saver.ExitCode(), 0u);
   }
 }
 
