@@ -8,6 +8,7 @@
 #include "saver/saver_run_win32.h"
 #include "saver/saver_window_win32.h"
 #include "setup/setup_dialog_win32.h"
+#include "startup/preview_win32.h"
 #include "startup/registry_store_win32.h"
 #include "startup/run_mode.h"
 #include "startup/screen_win32.h"
@@ -63,7 +64,7 @@ int Main(HINSTANCE instance, const std::string& arguments) {
   run.settings = ReadSettings(store);
   switch (ChooseRunMode(arguments)) {
     case RunMode::kSettings: return ShowSetupDialog(instance, run.settings, store);
-    case RunMode::kPreview: return 0;
+    case RunMode::kPreview: return ShowPreview(instance, arguments);
     case RunMode::kSaver: return StartSaver(instance, run);
   }
   return 0;

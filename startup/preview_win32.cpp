@@ -1,0 +1,167 @@
+#include "startup/preview_win32.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "common/handles_win32.h"
+#include "startup/preview.h"
+
+namespace sovelin {
+
+namespace {
+
+constexpr const char* kPreviewClass = "SovelinPreview";
+constexpr const char* kPreviewCaption = "Preview";
+constexpr UINT_PTR kFrameTimer = 1;
+
+// A handle from the command line as a window handle: 32 bits, sign-extended on 64-bit Windows.
+HWND WindowFromHandleValue(int32_t value) {
+  return reinterpret_cast<HWND>(static_cast<intptr_t>(value));
+}
+
+bool RegisterPreviewClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kPreviewClass;
+  return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+PreviewWindow::PreviewWindow(HINSTANCE instance, HWND parent, HMODULE pictures)
+    : instance_(instance), parent_(parent), pictureModule_(pictures ? pictures : instance) {}
+
+PreviewWindow::~PreviewWindow() {
+  if (window_) DestroyWindow(window_);
+}
+
+bool PreviewWindow::Create() {
+  if (!RegisterPreviewClass(instance_, &PreviewWindow::Procedure)) return false;
+  for (int16_t index = -1; index < kPreviewFrameCount; ++index) {
+    const std::string name = PreviewPictureName(index);
+    pictures_[index < 0 ? kPreviewFrameCount : index] = Bitmap(static_cast<HBITMAP>(
+        LoadImageA(pictureModule_, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  }
+  PreviewFormLoad(frames_);
+  CreateWindowExA(0, kPreviewClass, kPreviewCaption, WS_POPUP, 0, 0, kPreviewPictureWidth,
+                  kPreviewPictureHeight + 1, nullptr, nullptr, instance_, this);
+  if (!window_) return false;
+  SetTimer(window_, kFrameTimer, kPreviewTickMs, nullptr);
+  return true;
+}
+
+void PreviewWindow::AttachTo(const RECT& parentClient) {
+  // A child window must not keep the pop-up bit: the two together make no valid window.
+  const LONG style = GetWindowLongA(window_, GWL_STYLE);
+  SetWindowLongA(window_, GWL_STYLE, (style & ~static_cast<LONG>(WS_POPUP)) | WS_CHILD);
+  SetParent(window_, parent_);
+  SetWindowLongPtrA(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(parent_));
+  SetWindowPos(window_, nullptr, 0, 0, parentClient.right, parentClient.bottom,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+LRESULT CALLBACK PreviewWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self =
+        static_cast<PreviewWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<PreviewWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT PreviewWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kFrameTimer) OnTimer();
+      return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;  // WM_PAINT covers everything
+    case WM_DESTROY:
+      // The window goes with its parent, and the process with the window: Windows starts a
+      // new preview each time the saver is picked, so none may linger.
+      KillTimer(window_, kFrameTimer);
+      PostQuitMessage(0);
+      return 0;
+    default: break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void PreviewWindow::OnTimer() {
+  // A parent in another process may vanish without taking its children along.
+  if (!IsWindow(parent_)) {
+    DestroyWindow(window_);
+    return;
+  }
+  const int16_t before = PreviewPictureShown(frames_);
+  PreviewTimerTick(frames_);
+  if (PreviewPictureShown(frames_) != before) {
+    const RECT picture{0, 0, kPreviewPictureWidth, kPreviewPictureHeight};
+    InvalidateRect(window_, &picture, FALSE);
+  }
+}
+
+HBITMAP PreviewWindow::PictureBitmap() const {
+  const int16_t shown = PreviewPictureShown(frames_);
+  return pictures_[shown < 0 ? kPreviewFrameCount : shown].get();
+}
+
+// The picture shown now at the top left, unscaled; black for the rest of the client area,
+// the way the screen around the saver looks. Painted off-screen first, so a frame change
+// never flickers.
+void PreviewWindow::OnPaint() {
+  PaintDC paint(window_);
+  RECT client{};
+  GetClientRect(window_, &client);
+  if (client.right <= 0 || client.bottom <= 0) return;
+  OwnedDC buffer(CreateCompatibleDC(paint.get()));
+  Bitmap bits(CreateCompatibleBitmap(paint.get(), client.right, client.bottom));
+  SelectGuard selectBits(buffer.get(), bits.get());
+  FillRect(buffer.get(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  if (HBITMAP picture = PictureBitmap()) {
+    OwnedDC source(CreateCompatibleDC(paint.get()));
+    SelectGuard selectPicture(source.get(), picture);
+    BitBlt(buffer.get(), 0, 0, std::min<LONG>(kPreviewPictureWidth, client.right),
+           std::min<LONG>(kPreviewPictureHeight, client.bottom), source.get(), 0, 0, SRCCOPY);
+  }
+  BitBlt(paint.get(), 0, 0, client.right, client.bottom, buffer.get(), 0, 0, SRCCOPY);
+}
+
+namespace {
+
+int RunMessageLoop() {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int ShowPreview(HINSTANCE instance, const std::string& arguments) {
+  HWND parent = WindowFromHandleValue(PreviewHandleFromArguments(arguments));
+  // Without a window to live in there is nothing to show, and nothing would ever end us.
+  if (!parent || !IsWindow(parent)) return 0;
+  RECT parentClient{};
+  GetClientRect(parent, &parentClient);
+  PreviewWindow preview(instance, parent);
+  if (!preview.Create()) return 0;
+  preview.AttachTo(parentClient);
+  return RunMessageLoop();
+}
+
+}  // namespace sovelin

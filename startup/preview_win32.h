@@ -1,0 +1,56 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "common/handles_win32.h"
+#include "startup/preview.h"
+
+namespace sovelin {
+
+// The "/P" mode: plays the preview animation as a child window filling the client area of the
+// window whose handle ends `arguments`, until that window goes away, and returns the exit
+// code (0). Without a window behind the handle it shows nothing and returns 0 at once.
+int ShowPreview(HINSTANCE instance, const std::string& arguments);
+
+// The preview form: a borderless window that becomes a child of the control panel's sample
+// monitor and steps through the frames of the animation on a 200 ms timer. Its destruction
+// (with its parent, or when the parent has vanished) posts the quit message that ends the
+// preview's message loop.
+class PreviewWindow final {
+ public:
+  // The pictures are read from `pictures` (by default from `instance`), where preview.rc put
+  // them.
+  PreviewWindow(HINSTANCE instance, HWND parent, HMODULE pictures = nullptr);
+  ~PreviewWindow();
+  PreviewWindow(const PreviewWindow&) = delete;
+  PreviewWindow& operator=(const PreviewWindow&) = delete;
+
+  // Loads the form (pictures, frame state, timer) as a hidden top-level window.
+  bool Create();
+  // Makes the form a child of the parent, filling `parentClient`, and shows it.
+  void AttachTo(const RECT& parentClient);
+
+  HWND handle() const { return window_; }
+  // The picture shown now: -1 for the form's own background, else the frame's index.
+  int16_t PictureShown() const { return PreviewPictureShown(frames_); }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnTimer();
+  void OnPaint();
+  HBITMAP PictureBitmap() const;
+
+  HINSTANCE instance_;
+  HWND parent_;
+  HMODULE pictureModule_;
+  HWND window_ = nullptr;
+  PreviewFrames frames_;
+  // The five frames, then the form's own background.
+  std::array<Bitmap, kPreviewFrameCount + 1> pictures_;
+};
+
+}  // namespace sovelin
