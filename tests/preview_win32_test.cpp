@@ -234,16 +234,8 @@ TEST_P(Preview, FillsTheMonitorAndEndsWithIt) {
 INSTANTIATE_TEST_SUITE_P(MonitorSizes, Preview,
                          ::testing::Values(SIZE{kPictureWidth, kPictureHeight}, SIZE{300, 200}));
 
-TEST(PreviewStart, TheHandleMayFollowAColon) {
-  MonitorWindow monitor(kPictureWidth, kPictureHeight);
-  SaverProcess preview = SaverProcess::Start("/P:" + monitor.HandleText());
-  EXPECT_NE(WaitForPreview(monitor), nullptr);
-  monitor.Close();
-  EXPECT_TRUE(preview.WaitForExit(kEndMs));
-}
-
 TEST(PreviewStart, WithoutAWindowItEndsAtOnceShowingNothing) {
-  for (const char* arguments : {"/p", "/p 999999", "/p -5", "/p 0", "/p 4294967296"}) {
+  for (const char* arguments : {"/p", "/p 999999", "/p -5"}) {
     SaverProcess preview = SaverProcess::Start(arguments);
     ASSERT_TRUE(preview.started());
     EXPECT_TRUE(preview.WaitForExit(kStartMs)) << arguments;
