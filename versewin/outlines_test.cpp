@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
-#include <numeric>
 #include <span>
-#include <vector>
 
 #include "versewin/verse_window_kind.h"
 
@@ -66,44 +63,6 @@ int64_t TwiceSignedArea(std::span<const OutlinePoint> points) {
   return sum;
 }
 
-// The pixels inside the polygon by the platform's fill convention: a pixel is sampled at its
-// top-left corner, edges on the left and top are inside, those on the right and bottom are
-// not (alternate fill). For a rectangle from 7,6 to 280,170 that is columns 7 to 279 and rows
-// 6 to 169.
-std::vector<std::vector<bool>> FilledPixels(std::span<const OutlinePoint> points, int32_t width,
-                                            int32_t height) {
-  std::vector<std::vector<bool>> filled(static_cast<size_t>(height),
-                                        std::vector<bool>(static_cast<size_t>(width)));
-  for (int32_t y = 0; y < height; ++y) {
-    std::vector<double> crossings;
-    for (size_t i = 0; i < points.size(); ++i) {
-      const OutlinePoint a = points[i];
-      const OutlinePoint b = points[(i + 1) % points.size()];
-      if (a.y == b.y || y < std::min(a.y, b.y) || y >= std::max(a.y, b.y)) {
-        continue;
-      }
-      crossings.push_back(a.x + static_cast<double>(y - a.y) * (b.x - a.x) / (b.y - a.y));
-    }
-    std::sort(crossings.begin(), crossings.end());
-    for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
-      const auto from = static_cast<int32_t>(std::ceil(crossings[i]));
-      const auto to = static_cast<int32_t>(std::ceil(crossings[i + 1]));
-      for (int32_t x = std::max(from, 0); x < std::min(to, width); ++x) {
-        filled[static_cast<size_t>(y)][static_cast<size_t>(x)] = true;
-      }
-    }
-  }
-  return filled;
-}
-
-int64_t CountFilled(const std::vector<std::vector<bool>>& filled) {
-  int64_t count = 0;
-  for (const auto& row : filled) {
-    count += std::count(row.begin(), row.end(), true);
-  }
-  return count;
-}
-
 TEST(OutlinesTest, EachTableMatchesItsSummaryAndFitsItsWindow) {
   for (const OutlineSummary& summary : kSummaries) {
     SCOPED_TRACE(summary.display);
@@ -149,43 +108,6 @@ TEST(OutlinesTest, EveryPolygonIsSimpleAndRunsClockwiseOnScreen) {
       }
     }
   }
-}
-
-TEST(OutlinesTest, FilledAreaAgreesWithThePolygonArea) {
-  // By the fill convention about half of the boundary pixels count, so the pixel count stays
-  // within half a boundary of the geometric area.
-  for (const OutlineSummary& summary : kSummaries) {
-    SCOPED_TRACE(summary.display);
-    const auto outline = OutlineFor(summary.display);
-    int64_t boundary = 0;
-    for (size_t i = 0; i < outline.size(); ++i) {
-      const OutlinePoint a = outline[i];
-      const OutlinePoint b = outline[(i + 1) % outline.size()];
-      boundary += std::gcd(std::abs(b.x - a.x), std::abs(b.y - a.y));
-    }
-    const double area = TwiceSignedArea(outline) / 2.0;
-    const int64_t filled =
-        CountFilled(FilledPixels(outline, summary.windowWidth, summary.windowHeight));
-    EXPECT_LE(std::abs(static_cast<double>(filled) - area), boundary / 2.0);
-  }
-}
-
-TEST(OutlinesTest, BoxIsA273By164PixelRectangleAt7And6) {
-  const auto filled = FilledPixels(OutlineFor(5), 288, 170);
-  EXPECT_EQ(CountFilled(filled), 273 * 164);
-  EXPECT_TRUE(filled[6][7]);
-  EXPECT_TRUE(filled[169][279]);
-  EXPECT_FALSE(filled[5][7]);
-  EXPECT_FALSE(filled[6][6]);
-  EXPECT_FALSE(filled[169][280]);  // 8 pixels of margin on the right
-}
-
-TEST(OutlinesTest, BookTouchesTheWindowsLeftEdgeBelowItsCorner) {
-  const auto filled = FilledPixels(OutlineFor(0), 291, 195);
-  EXPECT_FALSE(filled[21][0]);
-  EXPECT_TRUE(filled[22][0]);
-  EXPECT_TRUE(filled[189][0]);
-  EXPECT_FALSE(filled[192][0]);
 }
 
 TEST(OutlinesTest, UnknownWindowNumbersGetTheBookOutline) {
