@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
 #include <vector>
 
 namespace sovelin {
@@ -32,52 +34,65 @@ class FakeColorPicker final : public ColorPicker {
   std::optional<int32_t> answer_;
 };
 
-TEST(SetupModel, LoadSelectsTheStoredOptionsAndShowsTheVersion) {
-  SaverSettings s = Settings(3, 4, 2, 9, 1, 0);
-  SetupModel model(s);
-  model.Form_Load();
-  EXPECT_EQ(model.state().lblVersion, "Version 3.0.1");
-  EXPECT_EQ(model.state().optDisplay, 3);
-  EXPECT_EQ(model.state().optSpeed, 4);
-  EXPECT_EQ(model.state().optFreq, 2);
-  EXPECT_EQ(model.state().optBackground, 9);
-  EXPECT_EQ(model.state().chkBackgroundClear, kChecked);
-  EXPECT_EQ(model.state().chkPswd, kUnchecked);
-}
-
-TEST(SetupModel, OutOfRangeValuesSelectNothingAndOkStoresTheNoneValues) {
-  SaverSettings s = Settings(8, -1, 5, 12, 3, -1);
-  SetupModel model(s);
-  model.Form_Load();
-  EXPECT_EQ(model.state().optDisplay, kNoOption);
-  EXPECT_EQ(model.state().optSpeed, kNoOption);
-  EXPECT_EQ(model.state().optFreq, kNoOption);
-  EXPECT_EQ(model.state().optBackground, kNoOption);
-  EXPECT_EQ(model.state().chkBackgroundClear, kUnchecked);
-  EXPECT_EQ(model.state().chkPswd, kUnchecked);
-
-  MemorySettingsStore store;
-  model.cmdOK_Click(store);
-  EXPECT_EQ(store.values["DisplayOption"], "8");
-  EXPECT_EQ(store.values["Speed"], "5");
-  EXPECT_EQ(store.values["Frequency"], "5");
-  EXPECT_EQ(store.values["Background"], "10");
-  EXPECT_EQ(store.values["ClearScreen"], "0");
-  EXPECT_EQ(store.values["PWProtected"], "0");
-}
-
-TEST(SetupModel, AGreyedCheckBoxSurvivesOkButDoesNotEnableSetPassword) {
-  SaverSettings s = Settings(0, 2, 1, 0, 2, 2);
-  SetupModel model(s);
-  model.Form_Load();
-  EXPECT_EQ(model.state().chkBackgroundClear, kGrayed);
-  EXPECT_EQ(model.state().chkPswd, kGrayed);
-  EXPECT_FALSE(model.state().cmdPswdEnabled);
-
-  MemorySettingsStore store;
-  model.cmdOK_Click(store);
-  EXPECT_EQ(store.values["ClearScreen"], "2");
-  EXPECT_EQ(store.values["PWProtected"], "2");
+TEST(SetupModel, LoadSelectsStoredOptionsAndOkStoresTheNoneValuesForTheRest) {
+  struct Case {
+    SaverSettings settings;
+    int16_t display, speed, freq, background, clear, pswd;  // what Form_Load selects
+    bool setPasswordEnabled;
+    std::map<std::string, std::string> stored;  // what OK then writes
+  };
+  const Case cases[] = {
+      {Settings(3, 4, 2, 9, 1, 0),
+       3,
+       4,
+       2,
+       9,
+       kChecked,
+       kUnchecked,
+       false,
+       {{"DisplayOption", "3"}, {"Speed", "4"}, {"Background", "9"}, {"ClearScreen", "1"}}},
+      {Settings(8, -1, 5, 12, 3, -1),
+       kNoOption,
+       kNoOption,
+       kNoOption,
+       kNoOption,
+       kUnchecked,
+       kUnchecked,
+       false,
+       {{"DisplayOption", "8"},
+        {"Speed", "5"},
+        {"Frequency", "5"},
+        {"Background", "10"},
+        {"ClearScreen", "0"},
+        {"PWProtected", "0"}}},
+      // A greyed check box survives OK but does not enable "Set Password...".
+      {Settings(0, 2, 1, 0, 2, 2),
+       0,
+       2,
+       1,
+       0,
+       kGrayed,
+       kGrayed,
+       false,
+       {{"ClearScreen", "2"}, {"PWProtected", "2"}}},
+  };
+  for (const Case& c : cases) {
+    SaverSettings s = c.settings;
+    SetupModel model(s);
+    model.Form_Load();
+    SCOPED_TRACE(c.settings.gDisplayOption);
+    EXPECT_EQ(model.state().lblVersion, "Version 3.0.1");
+    EXPECT_EQ(model.state().optDisplay, c.display);
+    EXPECT_EQ(model.state().optSpeed, c.speed);
+    EXPECT_EQ(model.state().optFreq, c.freq);
+    EXPECT_EQ(model.state().optBackground, c.background);
+    EXPECT_EQ(model.state().chkBackgroundClear, c.clear);
+    EXPECT_EQ(model.state().chkPswd, c.pswd);
+    EXPECT_EQ(model.state().cmdPswdEnabled, c.setPasswordEnabled);
+    MemorySettingsStore store;
+    model.cmdOK_Click(store);
+    for (const auto& [name, value] : c.stored) EXPECT_EQ(store.values[name], value) << name;
+  }
 }
 
 TEST(SetupModel, SelectColorIsEnabledOnlyForTheBoxAndTheOval) {
