@@ -118,8 +118,8 @@ TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
     afterField = GetDlgCtrlID(GetWindow(field, GW_HWNDNEXT));  // the child order is the tab order
     afterOk = GetDlgCtrlID(GetWindow(GetDlgItem(prompt, IDOK), GW_HWNDNEXT));
     firstChild = GetWindow(prompt, GW_CHILD);
-    label1 = TextOf(GetDlgItem(prompt, Id(kLabel1)));
-    label3 = TextOf(GetDlgItem(prompt, Id(kLabel3)));
+    label1 = driver::WindowText(GetDlgItem(prompt, Id(kLabel1)));
+    label3 = driver::WindowText(GetDlgItem(prompt, Id(kLabel3)));
     Press(prompt, IDCANCEL);
   });
   EXPECT_FALSE(verseShown);
@@ -153,10 +153,10 @@ TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
   SetCursorCount(0);
 }
 
-TEST(AskPassword, AWrongPasswordIsRefusedWhileTheSaverKeepsTickingAndNeverPromptsTwice) {
+// The refusal of a wrong password and every way of closing the prompt are driven end to end
+// on the real saver; here the saver goes on ticking and further input asks no second prompt.
+TEST(AskPassword, TheSaverKeepsTickingUnderThePromptAndFurtherInputNeverPromptsTwice) {
   SaverStandIn stage;
-  std::string message, fieldAfter;
-  bool stopAfterWrong = true;
   int prompts = 0, asksDuring = 0, ticksDuring = 0;
   AskWhile(stage, [&](HWND prompt) {
     // Input that reaches the saver window while the prompt is up.
@@ -165,11 +165,6 @@ TEST(AskPassword, AWrongPasswordIsRefusedWhileTheSaverKeepsTickingAndNeverPrompt
     driver::WaitUntil([&] { return stage.asks >= 3; }, kWaitMs);
     prompts = driver::CountCaption(kCaption);
     asksDuring = stage.asks;
-    Type(prompt, Id(kTxtPswd), "Gracious");
-    Press(prompt, IDOK);
-    message = AnswerError();
-    fieldAfter = TextOf(GetDlgItem(prompt, Id(kTxtPswd)));
-    stopAfterWrong = stage.run.flags.gStopRequested;
     const int ticks = stage.ticks;
     driver::WaitUntil([&] { return stage.ticks > ticks + 2; }, kWaitMs);
     ticksDuring = stage.ticks - ticks;
@@ -177,34 +172,9 @@ TEST(AskPassword, AWrongPasswordIsRefusedWhileTheSaverKeepsTickingAndNeverPrompt
   });
   EXPECT_EQ(asksDuring, 3);
   EXPECT_EQ(prompts, 1);
-  EXPECT_EQ(message,
-            "Incorrect password;\r\n\r\nCheck your screen saver password and\r\ntry again.");
-  EXPECT_EQ(fieldAfter, "");
-  EXPECT_FALSE(stopAfterWrong);
   EXPECT_GT(ticksDuring, 2) << "the saver's timer runs on under the prompt";
   EXPECT_FALSE(stage.run.flags.gStopRequested);
-}
-
-TEST(AskPassword, EveryWayOfClosingThePromptGoesBackToTheSaver) {
-  SaverStandIn stage;
-  for (int way = 0; way < 3; ++way) {
-    bool cleared = false;
-    AskWhile(stage, [&](HWND prompt) {
-      HWND field = GetDlgItem(prompt, Id(kTxtPswd));
-      Type(prompt, Id(kTxtPswd), "grace");
-      if (way == 0)
-        PostMessageA(field, WM_KEYDOWN, VK_ESCAPE, 0);
-      else if (way == 1)
-        PostMessageA(prompt, WM_CLOSE, 0, 0);
-      else
-        Press(prompt, IDCANCEL);
-      cleared = WaitUntilGone(kCaption);
-    });
-    EXPECT_TRUE(cleared) << "way " << way;
-    EXPECT_FALSE(stage.run.flags.gStopRequested) << "way " << way;
-    EXPECT_TRUE(IsWindowVisible(stage.verse)) << "way " << way;
-  }
-  EXPECT_EQ(stage.asks, 3) << "each closing lets the next input ask again";
+  EXPECT_TRUE(IsWindowVisible(stage.verse));
 }
 
 TEST(UpperCaseSystem, FollowsTheCodePageOfTheSystem) {

@@ -66,8 +66,8 @@ TEST_F(ChangePasswordDialogWin32, FirstUseAsksTwiceAndStoresOnlyTheScrambledText
     Type(dialog, Id(kTxtRetypePswd), "grace");  // differs in case only
     Press(dialog, IDOK);
     mismatch = AnswerError();
-    newKept = TextOf(GetDlgItem(dialog, Id(kTxtNewPswd)));
-    retypeKept = TextOf(GetDlgItem(dialog, Id(kTxtRetypePswd)));
+    newKept = driver::WindowText(GetDlgItem(dialog, Id(kTxtNewPswd)));
+    retypeKept = driver::WindowText(GetDlgItem(dialog, Id(kTxtRetypePswd)));
     Type(dialog, Id(kTxtRetypePswd), "Grace");
     Press(dialog, IDOK);
   });
@@ -102,8 +102,8 @@ TEST_F(ChangePasswordDialogWin32, AStoredPasswordMustBeGivenFirstInAnyCase) {
     Type(dialog, Id(kTxtRetypePswd), "hope");
     Press(dialog, IDOK);
     wrongOld = AnswerError();
-    oldKept = TextOf(GetDlgItem(dialog, Id(kTxtOldPswd)));
-    newKept = TextOf(GetDlgItem(dialog, Id(kTxtNewPswd)));
+    oldKept = driver::WindowText(GetDlgItem(dialog, Id(kTxtOldPswd)));
+    newKept = driver::WindowText(GetDlgItem(dialog, Id(kTxtNewPswd)));
     Type(dialog, Id(kTxtOldPswd), "FAITH");
     Press(dialog, IDOK);
   });

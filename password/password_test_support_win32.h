@@ -28,28 +28,6 @@ inline bool WaitUntilGone(const char* caption) {
       kWaitMs);
 }
 
-inline std::string TextOf(HWND window) {
-  char text[1024] = {};
-  GetWindowTextA(window, text, sizeof(text));
-  return text;
-}
-
-inline BOOL CALLBACK KeepLongestStatic(HWND child, LPARAM found) {
-  char type[32] = {};
-  GetClassNameA(child, type, sizeof(type));
-  std::string text = TextOf(child);
-  auto* best = reinterpret_cast<std::string*>(found);
-  if (lstrcmpiA(type, "Static") == 0 && text.size() > best->size()) *best = text;
-  return TRUE;
-}
-
-// The message of a message box: its longest static text.
-inline std::string MessageBoxText(HWND box) {
-  std::string longest;
-  EnumChildWindows(box, &KeepLongestStatic, reinterpret_cast<LPARAM>(&longest));
-  return longest;
-}
-
 inline void Type(HWND dialog, int id, const char* text) {
   SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
@@ -63,7 +41,7 @@ inline void Press(HWND dialog, int id) {
 inline std::string AnswerError() {
   HWND box = WaitForDialog("Error");
   if (!box) return "(no message box)";
-  const std::string text = MessageBoxText(box);
+  const std::string text = driver::MessageText(box);
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   WaitUntilGone("Error");
   return text;

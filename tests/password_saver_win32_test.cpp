@@ -66,7 +66,7 @@ TEST_F(ProtectedSaver, AWrongPasswordIsRefusedCancelGoesBackAndTheRightOneInAnyC
   PressKey(VK_RETURN);
   HWND error = WaitForCaption("Error", kEndMs, saver->id());
   ASSERT_NE(error, nullptr);
-  EXPECT_EQ(password_test::MessageBoxText(error),
+  EXPECT_EQ(driver::MessageText(error),
             "Incorrect password;\r\n\r\nCheck your screen saver password and\r\ntry again.");
   PressKey(VK_RETURN);
   EXPECT_TRUE(WaitUntil([&] { return !FindCaption("Error", saver->id()); }, kEndMs));

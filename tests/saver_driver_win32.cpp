@@ -143,13 +143,14 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
   return TRUE;
 }
 
-}  // namespace
-
+// The visible top-level windows of a process other than the one with `exceptCaption`.
 std::vector<HWND> OtherWindows(DWORD processId, const char* exceptCaption) {
   ProcessWindows search{processId, exceptCaption, {}};
   EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
+
+}  // namespace
 
 HWND FindVerseWindow(DWORD processId) {
   for (HWND window : OtherWindows(processId, "Sovelin Main Form")) {
@@ -166,6 +167,42 @@ RECT VerseWindowRect(DWORD processId) {
   return box;
 }
 
+std::string WindowText(HWND window) {
+  // WM_GETTEXT, unlike GetWindowText, reaches an edit control of another process.
+  char text[1024] = {};
+  SendMessageA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::string MessageText(HWND box) {
+  std::string longest;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    char className[32] = {};
+    GetClassNameA(child, className, sizeof(className));
+    const std::string text = WindowText(child);
+    if (lstrcmpiA(className, "Static") == 0 && text.size() > longest.size()) longest = text;
+  }
+  return longest;
+}
+
+std::string ThisProgram() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
+}
+
+std::string FolderOf(const std::string& path) {
+  return path.substr(0, path.find_last_of('\\'));
+}
+
+std::string FileNameOf(const std::string& path) {
+  return path.substr(path.find_last_of('\\') + 1);
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 void ClearSettings() {
   RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKeyPath);
 }
@@ -179,6 +216,33 @@ std::optional<std::string> ReadSetting(const std::string& name) {
   std::string value = RegistrySettingsStore().Read(name, missing);
   if (value == missing) return std::nullopt;
   return value;
+}
+
+bool WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE>& data) {
+  RegKey settings;
+  return RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                         settings.out(), nullptr) == ERROR_SUCCESS &&
+         RegSetValueExA(settings.get(), name.c_str(), 0, type, data.data(),
+                        static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+}
+
+void SetLocalMachineValue(const std::string& key, const std::string& name,
+                          const std::string& data) {
+  RegKey handle;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                      handle.out(), nullptr) == ERROR_SUCCESS) {
+    RegSetValueExA(handle.get(), name.c_str(), 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(data.c_str()),
+                   static_cast<DWORD>(data.size() + 1));
+  }
+}
+
+void DeleteLocalMachineValue(const std::string& key, const std::string& name) {
+  RegKey handle;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_SET_VALUE, handle.out()) ==
+      ERROR_SUCCESS) {
+    RegDeleteValueA(handle.get(), name.c_str());
+  }
 }
 
 namespace {

@@ -50,18 +50,31 @@ HWND FindCaption(const char* caption, DWORD processId = 0);
 HWND WaitForCaption(const char* caption, DWORD ms, DWORD processId = 0);
 int CountCaption(const char* caption);
 
-// The visible top-level windows of a process other than the one with `exceptCaption`
-// (for the saver: its verse window).
-std::vector<HWND> OtherWindows(DWORD processId, const char* exceptCaption);
 // The saver's verse window, or null.
 HWND FindVerseWindow(DWORD processId);
 // The screen rectangle of the saver's verse window, or an empty one.
 RECT VerseWindowRect(DWORD processId);
 
+// The text of a window; also reaches a control of another process.
+std::string WindowText(HWND window);
+// The message of a message box: its longest static text.
+std::string MessageText(HWND box);
+
+// This test program, as a Windows path; the folder and the file name of a Windows path.
+std::string ThisProgram();
+std::string FolderOf(const std::string& path);
+std::string FileNameOf(const std::string& path);
+bool FileExists(const std::string& path);
+
 // The saver's settings in the registry.
 void ClearSettings();
 void WriteSetting(const std::string& name, const std::string& value);
 std::optional<std::string> ReadSetting(const std::string& name);
+// Stores a value of any registry type under the settings key, as a hand edit would.
+bool WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE>& data);
+// A text value under HKEY_LOCAL_MACHINE, created or removed.
+void SetLocalMachineValue(const std::string& key, const std::string& name, const std::string& data);
+void DeleteLocalMachineValue(const std::string& key, const std::string& name);
 
 // Input through the system's input queue, as from a keyboard and mouse.
 void PressKey(WORD virtualKey);
