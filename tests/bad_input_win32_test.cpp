@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "common/handles_win32.h"
 #include "password/password_form_win32.h"
 #include "password/password_forms.h"
 #include "password/scramble.h"
@@ -32,14 +31,6 @@ const std::vector<std::string> kSettingNames = {"Speed",         "Frequency",   
                                                 "DisplayOption", "RectangleColor", "ClearScreen",
                                                 "Background",    "LastDisplayUsed"};
 
-std::string FolderOf(const std::string& path) {
-  return path.substr(0, path.find_last_of('\\'));
-}
-
-std::string FileNameOf(const std::string& path) {
-  return path.substr(path.find_last_of('\\') + 1);
-}
-
 // A fresh folder beside the built saver holding a copy of it, for one case.
 std::string SaverCopyFor(const std::string& caseName) {
   const std::string root = FolderOf(SaverPath()) + "\\bad-input";
@@ -56,17 +47,6 @@ void WriteVerseFile(const std::string& saverCopy, const std::string& bytes) {
   std::ofstream file(FolderOf(saverCopy) + "\\sovel.vrs", std::ios::binary | std::ios::trunc);
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(file.good());
-}
-
-// Stores a value of any registry type under the settings key, as a hand edit would.
-void WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE>& data) {
-  RegKey settings;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE,
-                            nullptr, settings.out(), nullptr),
-            ERROR_SUCCESS);
-  ASSERT_EQ(RegSetValueExA(settings.get(), name.c_str(), 0, type, data.data(),
-                           static_cast<DWORD>(data.size())),
-            ERROR_SUCCESS);
 }
 
 class BadInput : public ::testing::Test {
@@ -93,53 +73,41 @@ class BadInput : public ::testing::Test {
     EXPECT_TRUE(saver.WaitForExit(kEndMs)) << "a key did not end it";
     EXPECT_EQ(saver.ExitCode(), 0u);
   }
+};
 
-  static void RunsWithVerseFile(const std::string& caseName, const std::string& bytes) {
-    const std::string copy = SaverCopyFor(caseName);
+TEST_F(BadInput, BrokenVerseFilesLeaveTheSaverRunning) {
+  RunsAndStopsOnAKey(SaverCopyFor("missing"));
+
+  std::mt19937 random(8);
+  std::string binary(64 * 1024, '\0');
+  for (char& c : binary) c = static_cast<char>(random() & 0xFF);
+  std::string manyLines;
+  for (int line = 1; line <= 100000; ++line) {
+    manyLines += "Verse number " + std::to_string(line) +
+                 " of many. Numbers 1:" + std::to_string(line) + "\r\n";
+  }
+  std::string oneLongLine;
+  while (oneLongLine.size() < 1024 * 1024) oneLongLine += "and the word ";
+  oneLongLine += "was with God. John 1:1";
+  std::string high = "Caf\xE9 \x80\x81\x9D\xFF. John 3:16\r\n";
+  for (int code = 128; code < 256; ++code) high += static_cast<char>(code);
+
+  const std::pair<const char*, std::string> kFiles[] = {
+      {"empty", ""},
+      {"binary", binary},
+      {"many-lines", manyLines},
+      {"one-long-line", oneLongLine},
+      {"only-cr", "\r\r\rJesus wept. John 11:35\r\r\r"},
+      {"only-lf", "\n\n\nJesus wept. John 11:35\n\n\n"},
+      {"nul-bytes", std::string("Jesus\0wept. John 11:35\r\n\0\0\0\r\n\0", 33)},
+      {"high-bytes", high + "\r\n"},
+  };
+  for (const auto& [name, bytes] : kFiles) {
+    SCOPED_TRACE(name);
+    const std::string copy = SaverCopyFor(name);
     WriteVerseFile(copy, bytes);
     RunsAndStopsOnAKey(copy);
   }
-};
-
-TEST_F(BadInput, AMissingVerseFile) {
-  RunsAndStopsOnAKey(SaverCopyFor("missing"));
-}
-
-TEST_F(BadInput, AnEmptyVerseFile) {
-  RunsWithVerseFile("empty", "");
-}
-
-TEST_F(BadInput, ABinaryVerseFile) {
-  std::mt19937 bytes(8);
-  std::string file(64 * 1024, '\0');
-  for (char& c : file) c = static_cast<char>(bytes() & 0xFF);
-  file[100] = '\0';
-  RunsWithVerseFile("binary", file);
-}
-
-TEST_F(BadInput, AHundredThousandLineVerseFile) {
-  std::string file;
-  for (int line = 1; line <= 100000; ++line) {
-    file += "Verse number " + std::to_string(line) + " of many. Numbers 1:" + std::to_string(line) +
-            "\r\n";
-  }
-  RunsWithVerseFile("many-lines", file);
-}
-
-TEST_F(BadInput, AOneMegabyteSingleLineVerseFile) {
-  std::string file;
-  while (file.size() < 1024 * 1024) file += "and the word ";
-  file += "was with God. John 1:1";
-  RunsWithVerseFile("one-long-line", file);
-}
-
-TEST_F(BadInput, LinesOfOnlyBreaksNulsAndHighBytes) {
-  RunsWithVerseFile("only-cr", "\r\r\rJesus wept. John 11:35\r\r\r");
-  RunsWithVerseFile("only-lf", "\n\n\nJesus wept. John 11:35\n\n\n");
-  RunsWithVerseFile("nul-bytes", std::string("Jesus\0wept. John 11:35\r\n\0\0\0\r\n\0", 33));
-  std::string high = "Caf\xE9 \x80\x81\x9D\xFF. John 3:16\r\n";
-  for (int code = 128; code < 256; ++code) high += static_cast<char>(code);
-  RunsWithVerseFile("high-bytes", high + "\r\n");
 }
 
 // Text values that are no usable number, each given to every setting at once.
@@ -160,7 +128,7 @@ TEST_F(BadInput, SettingsOfTheWrongRegistryType) {
     SCOPED_TRACE(type == REG_DWORD ? "REG_DWORD" : "REG_BINARY");
     ClearSettings();
     for (const std::string& name : kSettingNames) {
-      WriteRawSetting(name, type, type == REG_DWORD ? dwordOne : textOneAsBytes);
+      ASSERT_TRUE(WriteRawSetting(name, type, type == REG_DWORD ? dwordOne : textOneAsBytes));
     }
     RunsAndStopsOnAKey();
   }
@@ -174,7 +142,7 @@ TEST_F(BadInput, TheSettingsDialogOpensOnBadValues) {
     ClearSettings();
     for (const std::string& name : kSettingNames) {
       if (std::string(value) == "dword") {
-        WriteRawSetting(name, REG_DWORD, dwordOne);
+        ASSERT_TRUE(WriteRawSetting(name, REG_DWORD, dwordOne));
       } else {
         WriteSetting(name, value);
       }
@@ -222,13 +190,10 @@ class BadPassword : public BadInput {
   }
 };
 
-TEST_F(BadPassword, TheLongestPasswordWorks) {
-  std::string password;
-  for (size_t i = 0; i < kMaxPasswordLength; ++i) password += static_cast<char>('a' + i % 26);
-  EndsOnlyWithThePassword(password);
-}
-
-TEST_F(BadPassword, ANonAsciiPasswordWorks) {
+TEST_F(BadPassword, TheLongestAndANonAsciiPasswordWork) {
+  std::string longest;
+  for (size_t i = 0; i < kMaxPasswordLength; ++i) longest += static_cast<char>('a' + i % 26);
+  EndsOnlyWithThePassword(longest);
   EndsOnlyWithThePassword(
       "Gn\xE4"
       "de \xDC"
