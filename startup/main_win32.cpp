@@ -43,9 +43,11 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
   SaverWindow window(run, run.settings.ShowsDesktop() ? CaptureDesktop(width, height) : Bitmap());
-  if (!window.Create(instance)) return 1;
   VerseWindow verse(VerseDescriptorForRun(run), run.twips, VerseBackColor(run));
-  if (!verse.Create(instance, window.handle(), run)) return 1;
+  if (!window.Create(instance) || !verse.Create(instance, window.handle(), run)) {
+    if (run.settings.IsProtected()) SetSaverRunning(false);  // no saver runs after all
+    return 1;
+  }
   run.AskPassword = [&] { AskPassword(run, window.handle(), verse.handle()); };
   window.Show();
   SaverSession session(run, window, verse);
