@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "common/window_binding_win32.h"
+
 namespace sovelin {
 
 namespace {
@@ -52,15 +54,8 @@ void SaverWindow::Show() {
 }
 
 LRESULT CALLBACK SaverWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<SaverWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<SaverWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  return self->Handle(message, wParam, lParam);
+  return DispatchToOwner(window, message, wParam, lParam, &SaverWindow::window_,
+                         &SaverWindow::Handle);
 }
 
 LRESULT SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

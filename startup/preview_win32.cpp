@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "common/handles_win32.h"
+#include "common/window_binding_win32.h"
 #include "startup/preview.h"
 
 namespace sovelin {
@@ -65,20 +66,8 @@ void PreviewWindow::AttachTo(const RECT& parentClient) {
 }
 
 LRESULT CALLBACK PreviewWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<PreviewWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<PreviewWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-  return self->Handle(message, wParam, lParam);
+  return DispatchToOwner(window, message, wParam, lParam, &PreviewWindow::window_,
+                         &PreviewWindow::Handle);
 }
 
 LRESULT PreviewWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/numbers.h"
+#include "common/window_binding_win32.h"
 #include "versewin/outlines.h"
 
 namespace sovelin {
@@ -181,20 +182,8 @@ Region VerseWindow::OutlineRegionAt(int xPixels, int yPixels) const {
 }
 
 LRESULT CALLBACK VerseWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<VerseWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<VerseWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-  return self->Handle(message, wParam, lParam);
+  return DispatchToOwner(window, message, wParam, lParam, &VerseWindow::window_,
+                         &VerseWindow::Handle);
 }
 
 LRESULT VerseWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
