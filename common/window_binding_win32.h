@@ -4,6 +4,20 @@
 
 namespace sovelin {
 
+// Registers a window class with the arrow cursor and no background brush (the windows paint
+// all of themselves); true also when the class exists already.
+inline bool RegisterWindowClass(HINSTANCE instance, const char* name, WNDPROC procedure,
+                                UINT style = 0) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.style = style;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = name;
+  return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
 // The body of a window procedure for a window bound to its C++ object: the object's address
 // comes in CreateWindowEx's last parameter and is kept in GWLP_USERDATA from WM_NCCREATE on;
 // the object learns its window handle then and forgets it at WM_NCDESTROY. Messages that come

@@ -12,17 +12,6 @@ constexpr const char* kSaverClass = "SovelinSaverWindow";
 constexpr UINT_PTR kVerseTimer = 1;
 constexpr UINT kVerseTimerMs = 2000;
 
-bool RegisterSaverClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.style = CS_DBLCLKS | CS_OWNDC;  // one DC for the window's life, cheap to reuse
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kSaverClass;
-  return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 SaverWindow::SaverWindow(SaverRun& run, Bitmap background)
@@ -34,7 +23,9 @@ SaverWindow::SaverWindow(SaverRun& run, Bitmap background)
 }
 
 bool SaverWindow::Create(HINSTANCE instance) {
-  if (!RegisterSaverClass(instance, &SaverWindow::Procedure)) return false;
+  // The class keeps one DC for the window's life: cheap to reuse at every placement.
+  if (!RegisterWindowClass(instance, kSaverClass, &SaverWindow::Procedure, CS_DBLCLKS | CS_OWNDC))
+    return false;
   width_ = GetSystemMetrics(SM_CXSCREEN);
   height_ = GetSystemMetrics(SM_CYSCREEN);
   CreateWindowExA(WS_EX_TOPMOST, kSaverClass, kSaverCaption, WS_POPUP, 0, 0, width_, height_,

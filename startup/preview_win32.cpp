@@ -21,16 +21,6 @@ HWND WindowFromHandleValue(int32_t value) {
   return reinterpret_cast<HWND>(static_cast<intptr_t>(value));
 }
 
-bool RegisterPreviewClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kPreviewClass;
-  return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 PreviewWindow::PreviewWindow(HINSTANCE instance, HWND parent, HMODULE pictures)
@@ -41,7 +31,7 @@ PreviewWindow::~PreviewWindow() {
 }
 
 bool PreviewWindow::Create() {
-  if (!RegisterPreviewClass(instance_, &PreviewWindow::Procedure)) return false;
+  if (!RegisterWindowClass(instance_, kPreviewClass, &PreviewWindow::Procedure)) return false;
   for (int16_t index = -1; index < kPreviewFrameCount; ++index) {
     const std::string name = PreviewPictureName(index);
     pictures_[index < 0 ? kPreviewFrameCount : index] = Bitmap(static_cast<HBITMAP>(

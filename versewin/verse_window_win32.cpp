@@ -68,16 +68,6 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
   return text;
 }
 
-bool RegisterVerseClass(HINSTANCE instance, WNDPROC procedure) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof(windowClass);
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kVerseClass;
-  return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 VerseWindow::VerseWindow(const VerseWindowDescriptor& descriptor, TwipsPerPixel twips,
@@ -100,7 +90,7 @@ VerseWindow::~VerseWindow() {
 }
 
 bool VerseWindow::Create(HINSTANCE instance, HWND owner, SaverRun& run, HMODULE pictures) {
-  if (!RegisterVerseClass(instance, &VerseWindow::Procedure)) return false;
+  if (!RegisterWindowClass(instance, kVerseClass, &VerseWindow::Procedure)) return false;
   run_ = &run;
   owner_ = owner;
   picture_ = LoadPicture(pictures ? pictures : instance, descriptor_.picture);
