@@ -41,18 +41,24 @@ class SaverStart : public ::testing::Test {
     Pump(100);
   }
 
-  // Starts the saver and waits for its window.
-  HWND StartSaver(SaverProcess& process) {
+  // Waits for the saver's window and lets it settle.
+  HWND WaitForSaver(SaverProcess& process) {
     HWND window = WaitForCaption(kSaverCaption, kStartMs, process.id());
     EXPECT_NE(window, nullptr) << "the saver window did not appear";
     Pump(500);  // let it settle: first paint, first mouse position
     return window;
   }
+
+  // Presses a key as a user would and expects the saver to end cleanly.
+  static void StopWithKey(SaverProcess& saver, WORD key = 'Q') {
+    PressKey(key);
+    EXPECT_TRUE(saver.WaitForExit(kEndMs));
+  }
 };
 
 TEST_F(SaverStart, CoversThePrimaryScreenBorderlessAndTopmost) {
   SaverProcess saver = SaverProcess::Start("/s");
-  HWND window = StartSaver(saver);
+  HWND window = WaitForSaver(saver);
   ASSERT_NE(window, nullptr);
   RECT box;
   GetWindowRect(window, &box);
@@ -64,14 +70,13 @@ TEST_F(SaverStart, CoversThePrimaryScreenBorderlessAndTopmost) {
   EXPECT_EQ(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER), 0);
   EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
   EXPECT_EQ(ReadSetting("LastDisplayUsed"), "0");
-  PressKey('A');
-  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+  StopWithKey(saver, 'A');
   EXPECT_EQ(saver.ExitCode(), 0u);
 }
 
 TEST_F(SaverStart, SystemKeysStopItButACloseMessageDoesNot) {
   SaverProcess saver = SaverProcess::Start("");
-  HWND window = StartSaver(saver);
+  HWND window = WaitForSaver(saver);
   ASSERT_NE(window, nullptr);
   PostMessageA(window, WM_CLOSE, 0, 0);
   PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -83,7 +88,7 @@ TEST_F(SaverStart, SystemKeysStopItButACloseMessageDoesNot) {
 
 TEST_F(SaverStart, AClickStopsIt) {
   SaverProcess saver = SaverProcess::Start("/S");
-  ASSERT_NE(StartSaver(saver), nullptr);
+  ASSERT_NE(WaitForSaver(saver), nullptr);
   ClickMouse();
   EXPECT_TRUE(saver.WaitForExit(kEndMs));
   EXPECT_EQ(saver.ExitCode(), 0u);
@@ -91,7 +96,7 @@ TEST_F(SaverStart, AClickStopsIt) {
 
 TEST_F(SaverStart, TheFirstMovementIsOnlyRecordedAndTheNextPixelStops) {
   SaverProcess saver = SaverProcess::Start("/s");
-  ASSERT_NE(StartSaver(saver), nullptr);
+  ASSERT_NE(WaitForSaver(saver), nullptr);
   MoveMouseTo(300, 200);  // far, but the first position seen
   Pump(1500);
   EXPECT_TRUE(saver.Running());
@@ -102,7 +107,7 @@ TEST_F(SaverStart, TheFirstMovementIsOnlyRecordedAndTheNextPixelStops) {
 TEST_F(SaverStart, ASecondStartOpensNothingAndWritesNothing) {
   WriteSetting("DisplayOption", "9");  // out of range: recorded as it is
   SaverProcess first = SaverProcess::Start("/s");
-  ASSERT_NE(StartSaver(first), nullptr);
+  ASSERT_NE(WaitForSaver(first), nullptr);
   EXPECT_EQ(ReadSetting("LastDisplayUsed"), "9");
   WriteSetting("LastDisplayUsed", "42");
   SaverProcess second = SaverProcess::Start("/s");
@@ -110,26 +115,24 @@ TEST_F(SaverStart, ASecondStartOpensNothingAndWritesNothing) {
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_EQ(CountCaption(kSaverCaption), 1);
   EXPECT_EQ(ReadSetting("LastDisplayUsed"), "42");
-  PressKey(VK_SPACE);
-  EXPECT_TRUE(first.WaitForExit(kEndMs));
+  StopWithKey(first, VK_SPACE);
 }
 
 TEST_F(SaverStart, ShowsAPixelExactCopyOfTheDesktop) {
   PatternWindow desktop;
   SaverProcess saver = SaverProcess::Start("/s");
-  ASSERT_NE(StartSaver(saver), nullptr);
+  ASSERT_NE(WaitForSaver(saver), nullptr);
   desktop.Close();  // whatever shows now is the saver's own copy
   Pump(500);
   EXPECT_EQ(PixelsUnlikeTheDesktop(saver.id()), 0);
-  PressKey('Q');
-  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+  StopWithKey(saver);
 }
 
 TEST_F(SaverStart, TheTrailBehindTheMovingVerseWindowShowsTheDesktopAgain) {
   WriteSetting("Speed", "4");
   PatternWindow desktop;
   SaverProcess saver = SaverProcess::Start("/s");
-  ASSERT_NE(StartSaver(saver), nullptr);
+  ASSERT_NE(WaitForSaver(saver), nullptr);
   desktop.Close();
   const RECT start = VerseWindowRect(saver.id());
   EXPECT_TRUE(WaitUntil(
@@ -140,20 +143,18 @@ TEST_F(SaverStart, TheTrailBehindTheMovingVerseWindowShowsTheDesktopAgain) {
       kStartMs))
       << "the verse window did not move";
   EXPECT_EQ(PixelsUnlikeTheDesktop(saver.id()), 0);
-  PressKey('Q');
-  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+  StopWithKey(saver);
 }
 
 TEST_F(SaverStart, ClearScreenOtherThanZeroShowsBlack) {
   WriteSetting("ClearScreen", "2");
   PatternWindow desktop;
   SaverProcess saver = SaverProcess::Start("/s");
-  ASSERT_NE(StartSaver(saver), nullptr);
+  ASSERT_NE(WaitForSaver(saver), nullptr);
   desktop.Close();
   Pump(500);
   EXPECT_EQ(PixelsUnlikeTheDesktop(saver.id(), true), 0) << "pixels that are not black";
-  PressKey('Q');
-  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+  StopWithKey(saver);
 }
 
 TEST_F(SaverStart, APreviewWithoutAWindowEndsCleanlyAndWritesNothing) {
