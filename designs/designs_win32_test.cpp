@@ -13,10 +13,10 @@
 #include "designs/color_swirls.h"
 #include "designs/draw_design.h"
 #include "designs/gdi_canvas_win32.h"
-#include "designs/saver_designs_win32.h"
 #include "designs/shape_painter_win32.h"
+#include "saver/saver_designs_win32.h"
 #include "saver/saver_window_win32.h"
-#include "startup/settings_store.h"
+#include "settings/settings_store.h"
 #include "tests/saver_driver_win32.h"
 
 namespace sovelin {

@@ -9,9 +9,6 @@ namespace sovelin {
 
 namespace {
 
-// GDI coordinates are good to 27 bits; anything beyond is off every screen anyway.
-constexpr double kFarthestPixel = 1 << 26;
-
 RECT ClientBox(HWND window) {
   RECT box{};
   GetClientRect(window, &box);
@@ -25,12 +22,6 @@ RECT OuterBox(HWND window) {
 }
 
 }  // namespace
-
-int TwipsToPixel(float twips, int twipsPerPixel) {
-  const double pixels = RoundHalfEven(static_cast<double>(twips) / twipsPerPixel);
-  if (std::isnan(pixels)) return 0;
-  return static_cast<int>(std::clamp(pixels, -kFarthestPixel, kFarthestPixel));
-}
 
 float GdiCanvas::Width() const {
   const RECT box = OuterBox(window_);

@@ -6,13 +6,9 @@
 
 #include "common/handles_win32.h"
 #include "designs/canvas.h"
-#include "saver/saver_run.h"
+#include "geometry/screen_geometry.h"
 
 namespace sovelin {
-
-// Pixel of a twips coordinate, rounded to the nearest pixel. Values far outside any screen
-// are held to what GDI can take, so a stray coordinate cannot overflow.
-int TwipsToPixel(float twips, int twipsPerPixel);
 
 // The designs' drawing surface on a window, painted with GDI in the copy draw mode. Sizes
 // come from the window; coordinates are converted to pixels with the display's twips per

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "designs/shape_group.h"
-#include "saver/saver_run.h"
+#include "geometry/screen_geometry.h"
 
 namespace sovelin {
 

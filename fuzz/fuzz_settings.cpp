@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "common/numbers.h"
-#include "startup/settings.h"
+#include "settings/settings.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "password/ask_password_win32.h"
 
 #include "password/password_prompt_win32.h"
-#include "startup/screen_win32.h"
-#include "startup/stop_rules.h"
+#include "run/saver_system_win32.h"
+#include "run/stop_rules.h"
 
 namespace sovelin {
 

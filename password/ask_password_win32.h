@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "saver/saver_run.h"
+#include "run/saver_run.h"
 
 namespace sovelin {
 

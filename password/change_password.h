@@ -6,7 +6,7 @@
 
 #include "password/password_messages.h"
 #include "password/scramble.h"
-#include "startup/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace sovelin {
 

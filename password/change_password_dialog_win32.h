@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "startup/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace sovelin {
 

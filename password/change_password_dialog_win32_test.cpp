@@ -6,7 +6,7 @@
 #include "password/password_form_win32.h"
 #include "password/password_test_support_win32.h"
 #include "password/scramble.h"
-#include "startup/registry_store_win32.h"
+#include "settings/registry_store_win32.h"
 
 namespace sovelin {
 namespace {

@@ -4,33 +4,18 @@
 #include <climits>
 #include <vector>
 
+#include "geometry/screen_win32.h"
 #include "password/scramble.h"
 
 namespace sovelin {
 
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
 constexpr int kFirstControlId = 100;
 constexpr int kIconPixels = 32;
 
-// Screen pixels per inch of the dialog, horizontally and vertically.
-struct Dpi {
-  int x = 96;
-  int y = 96;
-};
-
-Dpi DialogDpi(HWND dialog) {
-  WindowDC dc(dialog);
-  Dpi dpi;
-  if (!dc) return dpi;
-  if (const int x = GetDeviceCaps(dc.get(), LOGPIXELSX); x > 0) dpi.x = x;
-  if (const int y = GetDeviceCaps(dc.get(), LOGPIXELSY); y > 0) dpi.y = y;
-  return dpi;
-}
-
 int ToPixels(int32_t twips, int dpi) {
-  return MulDiv(twips, dpi, kTwipsPerInch);
+  return TwipsToPixelsAtDpi(twips, dpi);
 }
 
 DWORD FormStyle(const PasswordForm& form) {
@@ -160,7 +145,7 @@ INT_PTR RunPasswordForm(HWND owner, const PasswordForm& form, DLGPROC procedure,
 
 PasswordFormResources LayOutPasswordForm(HWND dialog, const PasswordForm& form,
                                          std::span<const PasswordControl> controls) {
-  const Dpi dpi = DialogDpi(dialog);
+  const Dpi dpi = WindowDpi(dialog);
   PasswordFormResources resources;
   resources.font = CreateFormFont(dpi);
   resources.icon = ProgramIcon();

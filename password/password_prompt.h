@@ -5,8 +5,8 @@
 
 #include "password/password_messages.h"
 #include "password/scramble.h"
-#include "startup/settings.h"
-#include "startup/settings_store.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 
 namespace sovelin {
 

@@ -4,7 +4,7 @@
 #include "password/password_prompt.h"
 #include "password/upper_case_win32.h"
 #include "password/wipe.h"
-#include "startup/screen_win32.h"
+#include "run/saver_system_win32.h"
 
 namespace sovelin {
 

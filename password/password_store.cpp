@@ -1,7 +1,7 @@
 #include "password/password_store.h"
 
 #include "password/wipe.h"
-#include "startup/settings.h"
+#include "settings/settings.h"
 
 namespace sovelin {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "password/scramble.h"
-#include "startup/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace sovelin {
 

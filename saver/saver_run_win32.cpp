@@ -5,10 +5,10 @@
 #include <string>
 
 #include "common/clock.h"
+#include "run/saver_system_win32.h"
 #include "saver/pass_pacer.h"
 #include "saver/run_error.h"
 #include "saver/verse_loader.h"
-#include "startup/screen_win32.h"
 
 namespace sovelin {
 

@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "designs/design_state.h"
+#include "run/saver_run.h"
 #include "saver/motion.h"
 #include "saver/pass_pacer.h"
-#include "saver/saver_run.h"
 #include "saver/saver_window_win32.h"
 #include "saver/verse_change.h"
 #include "saver/verse_store.h"

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "common/handles_win32.h"
-#include "saver/saver_run.h"
+#include "run/saver_run.h"
 
 namespace sovelin {
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/handles_win32.h"
+#include "geometry/screen_win32.h"
 #include "password/change_password_dialog_win32.h"
 #include "setup/help_texts.h"
 #include "setup/setup_form.h"
@@ -26,24 +27,12 @@ constexpr WORD kFontPoints = 8;
 constexpr const char* kFontFace = "MS Shell Dlg";
 
 // Pictures are drawn at their pixel size at 96 DPI and scaled with the display.
-constexpr int kBaseDpi = 96;
 constexpr int kIconPixels = 32;
 constexpr int kAboutPictureWidth = 200;
 constexpr int kAboutPictureHeight = 114;
 
-// The display's pixels per inch, across and down.
-struct Dpi {
-  int x = kBaseDpi;
-  int y = kBaseDpi;
-};
-
-Dpi ScreenDpi() {
-  WindowDC screen(nullptr);
-  return Dpi{GetDeviceCaps(screen.get(), LOGPIXELSX), GetDeviceCaps(screen.get(), LOGPIXELSY)};
-}
-
 int TwipsToPixels(int32_t twips, int dpi) {
-  return MulDiv(twips, dpi, 1440);
+  return TwipsToPixelsAtDpi(twips, dpi);
 }
 
 // The control's rectangle in the dialog's client area in pixels. Edges are converted rather

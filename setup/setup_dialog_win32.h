@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "startup/settings.h"
-#include "startup/settings_store.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 
 namespace sovelin {
 

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 #include "setup/setup_form.h"
-#include "startup/settings.h"
-#include "startup/settings_store.h"
 
 namespace sovelin {
 

@@ -3,15 +3,17 @@
 #include <string>
 
 #include "common/random_source.h"
-#include "designs/saver_designs_win32.h"
+#include "geometry/screen_win32.h"
 #include "password/ask_password_win32.h"
+#include "run/saver_system_win32.h"
+#include "saver/saver_designs_win32.h"
 #include "saver/saver_run_win32.h"
 #include "saver/saver_window_win32.h"
+#include "settings/registry_store_win32.h"
 #include "setup/setup_dialog_win32.h"
 #include "startup/preview_win32.h"
-#include "startup/registry_store_win32.h"
 #include "startup/run_mode.h"
-#include "startup/screen_win32.h"
+#include "startup/saver_start.h"
 #include "versewin/verse_window_win32.h"
 
 namespace sovelin {

@@ -3,20 +3,14 @@
 #include <cstdint>
 
 #include "common/random_source.h"
-#include "startup/settings.h"
+#include "run/saver_run.h"
+#include "settings/settings.h"
 
 namespace sovelin {
 
 inline constexpr int16_t kRandomDisplay = 7;
 inline constexpr int16_t kBoxDisplay = 5;
 inline constexpr int16_t kOvalDisplay = 6;
-
-// Values start-up derives for one saver run.
-struct SaverRunSetup {
-  int32_t gChangeInterval = 0;
-  int16_t gMoveDelay = 0;
-  int16_t gDisplayUsed = 0;
-};
 
 // The verse window for this run: the option itself, or for the random option a draw that
 // never repeats the previous run's window (after a box or oval run, only 0..4).

@@ -13,8 +13,8 @@
 #include "password/scramble.h"
 #include "saver/run_error.h"
 #include "saver/saver_window_win32.h"
+#include "settings/registry_store_win32.h"
 #include "setup/setup_form.h"
-#include "startup/registry_store_win32.h"
 #include "tests/saver_driver_win32.h"
 
 namespace sovelin {

@@ -1,7 +1,7 @@
 #include "tests/saver_driver_win32.h"
 
 #include "common/handles_win32.h"
-#include "startup/registry_store_win32.h"
+#include "settings/registry_store_win32.h"
 
 namespace sovelin::driver {
 

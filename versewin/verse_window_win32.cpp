@@ -17,7 +17,7 @@ constexpr const char* kVerseClass = "SovelinVerseWindow";
 
 // Twips to the nearest pixel, halves to the even pixel.
 int TwipsToPixels(int32_t twips, int twipsPerPixel) {
-  return static_cast<int>(RoundHalfEven(static_cast<double>(twips) / twipsPerPixel));
+  return TwipsToPixel(static_cast<float>(twips), twipsPerPixel);
 }
 
 // A Windows colour value as GDI takes it: the top bit names a system colour by its index.

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "common/handles_win32.h"
-#include "saver/saver_run.h"
+#include "run/saver_run.h"
 #include "versewin/verse_window_kind.h"
 
 namespace sovelin {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "common/scripted_random.h"
-#include "startup/settings_store.h"
+#include "settings/settings_store.h"
 #include "tests/saver_driver_win32.h"
 #include "versewin/outlines.h"
 

@@ -4,7 +4,7 @@
 
 #include "designs/design_state.h"
 #include "designs/gdi_canvas_win32.h"
-#include "saver/saver_run.h"
+#include "run/saver_run.h"
 #include "saver/saver_window_win32.h"
 
 namespace sovelin {

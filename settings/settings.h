@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "startup/settings_store.h"
+#include "settings/settings_store.h"
 
 namespace sovelin {
 

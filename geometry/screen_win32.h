@@ -3,9 +3,14 @@
 #include <windows.h>
 
 #include "common/handles_win32.h"
-#include "saver/saver_run.h"
+#include "geometry/screen_geometry.h"
 
 namespace sovelin {
+
+// The display's dots per inch.
+Dpi ScreenDpi();
+// The dots per inch of a window's device context (the screen's, for the system-aware saver).
+Dpi WindowDpi(HWND window);
 
 TwipsPerPixel DisplayTwipsPerPixel();
 
@@ -15,15 +20,5 @@ bool IsLargeFonts();
 // A pixel-exact copy of the visible primary screen, width x height pixels from its top-left
 // corner; an empty bitmap when the display could not be read.
 Bitmap CaptureDesktop(int width, int height);
-
-// True when a top-level window with exactly this caption exists.
-bool IsSaverRunning(const char* caption);
-
-// Tells the system whether a protected screen saver runs.
-void SetSaverRunning(bool running);
-
-// Show-cursor calls repeated until the cursor is visible (count above 0) or hidden (below 0).
-void ShowCursorUntilVisible();
-void HideCursorUntilHidden();
 
 }  // namespace sovelin

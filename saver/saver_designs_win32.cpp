@@ -1,4 +1,4 @@
-#include "designs/saver_designs_win32.h"
+#include "saver/saver_designs_win32.h"
 
 #include <vector>
 

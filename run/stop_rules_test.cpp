@@ -1,4 +1,4 @@
-#include "startup/stop_rules.h"
+#include "run/stop_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -3,16 +3,17 @@
 #include <functional>
 
 #include "common/random_source.h"
-#include "startup/saver_start.h"
-#include "startup/settings.h"
-#include "startup/stop_rules.h"
+#include "geometry/screen_geometry.h"
+#include "run/stop_rules.h"
+#include "settings/settings.h"
 
 namespace sovelin {
 
-// Twips per pixel of the display, horizontally and vertically (15 at 96 DPI).
-struct TwipsPerPixel {
-  int x = 15;
-  int y = 15;
+// Values start-up derives for one saver run.
+struct SaverRunSetup {
+  int32_t gChangeInterval = 0;
+  int16_t gMoveDelay = 0;
+  int16_t gDisplayUsed = 0;
 };
 
 // What one saver run shares between start-up, the main loop and the input handlers.
@@ -33,8 +34,7 @@ struct SaverRun {
 
 // A key press or a click: request the stop, and ask for the password when protected.
 inline void RequestStop(SaverRun& run) {
-  if (OnStopInput(run.flags, run.settings.IsProtected()) && run.AskPassword)
-    run.AskPassword();
+  if (OnStopInput(run.flags, run.settings.IsProtected()) && run.AskPassword) run.AskPassword();
 }
 
 }  // namespace sovelin

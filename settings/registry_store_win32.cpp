@@ -1,4 +1,4 @@
-#include "startup/registry_store_win32.h"
+#include "settings/registry_store_win32.h"
 
 #include <windows.h>
 
@@ -22,8 +22,7 @@ std::string RegistrySettingsStore::Read(std::string_view key, std::string_view d
     return std::string(defaultValue);
   }
   // A value of another type than text (edited by hand) reads as empty text, not as bytes.
-  if (type != REG_SZ && type != REG_EXPAND_SZ)
-    return std::string();
+  if (type != REG_SZ && type != REG_EXPAND_SZ) return std::string();
   std::vector<char> data(size + 1, '\0');
   if (RegQueryValueExA(settings.get(), name.c_str(), nullptr, &type,
                        reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+namespace sovelin {
+
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kBaseDpi = 96;
+
+// Twips per pixel of the display, horizontally and vertically (15 at 96 DPI).
+struct TwipsPerPixel {
+  int x = 15;
+  int y = 15;
+};
+
+// The display's dots per inch, across and down.
+struct Dpi {
+  int x = kBaseDpi;
+  int y = kBaseDpi;
+};
+
+// Twips per pixel at a display's dots per inch; a DPI of 0 or less keeps the 96-DPI value.
+TwipsPerPixel TwipsPerPixelAt(int dpiX, int dpiY);
+
+// Pixel of a twips coordinate, rounded to the nearest pixel with halves to the even one.
+// Values far outside any screen are held to what GDI can take, so a stray coordinate cannot
+// overflow.
+int TwipsToPixel(float twips, int twipsPerPixel);
+
+// Twips to pixels at a DPI, as dialog layouts convert them (rounded like MulDiv).
+int TwipsToPixelsAtDpi(int32_t twips, int dpi);
+
+}  // namespace sovelin
