@@ -41,11 +41,18 @@ target_link_options(core_tests PRIVATE ${STATIC_RUNTIME})
 target_compile_definitions(core_tests PRIVATE SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 add_test(NAME core_tests COMMAND core_tests --gtest_brief=1)
 
+# The tests' shared Windows helpers, compiled once for all test programs.
+add_library(sovelin_test_support STATIC ${WIN32_TEST_SUPPORT})
+target_link_libraries(sovelin_test_support PUBLIC sovelin_win32 gtest)
+target_compile_options(sovelin_test_support PRIVATE ${WARNINGS})
+target_compile_definitions(sovelin_test_support PRIVATE
+  SOVELIN_SAVER_PATH="$<TARGET_FILE:sovelin_saver>" SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+
 # One executable, and one ctest entry, per Windows test file.
 foreach(test_file ${WIN32_TESTS})
   get_filename_component(test_name ${test_file} NAME_WE)
-  add_executable(${test_name} ${test_file} ${WIN32_TEST_SUPPORT})
-  target_link_libraries(${test_name} PRIVATE sovelin_win32 gtest)
+  add_executable(${test_name} ${test_file})
+  target_link_libraries(${test_name} PRIVATE sovelin_test_support)
   target_link_options(${test_name} PRIVATE ${STATIC_RUNTIME})
   target_compile_options(${test_name} PRIVATE ${WARNINGS})
   target_compile_definitions(${test_name} PRIVATE
