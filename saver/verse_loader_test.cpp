@@ -124,32 +124,36 @@ TEST(LoadVerses, MissingOrEmptyFilesGiveTheCorruptFileTextAsTheOnlyVerse) {
   }
 }
 
-TEST(LoadVerses, AReadErrorReplacesTheLineBeingReadAndStops) {
-  // Fails inside the second line, then exactly where the second line would start.
-  for (const char* bytes : {"one. Job 1:1\r\ntwo", "one. Job 1:1\r\n"}) {
-    FailingBuffer failing(bytes);
-    std::istream file(&failing);
-    VerseStore store;
-    LoadVerses(store, file);
-    ASSERT_EQ(store.gVerseCount, 2);
-    EXPECT_EQ(store.gVerses[1], StoredVerse("one. Job 1:1"));
-    EXPECT_EQ(store.gVerses[2], CorruptFileText());
+TEST(LoadVerses, AReadErrorOrALineBeyondTheLimitsReplacesThatLineAndStops) {
+  // Fails inside the second line, then exactly where the second line would start; a stream
+  // that throws its errors (as running out of memory does) ends the same way.
+  for (const bool throws : {false, true}) {
+    for (const char* bytes : {"one. Job 1:1\r\ntwo", "one. Job 1:1\r\n"}) {
+      FailingBuffer failing(bytes);
+      std::istream file(&failing);
+      if (throws) file.exceptions(std::ios::badbit);
+      VerseStore store;
+      LoadVerses(store, file);
+      ASSERT_EQ(store.gVerseCount, 2);
+      EXPECT_EQ(store.gVerses[1], StoredVerse("one. Job 1:1"));
+      EXPECT_EQ(store.gVerses[2], CorruptFileText());
+    }
   }
+  VerseStore store;
+  std::istringstream file("one. Job 1:1\r\ntwo. Job 2:2\r\n");
+  LoadVerses(store, file, VerseLimits{.fileBytes = 20});
+  ASSERT_EQ(store.gVerseCount, 2);
+  EXPECT_EQ(store.gVerses[2], CorruptFileText());
 }
 
-TEST(LoadVerses, LoadsMoreThan32767Lines) {
+TEST(LoadVerses, AHugeFileStopsAtTheVerseLimitAndEachVerseTakesLittleMemory) {
   std::string bytes;
-  for (int i = 0; i < 40000; ++i) {
-    bytes += "v. Job 1:1\r\n";
-  }
+  for (int i = 0; i <= 100'000; ++i) bytes += "v. Job 1:1\r\n";
   const VerseStore store = Load(bytes);
-  EXPECT_EQ(store.gVerseCount, 40000);
-  EXPECT_EQ(store.gVerses[40000], StoredVerse("v. Job 1:1"));
-}
-
-TEST(VerseFilePath, AlwaysInsertsOneBackslash) {
-  EXPECT_EQ(VerseFilePath("C:\\Windows"), "C:\\Windows\\sovel.vrs");
-  EXPECT_EQ(VerseFilePath("C:\\"), "C:\\\\sovel.vrs");
+  ASSERT_EQ(store.gVerseCount, VerseLimits().verses + 1);
+  EXPECT_EQ(store.gVerses[100'000], StoredVerse("v. Job 1:1"));
+  EXPECT_EQ(store.gVerses[100'001], CorruptFileText());
+  EXPECT_LT(store.gVerses.Bytes(), 100'001u * 32);  // not a padded field of 252 each
 }
 
 TEST(RandomVerseIndex, CoversOneToTheCountAndNeverPassesIt) {
