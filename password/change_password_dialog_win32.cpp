@@ -1,5 +1,6 @@
 #include "password/change_password_dialog_win32.h"
 
+#include "common/window_binding_win32.h"
 #include "password/change_password.h"
 #include "password/password_form_win32.h"
 #include "password/upper_case_win32.h"
@@ -123,7 +124,8 @@ INT_PTR CALLBACK ChangeProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 void ShowChangePasswordDialog(HWND owner, SettingsStore& store) {
   ChangeWindow window(store);
-  RunPasswordForm(owner, kForm, &ChangeProcedure, reinterpret_cast<LPARAM>(&window));
+  RunPasswordForm(owner, kForm, &GuardedDialogProcedure<&ChangeProcedure>,
+                  reinterpret_cast<LPARAM>(&window));
 }
 
 }  // namespace sovelin

@@ -39,14 +39,15 @@ std::chrono::microseconds DisplayFrame() {
   return std::chrono::microseconds(1'000'000 / (hertz > 1 ? hertz : 60));
 }
 
-// The shortest time between two placements of the verse window. At the slower speeds the
-// window drifts about a pixel in a 20th of a second, so placing it more often would show
+// The shortest time between two placements of the verse window. At Slowest, Slow and Normal
+// the window drifts about a pixel in a 20th of a second, so placing it more often would show
 // nothing new while every placement costs round trips to the window system (the saver must
-// stay under 2 % of a core at Normal speed); the faster speeds follow the display's frames.
+// stay under 2 % of a core at Normal speed). Fast, Fastest and a hand-edited Speed outside
+// 0..4 (which takes Fast-sized steps) follow the display's frames, so they do not jump.
 std::chrono::microseconds PlacementInterval(int16_t speed) {
-  constexpr int16_t kFastSpeed = 3;
   const std::chrono::microseconds frame = DisplayFrame();
-  if (speed >= kFastSpeed && speed <= 4) return frame;
+  const bool slowSteps = speed >= 0 && speed <= 2;
+  if (!slowSteps) return frame;
   return std::max(frame, std::chrono::microseconds(1'000'000 / 20));
 }
 
