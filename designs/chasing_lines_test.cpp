@@ -53,19 +53,6 @@ TEST(ChasingLines, LaterSegmentsGoOnFromWhereverTheLastDrawingEnded) {
   EXPECT_EQ(line.penWidth, 150);  // design 5 draws the wide oblong variant
 }
 
-TEST(ChasingLines, AScreenWiderThan16BitTwipsStillGetsItsSegment) {
-  // 5120 pixels at 15 twips each.
-  RecordingCanvas canvas(76800.0f, 43200.0f);
-  DesignState state;
-  state.mFirstDraw = false;
-  ScriptedRandom random{0.9f, 0.9f};
-  AddColor(random);
-  DrawChasingLines(canvas, random, state);
-  ASSERT_EQ(canvas.calls.size(), 1u);
-  EXPECT_NEAR(canvas.calls[0].x2, 69121.0f, 1.0f);
-  EXPECT_NEAR(canvas.calls[0].y2, 38881.0f, 1.0f);
-}
-
 TEST(ChasingLines, RandomSwitchingBetweenTheTwoLineDesignsKeepsOnePath) {
   RecordingCanvas canvas(12000.0f, 9000.0f);
   DesignState state;

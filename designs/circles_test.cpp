@@ -42,18 +42,6 @@ TEST(EmbeddedCircles, DrawsConcentricSolidCirclesEvery600TwipsDownToZero) {
   EXPECT_FLOAT_EQ(canvas.CurrentX(), 4500.0f);
 }
 
-TEST(EmbeddedCircles, PullsACentreBeyondTheOuterSizeBackOntoTheEdge) {
-  // A drawing area larger than the window itself; R0 = 0 still draws one circle.
-  RecordingCanvas canvas(12000.0f, 6000.0f, 15000.0f, 9000.0f);
-  ScriptedRandom random{0.0f, 0.9f, 0.9f};
-  AddCircleColors(random);
-  DesignState state;
-  DrawEmbeddedCircles(canvas, random, state);
-  ASSERT_EQ(canvas.calls.size(), 1u);
-  EXPECT_FLOAT_EQ(canvas.calls[0].x1, 12000.0f);
-  EXPECT_FLOAT_EQ(canvas.calls[0].y1, 6000.0f);
-}
-
 TEST(RandomCircles, DrawsEvery500TwipsEachAtItsOwnUnlimitedCentre) {
   RecordingCanvas canvas(12000.0f, 6000.0f, 15000.0f, 9000.0f);
   // A third of 15000 is 5000; R0 = 0.2 * 5000 = 1000 gives circles 1000, 500, 0.

@@ -144,15 +144,5 @@ TEST(Move, TheTopLeftCornerIsTurnedByTheLeftBounceAlone) {
   EXPECT_EQ(next.Top, 9);
 }
 
-TEST(Move, PositionsBeyondSixteenBitsMove) {
-  MotionState motion = Moving(20, -20);
-  SetCornerZones(motion, 76800, 43200);
-  ScriptedRandom random;
-  const MotionArea area{{40000, 35000, 4365, 2925}, 76800, 43200};
-  const WindowPosition next = MoveVerseWindow(motion, area, random, [] {});
-  EXPECT_EQ(next.Left, 40020);
-  EXPECT_EQ(next.Top, 34980);
-}
-
 }  // namespace
 }  // namespace sovelin
