@@ -16,8 +16,7 @@ SaverSettings WithDisplay(int16_t option) {
 // The window a random start picks when the previous run used `last`, drawing `draw`.
 int16_t RandomPick(const char* last, std::initializer_list<float> draws, ScriptedRandom* out) {
   MemorySettingsStore store;
-  if (last)
-    store.values["LastDisplayUsed"] = last;
+  if (last) store.values["LastDisplayUsed"] = last;
   *out = ScriptedRandom(draws);
   return ChooseDisplay(kRandomDisplay, store, *out);
 }
