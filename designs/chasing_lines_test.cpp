@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "common/scripted_random.h"
 #include "designs/draw_design.h"
 #include "designs/recording_canvas.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {

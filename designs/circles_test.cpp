@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "common/scripted_random.h"
 #include "designs/recording_canvas.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "common/scripted_random.h"
 #include "designs/recording_canvas.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {

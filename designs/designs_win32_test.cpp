@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "common/scripted_random.h"
 #include "designs/color_swirls.h"
 #include "designs/draw_design.h"
 #include "designs/gdi_canvas_win32.h"
@@ -16,6 +15,7 @@
 #include "saver/saver_window_win32.h"
 #include "settings/settings_store.h"
 #include "tests/saver_driver_win32.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_random.h"
 #include "password/password_form_win32.h"
 #include "password/password_test_support_win32.h"
 #include "password/scramble.h"
 #include "password/upper_case_win32.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "common/scripted_random.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {

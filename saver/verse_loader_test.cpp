@@ -9,7 +9,7 @@
 #include <tuple>
 #include <utility>
 
-#include "common/scripted_random.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_random.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {

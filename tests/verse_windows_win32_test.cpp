@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "common/scripted_random.h"
 #include "saver/saver_window_win32.h"
 #include "saver/verse_loader.h"
 #include "settings/settings_store.h"
 #include "tests/saver_driver_win32.h"
+#include "tests/scripted_random.h"
 #include "versewin/verse_window_kind.h"
 #include "versewin/verse_window_win32.h"
 

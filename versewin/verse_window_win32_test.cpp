@@ -10,9 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "common/scripted_random.h"
 #include "settings/settings_store.h"
 #include "tests/saver_driver_win32.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {
