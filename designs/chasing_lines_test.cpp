@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "common/scripted_random.h"
 #include "designs/draw_design.h"
 #include "designs/recording_canvas.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {
@@ -51,19 +51,6 @@ TEST(ChasingLines, LaterSegmentsGoOnFromWhereverTheLastDrawingEnded) {
   EXPECT_EQ(std::pair(line.x1, line.y1), std::pair(300.0f, 400.0f));
   EXPECT_EQ(std::pair(line.x2, line.y2), std::pair(6001.0f, 4501.0f));
   EXPECT_EQ(line.penWidth, 150);  // design 5 draws the wide oblong variant
-}
-
-TEST(ChasingLines, AScreenWiderThan16BitTwipsStillGetsItsSegment) {
-  // 5120 pixels at 15 twips each.
-  RecordingCanvas canvas(76800.0f, 43200.0f);
-  DesignState state;
-  state.mFirstDraw = false;
-  ScriptedRandom random{0.9f, 0.9f};
-  AddColor(random);
-  DrawChasingLines(canvas, random, state);
-  ASSERT_EQ(canvas.calls.size(), 1u);
-  EXPECT_NEAR(canvas.calls[0].x2, 69121.0f, 1.0f);
-  EXPECT_NEAR(canvas.calls[0].y2, 38881.0f, 1.0f);
 }
 
 TEST(ChasingLines, RandomSwitchingBetweenTheTwoLineDesignsKeepsOnePath) {

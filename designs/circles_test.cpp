@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "common/scripted_random.h"
 #include "designs/recording_canvas.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {
@@ -40,18 +40,6 @@ TEST(EmbeddedCircles, DrawsConcentricSolidCirclesEvery600TwipsDownToZero) {
     radius -= 600.0f;
   }
   EXPECT_FLOAT_EQ(canvas.CurrentX(), 4500.0f);
-}
-
-TEST(EmbeddedCircles, PullsACentreBeyondTheOuterSizeBackOntoTheEdge) {
-  // A drawing area larger than the window itself; R0 = 0 still draws one circle.
-  RecordingCanvas canvas(12000.0f, 6000.0f, 15000.0f, 9000.0f);
-  ScriptedRandom random{0.0f, 0.9f, 0.9f};
-  AddCircleColors(random);
-  DesignState state;
-  DrawEmbeddedCircles(canvas, random, state);
-  ASSERT_EQ(canvas.calls.size(), 1u);
-  EXPECT_FLOAT_EQ(canvas.calls[0].x1, 12000.0f);
-  EXPECT_FLOAT_EQ(canvas.calls[0].y1, 6000.0f);
 }
 
 TEST(RandomCircles, DrawsEvery500TwipsEachAtItsOwnUnlimitedCentre) {

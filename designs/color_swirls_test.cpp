@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "common/scripted_random.h"
 #include "designs/recording_canvas.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {
@@ -83,17 +83,6 @@ TEST(ColorSwirls, LineLengthGrowsWithTheAngleFromTheStartAngle) {
   // degree, so after two turns it stands 0.09 twips short of the exact direction.
   EXPECT_NEAR(longest.x2 - longest.x1, -9000.0f, 0.01f);
   EXPECT_NEAR(longest.y2 - longest.y1, -0.0913f, 0.002f);
-}
-
-TEST(ColorSwirls, AScreenWiderThan16BitTwipsScalesByItsHeight) {
-  // Half the width, 38400 twips, is beyond 16 bits; the smaller half, 21600, counts.
-  RecordingCanvas canvas(76800.0f, 43200.0f);
-  DesignState state;
-  ScriptedRandom random(SwirlScript(0.0f, 0.0f, 0.0f, 0.99999f));
-  DrawColorSwirls(canvas, random, state);
-  ASSERT_EQ(canvas.calls.size(), 360u);
-  const CanvasCall& last = canvas.calls.back();
-  EXPECT_NEAR(last.x2 - last.x1, -21600.0f, 1.0f);  // 360 degrees, mirrored in x
 }
 
 TEST(ColorSwirls, PenWidthCyclesFromOneToFiveAcrossSwirls) {

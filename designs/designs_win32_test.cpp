@@ -1,15 +1,12 @@
-// The designs on real GDI: the canvas's pixels, the shape elements' draw mode, the repaint
-// of changed areas, and that a long run does not leak GDI objects.
+// The designs on real GDI: the canvas's pixels, the shape elements' draw mode and the repaint
+// of changed areas.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <vector>
 
-#include "common/scripted_random.h"
 #include "designs/color_swirls.h"
 #include "designs/draw_design.h"
 #include "designs/gdi_canvas_win32.h"
@@ -18,6 +15,7 @@
 #include "saver/saver_window_win32.h"
 #include "settings/settings_store.h"
 #include "tests/saver_driver_win32.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {
@@ -100,16 +98,6 @@ void AddShape(ScriptedRandom& random, float kind, float height, float width, flo
   for (float value : {kind, height, width, left, top, colour}) random.Add(value);
 }
 
-TEST(TwipsToPixel, RoundsToTheNearestPixelAndHoldsStrayValues) {
-  EXPECT_EQ(TwipsToPixel(150.0f, 15), 10);
-  EXPECT_EQ(TwipsToPixel(157.0f, 15), 10);
-  EXPECT_EQ(TwipsToPixel(158.0f, 15), 11);
-  EXPECT_EQ(TwipsToPixel(-23.0f, 15), -2);
-  EXPECT_EQ(TwipsToPixel(120.0f, 12), 10);
-  EXPECT_EQ(TwipsToPixel(3.0e38f, 15), 1 << 26);
-  EXPECT_EQ(TwipsToPixel(-3.0e38f, 15), -(1 << 26));
-}
-
 TEST_F(DesignsOnSaverWindow, TenPixelLineCoversItsWidthWithRoundEnds) {
   MemorySurface surface(200, 100);
   GdiCanvas canvas(window->handle(), kTwips);
@@ -149,25 +137,6 @@ TEST_F(DesignsOnSaverWindow, SolidCircleIsFilledInsideAnOutlineOfThePen) {
   EXPECT_EQ(surface.At(100, 44), kBackground) << "outside the pen";
   EXPECT_EQ(surface.At(20, 20), kBackground) << "transparent fill leaves the inside";
   EXPECT_EQ(surface.At(20, 10), 0x0000FFu);
-}
-
-TEST_F(DesignsOnSaverWindow, PointsAreAPixelOrARoundDotOfThePen) {
-  MemorySurface surface(100, 100);
-  GdiCanvas canvas(window->handle(), kTwips);
-  {
-    GdiCanvas::DrawingScope scope(canvas, surface.dc());
-    canvas.Point(10 * 15.0f, 10 * 15.0f, 0x0000FF);
-    canvas.SetPenWidth(5);
-    canvas.Point(50 * 15.0f, 50 * 15.0f, 0x00FF00);
-  }
-  EXPECT_EQ(surface.At(10, 10), 0x0000FFu);
-  EXPECT_EQ(surface.At(11, 10), kBackground);
-  for (int d : {-2, 0, 2}) {
-    EXPECT_EQ(surface.At(50 + d, 50), 0x00FF00u) << d;
-    EXPECT_EQ(surface.At(50, 50 + d), 0x00FF00u) << d;
-  }
-  EXPECT_EQ(surface.At(53, 50), kBackground);
-  EXPECT_EQ(surface.At(52, 52), kBackground) << "the dot is round";
 }
 
 TEST_F(DesignsOnSaverWindow, ShapesShowTheirColourOrTheInverseOfTheBackgroundWhereRepainted) {
@@ -256,58 +225,6 @@ TEST_F(DesignsOnSaverWindow, FullScreenInverseCoversTheWholeWindow) {
   EXPECT_EQ(shot.At(window->widthPixels() / 2, window->heightPixels() / 2), expected);
   EXPECT_EQ(shot.At(window->widthPixels() - 10, window->heightPixels() - 10), expected);
   designs->End();
-}
-
-// A long run creates and frees its pens and brushes: the process keeps the same count.
-TEST_F(DesignsOnSaverWindow, ThousandStepsLeaveTheGdiObjectCountUnchanged) {
-  ClockSeededRandom seeded;
-  SaverRun longRun(store, seeded);
-  SaverDesigns many(longRun, *window);
-  window->paintAbove = [&many](HDC dc, HRGN area) { many.PaintAbove(dc, area); };
-  longRun.settings.gBackground = kRandomDesign;
-  many.Step();  // first pens and brushes of the cache
-  const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  // Wine does not count GDI objects and answers 0; only a system that counts can tell.
-  if (before == 0) GTEST_SKIP() << "this system does not count GDI objects";
-  for (int i = 0; i < 1000; ++i) many.Step();
-  longRun.settings.gBackground = 6;
-  for (int i = 0; i < 100; ++i) many.Step();
-  EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before + 2);
-  window->paintAbove = nullptr;
-}
-
-// The costliest step: two swirls of 360 lines each at pen 5, on the window.
-TEST_F(DesignsOnSaverWindow, CostOfTwoFullSwirlsAtPenFive) {
-  constexpr int kSteps = 20;
-  // Colour, centre, angle step 1, start angle, mirror signs, radius scale: per swirl.
-  for (int i = 0; i < kSteps * 2; ++i) {
-    for (float value : {0.3f, 0.6f, 0.9f, 0.5f, 0.5f, 0.0f, 0.25f, 0.2f, 0.7f, 0.9f})
-      random.Add(value);
-  }
-  GdiCanvas canvas(window->handle(), run.twips);
-  DesignState state;
-  double total = 0.0;
-  double worst = 0.0;
-  for (int i = 0; i < kSteps; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    {
-      WindowDC dc(window->handle());
-      GdiCanvas::DrawingScope scope(canvas, dc.get());
-      for (int swirl = 0; swirl < 2; ++swirl) {
-        state.gCurveStyle = 4;  // the next swirl draws with the 5-pixel pen
-        DrawColorSwirls(canvas, random, state);
-      }
-      GdiFlush();
-    }
-    const double ms =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    total += ms;
-    worst = std::max(worst, ms);
-  }
-  std::printf("two 360-line swirls at pen 5: %.2f ms per step on average, %.2f ms at worst\n",
-              total / kSteps, worst);
-  EXPECT_EQ(canvas.PenWidth(), 5);
-  EXPECT_EQ(random.Left(), 0u);
 }
 
 }  // namespace

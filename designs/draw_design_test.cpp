@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "common/scripted_random.h"
 #include "designs/recording_canvas.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {

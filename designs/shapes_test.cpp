@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "common/scripted_random.h"
 #include "designs/recording_canvas.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {
@@ -127,29 +127,6 @@ TEST(Shapes, EndOfRunRemovesTheElementsOfTheDesignInUse) {
   for (int16_t index = 1; index <= 30; ++index) EXPECT_EQ(shapes.shpClone.Find(index), nullptr);
   EXPECT_EQ(inverse.shpClone.Find(2), nullptr);
   EXPECT_NE(shapes.shpClone.Find(0), nullptr);
-}
-
-TEST(ShapeGroup, FiguresOfTheSquareKindsAreCentredInTheRectangle) {
-  ShapeElement element;
-  element.rect = TwipsRect{100.0f, 200.0f, 4000.0f, 2000.0f};
-  element.kind = kShapeOval;
-  EXPECT_EQ(FigureBounds(element), element.rect);
-  for (int16_t kind : {kShapeSquare, kShapeCircle, kShapeRoundedSquare}) {
-    element.kind = kind;
-    EXPECT_EQ(FigureBounds(element), (TwipsRect{1100.0f, 200.0f, 2000.0f, 2000.0f}));
-  }
-}
-
-TEST(ShapeGroup, ChangedAreasFoldIntoOneWhenNobodyTakesThem) {
-  ShapeGroup shapes;
-  shapes.Create(1);
-  shapes.SetVisible(1, true);
-  for (int step = 1; step <= 100; ++step) shapes.Move(1, static_cast<float>(10 * step), 0.0f);
-  const std::vector<TwipsRect> dirty = shapes.TakeDirty();
-  ASSERT_LE(dirty.size(), 65u);
-  // Together they still cover every place the element has been.
-  EXPECT_EQ(dirty.front().left, 0.0f);
-  EXPECT_EQ(dirty.back().left + dirty.back().width, 1000.0f + 1410.0f);
 }
 
 }  // namespace

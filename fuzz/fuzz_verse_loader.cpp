@@ -33,7 +33,8 @@ void CheckLoad(const std::string& file) {
   sovelin::LoadVerses(store, stream);
   Require(store.gVerseCount >= 1);
   Require(store.gVerses.size() == static_cast<size_t>(store.gVerseCount) + 1);
-  for (const std::string& verse : store.gVerses) Require(verse.size() == sovelin::kVerseLength);
+  for (size_t n = 0; n < store.gVerses.size(); ++n)
+    Require(store.gVerses[n].size() == sovelin::kVerseLength);
 }
 
 }  // namespace

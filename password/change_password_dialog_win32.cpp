@@ -1,5 +1,6 @@
 #include "password/change_password_dialog_win32.h"
 
+#include "common/window_binding_win32.h"
 #include "password/change_password.h"
 #include "password/password_form_win32.h"
 #include "password/upper_case_win32.h"
@@ -16,6 +17,8 @@ struct ChangeWindow {
 
   ChangePasswordDialog decisions;
   PasswordFormResources resources;
+  // True while the dialog itself empties a field: only the user's typing counts as a change.
+  bool clearing = false;
 };
 
 HWND Control(HWND dialog, const PasswordControl& control) {
@@ -72,7 +75,9 @@ void OnOk(HWND dialog, ChangeWindow& self) {
   if (outcome.beep) MessageBeep(MB_OK);
   if (outcome.message) ShowPasswordError(dialog, *outcome.message);
   if (HWND field = FieldWindow(dialog, outcome.clearAndFocus)) {
+    self.clearing = true;
     ClearPasswordField(field);
+    self.clearing = false;
     SetFocus(field);
   }
 }
@@ -101,8 +106,9 @@ INT_PTR CALLBACK ChangeProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
         OnCancel(dialog);
         return TRUE;
       }
-      // txtOldPswd_Change: typing or clearing the old password.
-      if (id == PasswordControlId(kControls, kTxtOldPswd) && HIWORD(wParam) == EN_CHANGE) {
+      // txtOldPswd_Change: the user typing into or clearing the old password.
+      if (id == PasswordControlId(kControls, kTxtOldPswd) && HIWORD(wParam) == EN_CHANGE &&
+          !self->clearing) {
         self->decisions.OldPasswordChanged();
         ApplyEnabling(dialog, self->decisions);
         return TRUE;
@@ -118,7 +124,8 @@ INT_PTR CALLBACK ChangeProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 void ShowChangePasswordDialog(HWND owner, SettingsStore& store) {
   ChangeWindow window(store);
-  RunPasswordForm(owner, kForm, &ChangeProcedure, reinterpret_cast<LPARAM>(&window));
+  RunPasswordForm(owner, kForm, &GuardedDialogProcedure<&ChangeProcedure>,
+                  reinterpret_cast<LPARAM>(&window));
 }
 
 }  // namespace sovelin

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 #include <vector>
 
 #include "geometry/screen_win32.h"
@@ -41,19 +42,35 @@ std::vector<WORD> FormTemplate(const PasswordForm& form) {
   return words;
 }
 
+// A resource name as EnumResourceNames gives it: a string or an integer id. The string is
+// copied, since the system frees its buffer when the enumeration returns.
+struct ResourceName {
+  std::string text;
+  ULONG_PTR id = 0;
+  bool found = false;
+
+  LPCSTR get() const { return text.empty() ? MAKEINTRESOURCEA(id) : text.c_str(); }
+};
+
 BOOL CALLBACK TakeFirstIcon(HMODULE, LPCSTR, LPSTR name, LONG_PTR found) {
-  *reinterpret_cast<LPSTR*>(found) = name;
+  auto& first = *reinterpret_cast<ResourceName*>(found);
+  if (IS_INTRESOURCE(name)) {
+    first.id = reinterpret_cast<ULONG_PTR>(name);
+  } else {
+    first.text = name;
+  }
+  first.found = true;
   return FALSE;
 }
 
 // The program's first icon, or the system's application icon when it has none.
 HICON ProgramIcon() {
   HMODULE program = GetModuleHandleA(nullptr);
-  LPSTR name = nullptr;
+  ResourceName name;
   EnumResourceNamesA(program, RT_GROUP_ICON, &TakeFirstIcon, reinterpret_cast<LONG_PTR>(&name));
-  if (name) {
+  if (name.found) {
     if (auto icon = static_cast<HICON>(
-            LoadImageA(program, name, IMAGE_ICON, kIconPixels, kIconPixels, LR_SHARED)))
+            LoadImageA(program, name.get(), IMAGE_ICON, kIconPixels, kIconPixels, LR_SHARED)))
       return icon;
   }
   return LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));

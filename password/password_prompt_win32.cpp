@@ -1,5 +1,6 @@
 #include "password/password_prompt_win32.h"
 
+#include "common/window_binding_win32.h"
 #include "password/password_form_win32.h"
 #include "password/password_prompt.h"
 #include "password/upper_case_win32.h"
@@ -102,7 +103,8 @@ void EndUnlockedSaver(bool stopSaverRunning) {
 
 void ShowPasswordPrompt(SaverRun& run, HWND blocked) {
   PromptWindow window(run, blocked);
-  RunPasswordForm(nullptr, kForm, &PromptProcedure, reinterpret_cast<LPARAM>(&window));
+  RunPasswordForm(nullptr, kForm, &GuardedDialogProcedure<&PromptProcedure>,
+                  reinterpret_cast<LPARAM>(&window));
   // Should the dialog fail to open, the saver must not stay blocked or stopped.
   if (blocked) EnableWindow(blocked, TRUE);
   run.flags.gStopRequested = false;

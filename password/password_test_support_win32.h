@@ -55,16 +55,6 @@ inline HWND FocusOf(DWORD threadId) {
   return info.hwndFocus;
 }
 
-// Twips to pixels on the screen, horizontally and vertically, as the dialogs convert them.
-inline int ScreenPixelsX(int twips) {
-  WindowDC screen(nullptr);
-  return MulDiv(twips, GetDeviceCaps(screen.get(), LOGPIXELSX), 1440);
-}
-inline int ScreenPixelsY(int twips) {
-  WindowDC screen(nullptr);
-  return MulDiv(twips, GetDeviceCaps(screen.get(), LOGPIXELSY), 1440);
-}
-
 // Runs `user` on a second thread while the calling thread runs `dialog` (which returns when
 // the dialog closed), then waits for the user to finish. This thread goes on answering
 // messages meanwhile: the user's thread reads the captions of this thread's windows.

@@ -46,6 +46,10 @@ TEST(ScramblePassword, KnownScramblesWorkedOutByHand) {
   EXPECT_EQ(Scramble("abc"), "ABA");
   EXPECT_EQ(Scramble("aBc"), "ABA");
   EXPECT_EQ(Scramble(""), "");
+  // Each position takes its index, then its neighbour. Taken the other way round, "D8C" gives
+  // "{?A" (forward pass) and "A4H" gives "7vu" (forward) or "7vJ" (backward).
+  EXPECT_EQ(Scramble("D8C"), ":~u");
+  EXPECT_EQ(Scramble("A4H"), "}<J");
 }
 
 TEST(ScramblePassword, NonAsciiLettersOfTheCodePage) {

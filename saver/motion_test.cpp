@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "common/scripted_random.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {
@@ -142,16 +142,6 @@ TEST(Move, TheTopLeftCornerIsTurnedByTheLeftBounceAlone) {
   EXPECT_EQ(designSteps, 1);
   EXPECT_EQ(next.Left, 7);
   EXPECT_EQ(next.Top, 9);
-}
-
-TEST(Move, PositionsBeyondSixteenBitsMove) {
-  MotionState motion = Moving(20, -20);
-  SetCornerZones(motion, 76800, 43200);
-  ScriptedRandom random;
-  const MotionArea area{{40000, 35000, 4365, 2925}, 76800, 43200};
-  const WindowPosition next = MoveVerseWindow(motion, area, random, [] {});
-  EXPECT_EQ(next.Left, 40020);
-  EXPECT_EQ(next.Top, 34980);
 }
 
 }  // namespace

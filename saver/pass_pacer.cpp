@@ -19,14 +19,14 @@ std::chrono::microseconds PassPacer::TimeOfPass(int64_t pass) const {
          std::chrono::microseconds((pass * 1'000'000 + passesPerSecond_ - 1) / passesPerSecond_);
 }
 
-int64_t PassPacer::TakeDuePasses() {
-  const int64_t due = PassesAt(clock_.Now()) - taken_;
-  if (due > kMaxCatchUpPasses) {
-    taken_ += due;  // drop the backlog
-    return kMaxCatchUpPasses;
-  }
-  taken_ += std::max<int64_t>(due, 0);
-  return std::max<int64_t>(due, 0);
+int64_t PassPacer::TakeDuePasses(int64_t plannedPasses) {
+  const int64_t due = std::max<int64_t>(PassesAt(clock_.Now()) - taken_, 0);
+  taken_ += due;  // a backlog beyond the cap is dropped
+  return std::min(due, std::max<int64_t>(plannedPasses, 0) + kMaxCatchUpPasses);
+}
+
+int64_t PassPacer::PassesDueWithin(std::chrono::microseconds wait) const {
+  return std::max<int64_t>(PassesAt(clock_.Now() + wait) - taken_, 0);
 }
 
 std::chrono::microseconds PassPacer::TimeUntil(int64_t passes) const {
@@ -62,6 +62,25 @@ int64_t MovesUntilPixelChange(int32_t left, int32_t top, int32_t dx, int32_t dy,
 
 int64_t MoveCounter::PassesToNextMove() const {
   return std::max(gMoveDelay + 1 - counter_, 1);
+}
+
+MovePacing::MovePacing(const MonotonicClock& clock, int16_t moveDelay, int64_t passesPerSecond)
+    : pacer_(clock, passesPerSecond), moves_(moveDelay), moveDelay_(moveDelay) {}
+
+std::chrono::microseconds MovePacing::PlanSleep(int64_t movesUntilVisible,
+                                                std::chrono::microseconds atLeast) {
+  const int64_t quietMoves = std::max<int64_t>(movesUntilVisible - 1, 0);
+  const int64_t passes = moves_.PassesToNextMove() + quietMoves * (moveDelay_ + 1);
+  const auto wait = std::max(pacer_.TimeUntil(passes), atLeast);
+  plannedPasses_ = pacer_.PassesDueWithin(wait);
+  return wait;
+}
+
+int64_t MovePacing::TakeDueMoves() {
+  int64_t moves = 0;
+  for (int64_t due = pacer_.TakeDuePasses(plannedPasses_); due > 0; --due) moves += moves_.Pass();
+  plannedPasses_ = 0;
+  return moves;
 }
 
 }  // namespace sovelin

@@ -13,8 +13,9 @@ namespace sovelin {
 // 96 DPI.
 inline constexpr int64_t kPassesPerSecond = 1200;
 
-// The most passes one wake-up catches up on. After a long stall (a modal prompt, a busy
-// machine) the saver carries on from where it stood instead of jumping ahead.
+// The most passes one wake-up catches up on beyond those its planned sleep covered. After a
+// long stall (a modal prompt, a busy machine) the saver carries on from where it stood
+// instead of jumping ahead.
 inline constexpr int64_t kMaxCatchUpPasses = kPassesPerSecond / 10;
 
 // Counts the passes that have come due on the clock.
@@ -22,8 +23,12 @@ class PassPacer {
  public:
   PassPacer(const MonotonicClock& clock, int64_t passesPerSecond = kPassesPerSecond);
 
-  // The passes due since the previous call, at most kMaxCatchUpPasses.
-  int64_t TakeDuePasses();
+  // The passes due since the previous call, at most `plannedPasses` (those a sleep the
+  // caller planned was meant to cover) plus kMaxCatchUpPasses; the rest is dropped as a stall.
+  int64_t TakeDuePasses(int64_t plannedPasses = 0);
+
+  // How many passes come due within `wait` from now.
+  int64_t PassesDueWithin(std::chrono::microseconds wait) const;
 
   // How long from now until `passes` more passes are due; zero when they already are.
   std::chrono::microseconds TimeUntil(int64_t passes) const;
@@ -60,5 +65,28 @@ class MoveCounter {
 // that change nothing on the screen need no wake-up.
 int64_t MovesUntilPixelChange(int32_t left, int32_t top, int32_t dx, int32_t dy, int twipsPerPixelX,
                               int twipsPerPixelY, int64_t limit = 64);
+
+// The pacing the main loop runs on: passes counted on the clock, a move every
+// gMoveDelay + 1 passes, and sleeps planned up to the next move that changes a pixel.
+// Waking at the end of a planned sleep is never taken for a stall, however long the sleep.
+class MovePacing {
+ public:
+  MovePacing(const MonotonicClock& clock, int16_t moveDelay,
+             int64_t passesPerSecond = kPassesPerSecond);
+
+  // How long to sleep when the next `movesUntilVisible` moves, counting the one that shows,
+  // change nothing before the last one, and not less than `atLeast`.
+  std::chrono::microseconds PlanSleep(int64_t movesUntilVisible,
+                                      std::chrono::microseconds atLeast = {});
+
+  // The moves due now, since the previous call.
+  int64_t TakeDueMoves();
+
+ private:
+  PassPacer pacer_;
+  MoveCounter moves_;
+  int16_t moveDelay_;
+  int64_t plannedPasses_ = 0;
+};
 
 }  // namespace sovelin

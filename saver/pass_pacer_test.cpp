@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace sovelin {
 namespace {
 
@@ -42,25 +44,41 @@ TEST(PassPacer, ALongStallDoesNotMakeTheSaverJumpAhead) {
   EXPECT_EQ(pacer.TakeDuePasses(), kMaxCatchUpPasses);
   clock.now += microseconds(10'000);
   EXPECT_EQ(pacer.TakeDuePasses(), 12);
+  clock.now += std::chrono::seconds(60);  // a planned sleep is caught up, a stall is not
+  EXPECT_EQ(pacer.TakeDuePasses(300), 300 + kMaxCatchUpPasses);
 }
 
-TEST(MoveCounter, MovesEveryMoveDelayPlusOnePasses) {
-  MoveCounter normal(14);
-  int moves = 0;
-  for (int pass = 1; pass <= 45; ++pass) {
-    const bool moved = normal.Pass();
-    EXPECT_EQ(moved, pass % 15 == 0) << pass;
-    moves += moved;
+// The main loop's pacing over simulated time: it sleeps until the next move that changes a
+// pixel (15 twips a pixel), and not less than a frame, then runs the moves that came due.
+TEST(MovePacing, EverySpeedRunsItsNominalMoveRate) {
+  const int16_t moveDelays[] = {28, 21, 14, 7, 0};  // Speed 0 to 4
+  const std::pair<int32_t, int32_t> steps[] = {{1, 1}, {1, -1}, {2, 1}};
+  for (int speed = 0; speed <= 4; ++speed) {
+    for (const auto& [dx, dy] : steps) {
+      FakeClock clock;
+      MovePacing pacing(clock, moveDelays[speed]);
+      const microseconds frame(speed >= 3 ? 16'667 : 50'000);
+      int32_t left = 7, top = 7;
+      int64_t moves = 0;
+      while (clock.now < microseconds(5'000'000 + 60'000'000)) {
+        clock.now += pacing.PlanSleep(MovesUntilPixelChange(left, top, dx, dy, 15, 15), frame);
+        for (int64_t due = pacing.TakeDueMoves(); due > 0; --due, ++moves) {
+          left += dx;
+          top += dy;
+        }
+      }
+      const double nominal = 60.0 * kPassesPerSecond / (moveDelays[speed] + 1);
+      EXPECT_NEAR(moves, nominal, nominal / 100) << speed << " " << dx << "," << dy;
+    }
   }
-  EXPECT_EQ(moves, 3);
-  EXPECT_EQ(normal.PassesToNextMove(), 15);
-  normal.Pass();
-  EXPECT_EQ(normal.PassesToNextMove(), 14);
+}
 
-  MoveCounter fastest(0);
-  EXPECT_TRUE(fastest.Pass());
-  EXPECT_TRUE(fastest.Pass());
-  EXPECT_EQ(fastest.PassesToNextMove(), 1);
+TEST(MovePacing, AStallBeyondThePlannedSleepIsDropped) {
+  FakeClock clock;
+  MovePacing pacing(clock, 28);
+  pacing.PlanSleep(8);  // 8 moves of 29 passes
+  clock.now += std::chrono::seconds(60);
+  EXPECT_EQ(pacing.TakeDueMoves(), (8 * 29 + kMaxCatchUpPasses) / 29);
 }
 
 TEST(MovesUntilPixelChange, CountsTheMovesThatChangeNothingOnScreen) {

@@ -39,14 +39,15 @@ std::chrono::microseconds DisplayFrame() {
   return std::chrono::microseconds(1'000'000 / (hertz > 1 ? hertz : 60));
 }
 
-// The shortest time between two placements of the verse window. At the slower speeds the
-// window drifts about a pixel in a 20th of a second, so placing it more often would show
+// The shortest time between two placements of the verse window. At Slowest, Slow and Normal
+// the window drifts about a pixel in a 20th of a second, so placing it more often would show
 // nothing new while every placement costs round trips to the window system (the saver must
-// stay under 2 % of a core at Normal speed); the faster speeds follow the display's frames.
+// stay under 2 % of a core at Normal speed). Fast, Fastest and a hand-edited Speed outside
+// 0..4 (which takes Fast-sized steps) follow the display's frames, so they do not jump.
 std::chrono::microseconds PlacementInterval(int16_t speed) {
-  constexpr int16_t kFastSpeed = 3;
   const std::chrono::microseconds frame = DisplayFrame();
-  if (speed >= kFastSpeed && speed <= 4) return frame;
+  const bool slowSteps = speed >= 0 && speed <= 2;
+  if (!slowSteps) return frame;
   return std::max(frame, std::chrono::microseconds(1'000'000 / 20));
 }
 
@@ -104,11 +105,9 @@ MotionArea SaverSession::Area() const {
       {left_, top_, verse_.Width(), verse_.Height()}, window_.ScaleWidth(), window_.ScaleHeight()};
 }
 
-int64_t SaverSession::PassesUntilVisibleMove(const MoveCounter& moves) const {
-  const int64_t quietMoves = MovesUntilPixelChange(left_, top_, motion_.gDeltaX, motion_.gDeltaY,
-                                                   run_.twips.x, run_.twips.y) -
-                             1;
-  return moves.PassesToNextMove() + quietMoves * (run_.setup.gMoveDelay + 1);
+int64_t SaverSession::MovesUntilVisible() const {
+  return MovesUntilPixelChange(left_, top_, motion_.gDeltaX, motion_.gDeltaY, run_.twips.x,
+                               run_.twips.y);
 }
 
 void SaverSession::MoveOnce() {
@@ -135,22 +134,17 @@ void SaverSession::PlaceVerseWindow() {
 
 void SaverSession::RunMainLoop() {
   const SteadyClock clock;
-  PassPacer pacer(clock);
-  MoveCounter moves(run_.setup.gMoveDelay);
+  MovePacing pacing(clock, run_.setup.gMoveDelay);
   auto lastPlaced = clock.Now();
   while (true) {
-    // Wake for the next move, but not before the next frame: passes are counted on the
-    // clock, so moves that come due in between are caught up on the next wake-up.
+    // Wake for the next move that shows, but not before the next frame: passes are counted
+    // on the clock, so moves that come due in between are caught up on the wake-up.
     const auto untilFrame = lastPlaced + frame_ - clock.Now();
     // Each call into the window system is a round trip to the Wine server: skip the
     // dispatch when the wait says nothing arrived.
-    if (WaitForWork(std::max(pacer.TimeUntil(PassesUntilVisibleMove(moves)), untilFrame))) {
-      DispatchPendingMessages();
-    }
+    if (WaitForWork(pacing.PlanSleep(MovesUntilVisible(), untilFrame))) DispatchPendingMessages();
     run_.flags.gPromptShown = false;
-    for (int64_t due = pacer.TakeDuePasses(); due > 0; --due) {
-      if (moves.Pass()) MoveOnce();
-    }
+    for (int64_t due = pacing.TakeDueMoves(); due > 0; --due) MoveOnce();
     if (placementPending_ && clock.Now() - lastPlaced >= frame_) {
       PlaceVerseWindow();
       lastPlaced = clock.Now();

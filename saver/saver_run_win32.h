@@ -36,8 +36,8 @@ class SaverSession final {
   void FirstActivation();
   void RunMainLoop();
   void MoveOnce();
-  // Passes until the next move that changes the verse window's pixel position.
-  int64_t PassesUntilVisibleMove(const MoveCounter& moves) const;
+  // Moves until one changes the verse window's pixel position, counting that one.
+  int64_t MovesUntilVisible() const;
   void PlaceVerseWindow();
   void OnTimer();
   MotionArea Area() const;

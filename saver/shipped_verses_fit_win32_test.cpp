@@ -34,7 +34,7 @@ TEST(ShippedVerses, EveryVerseFitsTheBreadWindowsLabel) {
   SelectGuard select(screen.get(), font.get());
   int tallest = 0;
   for (int32_t n = 1; n <= store.gVerseCount; ++n) {
-    std::string_view verse = store.gVerses[n];
+    std::string verse = store.gVerses[n];
     verse = verse.substr(0, verse.find_last_not_of(' ') + 1);
     RECT area{0, 0, labelWidth, 0};
     DrawTextA(screen.get(), verse.data(), static_cast<int>(verse.size()), &area,

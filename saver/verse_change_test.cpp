@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "common/scripted_random.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {
@@ -15,8 +15,7 @@ using namespace verse_colors;
 int TicksToNextChange(VerseChangeState& state, const VerseChangeSetup& setup) {
   ScriptedRandom random{0.5f};
   for (int ticks = 1; ticks <= 1000; ++ticks) {
-    if (Timer1_Timer(state, setup, random))
-      return ticks;
+    if (Timer1_Timer(state, setup, random)) return ticks;
   }
   return -1;
 }

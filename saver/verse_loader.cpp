@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <exception>
 #include <fstream>
 
 namespace sovelin {
@@ -37,14 +38,18 @@ size_t SearchDown(std::string_view line, ptrdiff_t from, ptrdiff_t downTo, Match
 enum class LineRead { kLine, kEndOfFile, kError };
 
 // Reads the next line without its break. A line ends at CR LF, at a lone CR or at a lone LF;
-// the last line of a file may have no break at all. Bytes are kept as they are.
-LineRead ReadLine(std::istream& file, std::string& line) {
+// the last line of a file may have no break at all. Bytes are kept as they are. Reading more
+// than `budget` bytes in all is an error.
+LineRead ReadLine(std::istream& file, std::string& line, int64_t& budget) {
   line.clear();
   if (file.peek() == std::istream::traits_type::eof()) {
     return file.bad() ? LineRead::kError : LineRead::kEndOfFile;
   }
   char c = 0;
   while (file.get(c)) {
+    if (--budget < 0) {
+      return LineRead::kError;
+    }
     if (c == '\n') {
       return LineRead::kLine;
     }
@@ -59,8 +64,8 @@ LineRead ReadLine(std::istream& file, std::string& line) {
   return file.bad() ? LineRead::kError : LineRead::kLine;
 }
 
-void AppendVerse(VerseStore& store, std::string verse) {
-  store.gVerses.push_back(std::move(verse));
+void AppendVerse(VerseStore& store, std::string_view verse) {
+  store.gVerses.push_back(verse);
   ++store.gVerseCount;
 }
 
@@ -105,34 +110,51 @@ std::string CorruptFileText() {
   return FixedVerseField(text);
 }
 
-void LoadVerses(VerseStore& store, std::istream& file) {
-  if (!file) {
-    AppendVerse(store, CorruptFileText());
-    return;
-  }
-  const int32_t countBefore = store.gVerseCount;
-  std::string line;
-  for (;;) {
-    const LineRead read = ReadLine(file, line);
-    if (read == LineRead::kEndOfFile) {
-      break;
-    }
-    if (read == LineRead::kError) {
-      // The line being read gets the corrupt-file text; verses read before stay.
+void LoadVerses(VerseStore& store, std::istream& file, const VerseLimits& limits) {
+  try {
+    if (!file) {
       AppendVerse(store, CorruptFileText());
       return;
     }
-    AppendVerse(store, StoredVerse(line));
-  }
-  // A file without a single line would leave the run with nothing to show.
-  if (store.gVerseCount == countBefore) {
-    AppendVerse(store, CorruptFileText());
+    const int32_t countBefore = store.gVerseCount;
+    int64_t budget = limits.fileBytes;
+    std::string line;
+    for (;;) {
+      const LineRead read = ReadLine(file, line, budget);
+      if (read == LineRead::kEndOfFile) {
+        break;
+      }
+      if (read == LineRead::kError || store.gVerseCount - countBefore >= limits.verses) {
+        // The line being read gets the corrupt-file text; verses read before stay.
+        AppendVerse(store, CorruptFileText());
+        return;
+      }
+      AppendVerse(store, StoredVerse(line));
+    }
+    // A file without a single line would leave the run with nothing to show.
+    if (store.gVerseCount == countBefore) {
+      AppendVerse(store, CorruptFileText());
+    }
+  } catch (const std::exception&) {
+    // Out of memory: the verses read so far stay, with the corrupt-file text after them. The
+    // line being read is released first, which leaves room for that one verse.
+    try {
+      AppendVerse(store, CorruptFileText());
+    } catch (const std::exception&) {
+    }
   }
 }
 
 void LoadVerses(VerseStore& store, const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  LoadVerses(store, file);
+  try {
+    std::ifstream file(path, std::ios::binary);
+    LoadVerses(store, file);
+  } catch (const std::exception&) {
+    try {
+      AppendVerse(store, CorruptFileText());
+    } catch (const std::exception&) {
+    }
+  }
 }
 
 }  // namespace sovelin

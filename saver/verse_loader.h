@@ -12,6 +12,13 @@ namespace sovelin {
 // The verse file's name; it lies in the program's own directory.
 inline constexpr std::string_view kVerseFileName = "sovel.vrs";
 
+// What one run holds at most: past either limit the verse file is treated as corrupt. The
+// largest verse files hold a few tens of thousands of verses in a few megabytes.
+struct VerseLimits {
+  int32_t verses = 100'000;
+  int64_t fileBytes = 16 << 20;
+};
+
 // A verse line split into the verse proper and its scripture reference.
 struct VerseLineParts {
   std::string text;
@@ -35,9 +42,10 @@ std::string StoredVerse(std::string_view line);
 std::string CorruptFileText();
 
 // Appends one verse per line of an opened verse file. A stream that failed to open gives the
-// corrupt-file text as one verse, and so does a stream without any line; a read error puts the
-// corrupt-file text in the slot of the line being read and stops. Never throws a read error.
-void LoadVerses(VerseStore& store, std::istream& file);
+// corrupt-file text as one verse, and so does a stream without any line; a read error, a line
+// past the limits or running out of memory puts the corrupt-file text in the slot of the line
+// being read and stops. Never throws.
+void LoadVerses(VerseStore& store, std::istream& file, const VerseLimits& limits = {});
 
 // Opens the verse file at path and loads it as above.
 void LoadVerses(VerseStore& store, const std::filesystem::path& path);

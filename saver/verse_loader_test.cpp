@@ -6,9 +6,10 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <utility>
 
-#include "common/scripted_random.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {
@@ -55,30 +56,28 @@ TEST(SplitVerseLine, SplitsTheBookSampleAtItsLastEndMarkBeforeTheReference) {
   EXPECT_EQ(StoredVerse(isaiah), isaiah.substr(0, 195) + "\r\nIsaiah 25:8" + Blanks(44));
 }
 
-TEST(SplitVerseLine, SplitsRangesAndSkipsMarksCloseToTheColon) {
-  EXPECT_EQ(Split("Love is kind! 1 Cor. 13:4-7"), Parts("Love is kind!", "1 Cor. 13:4-7"));
-  EXPECT_EQ(Split("He said, \"Go.\" Mark 16:15"), Parts("He said, \"Go.\"", "Mark 16:15"));
-  // The end mark must lie at least five positions before the colon.
-  EXPECT_EQ(Split("x. 123:4"), Parts("x.", "123:4"));
-  EXPECT_EQ(Split("x. 12:3"), Parts("x. 12:3", ""));
-}
-
-TEST(SplitVerseLine, KeepsTheWholeLineWhenNoSplitFitsTheWindows) {
-  for (const std::string line :
-       {"In the beginning God created the heaven and the earth. Genesis 1",  // no colon
-        "Text. Book 1:xxxxxxxxxxxxxxxxxxxxx",  // colon one beyond its window
-        "Amen. 123456789012345678901 1:2",     // end mark one beyond its window
-        "No end mark here Psalm 23:1", "", " ", ":", ".:", "    :", "a.   :"}) {
-    EXPECT_EQ(Split(line), Parts(line, ""));
-  }
-  EXPECT_EQ(Split("Amen. 12345678901234567890 1:2").second, "12345678901234567890 1:2");
-}
-
-TEST(SplitVerseLine, WindowsEndAtTheTrimmedLengthWhilePositionsCountLeadingBlanks) {
-  EXPECT_EQ(Split("   Jesus wept. John 1:35").second, "");
-  EXPECT_EQ(Split("   Jesus wept. John 1:35   ").second, "");
-  EXPECT_EQ(Split("   Jesus wept. John 1:350"), Parts("   Jesus wept.", "John 1:350"));
-  EXPECT_EQ(Split("Jesus wept. John 1:35" + Blanks(30)).second, "John 1:35" + Blanks(30));
+TEST(SplitVerseLine, SplitsAtTheLastEndMarkWithinTheWindowsOfTheTrimmedLength) {
+  // {line, text, reference}; no text: the line stays whole with no reference.
+  const std::tuple<std::string, const char*, std::string> cases[] = {
+      {"Love is kind! 1 Cor. 13:4-7", "Love is kind!", "1 Cor. 13:4-7"},
+      {"He said, \"Go.\" Mark 16:15", "He said, \"Go.\"", "Mark 16:15"},
+      {"x. 123:4", "x.", "123:4"},  // the end mark at least five before the colon
+      {"x. 12:3", nullptr, ""},
+      {"Text. Book 1:xxxxxxxxxxxxxxxxxxxxx", nullptr, ""},  // colon beyond its window
+      {"Amen. 123456789012345678901 1:2", nullptr, ""},     // mark beyond its window
+      {"Amen. 12345678901234567890 1:2", "Amen.", "12345678901234567890 1:2"},
+      {"In the beginning God created the heaven and the earth. Genesis 1", nullptr, ""},
+      {"No end mark here Psalm 23:1", nullptr, ""},
+      {"", nullptr, ""},
+      {".:", nullptr, ""},
+      {"a.   :", nullptr, ""},
+      // Windows end at the trimmed length while positions count leading blanks.
+      {"   Jesus wept. John 1:35   ", nullptr, ""},
+      {"   Jesus wept. John 1:350", "   Jesus wept.", "John 1:350"},
+      {"Jesus wept. John 1:35" + Blanks(30), "Jesus wept.", "John 1:35" + Blanks(30)},
+  };
+  for (const auto& [line, text, reference] : cases)
+    EXPECT_EQ(Split(line), Parts(text ? text : line, reference)) << line;
 }
 
 TEST(StoredVerse, IsAlwaysTheFixedFieldAndCutsOverlongLines) {
@@ -124,32 +123,36 @@ TEST(LoadVerses, MissingOrEmptyFilesGiveTheCorruptFileTextAsTheOnlyVerse) {
   }
 }
 
-TEST(LoadVerses, AReadErrorReplacesTheLineBeingReadAndStops) {
-  // Fails inside the second line, then exactly where the second line would start.
-  for (const char* bytes : {"one. Job 1:1\r\ntwo", "one. Job 1:1\r\n"}) {
-    FailingBuffer failing(bytes);
-    std::istream file(&failing);
-    VerseStore store;
-    LoadVerses(store, file);
-    ASSERT_EQ(store.gVerseCount, 2);
-    EXPECT_EQ(store.gVerses[1], StoredVerse("one. Job 1:1"));
-    EXPECT_EQ(store.gVerses[2], CorruptFileText());
+TEST(LoadVerses, AReadErrorOrALineBeyondTheLimitsReplacesThatLineAndStops) {
+  // Fails inside the second line, then exactly where the second line would start; a stream
+  // that throws its errors (as running out of memory does) ends the same way.
+  for (const bool throws : {false, true}) {
+    for (const char* bytes : {"one. Job 1:1\r\ntwo", "one. Job 1:1\r\n"}) {
+      FailingBuffer failing(bytes);
+      std::istream file(&failing);
+      if (throws) file.exceptions(std::ios::badbit);
+      VerseStore store;
+      LoadVerses(store, file);
+      ASSERT_EQ(store.gVerseCount, 2);
+      EXPECT_EQ(store.gVerses[1], StoredVerse("one. Job 1:1"));
+      EXPECT_EQ(store.gVerses[2], CorruptFileText());
+    }
   }
+  VerseStore store;
+  std::istringstream file("one. Job 1:1\r\ntwo. Job 2:2\r\n");
+  LoadVerses(store, file, VerseLimits{.fileBytes = 20});
+  ASSERT_EQ(store.gVerseCount, 2);
+  EXPECT_EQ(store.gVerses[2], CorruptFileText());
 }
 
-TEST(LoadVerses, LoadsMoreThan32767Lines) {
+TEST(LoadVerses, AHugeFileStopsAtTheVerseLimitAndEachVerseTakesLittleMemory) {
   std::string bytes;
-  for (int i = 0; i < 40000; ++i) {
-    bytes += "v. Job 1:1\r\n";
-  }
+  for (int i = 0; i <= 100'000; ++i) bytes += "v. Job 1:1\r\n";
   const VerseStore store = Load(bytes);
-  EXPECT_EQ(store.gVerseCount, 40000);
-  EXPECT_EQ(store.gVerses[40000], StoredVerse("v. Job 1:1"));
-}
-
-TEST(VerseFilePath, AlwaysInsertsOneBackslash) {
-  EXPECT_EQ(VerseFilePath("C:\\Windows"), "C:\\Windows\\sovel.vrs");
-  EXPECT_EQ(VerseFilePath("C:\\"), "C:\\\\sovel.vrs");
+  ASSERT_EQ(store.gVerseCount, VerseLimits().verses + 1);
+  EXPECT_EQ(store.gVerses[100'000], StoredVerse("v. Job 1:1"));
+  EXPECT_EQ(store.gVerses[100'001], CorruptFileText());
+  EXPECT_LT(store.gVerses.Bytes(), 100'001u * 32);  // not a padded field of 252 each
 }
 
 TEST(RandomVerseIndex, CoversOneToTheCountAndNeverPassesIt) {

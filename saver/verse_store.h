@@ -13,11 +13,27 @@ namespace sovelin {
 // Every stored verse is a fixed field of this many characters.
 inline constexpr size_t kVerseLength = 252;
 
+// Fixed verse fields, stored compactly: each field without the blanks that pad it to
+// kVerseLength, which are added back when it is read. Element 0 is a blank field.
+class VerseFields {
+ public:
+  // Field n, exactly kVerseLength characters.
+  std::string operator[](size_t n) const;
+  size_t size() const { return ends_.size(); }
+  // Appends text as a field (cut to kVerseLength). Leaves the fields as they were if it throws.
+  void push_back(std::string_view text);
+  // The bytes the fields take.
+  size_t Bytes() const { return text_.capacity() + ends_.capacity() * sizeof(uint32_t); }
+
+ private:
+  std::string text_;
+  std::vector<uint32_t> ends_{0};  // where each field's text ends in text_
+};
+
 // The verses of a run. Verse n (1 to gVerseCount) is gVerses[n]; element 0 is there only so
-// that numbering starts at 1 (it holds blanks and is never shown). The count is 32-bit so that
-// every line of a large verse file loads.
+// that numbering starts at 1 (it holds blanks and is never shown).
 struct VerseStore {
-  std::vector<std::string> gVerses{std::string(kVerseLength, ' ')};
+  VerseFields gVerses;
   int32_t gVerseCount = 0;
 };
 

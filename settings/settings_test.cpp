@@ -63,14 +63,5 @@ TEST(Settings, SaveWritesSevenValuesInOrderAndReadsBackTheSame) {
   EXPECT_EQ(back.gBackground, 9);
 }
 
-TEST(Settings, OutOfRangeSpeedsAndFrequenciesGetTheirFallbacks) {
-  EXPECT_EQ(MoveDelayFor(4), 0);
-  EXPECT_EQ(MoveDelayFor(9), 14);
-  EXPECT_EQ(MoveDelayFor(-1), 14);
-  EXPECT_EQ(ChangeIntervalFor(4), 600000);
-  EXPECT_EQ(ChangeIntervalFor(5), 30000);
-  EXPECT_EQ(ChangeIntervalFor(-1), 30000);
-}
-
 }  // namespace
 }  // namespace sovelin

@@ -30,14 +30,5 @@ TEST(HelpTexts, TitlesAndTextsAreTheProgramsOwn) {
   EXPECT_TRUE(HelpMessage(HelpTopic::kPassword).text.ends_with("without the password."));
 }
 
-TEST(HelpTexts, EachHelpButtonHasItsTopic) {
-  EXPECT_EQ(HelpTopicFor(kCmdDisplayHelp), HelpTopic::kDisplay);
-  EXPECT_EQ(HelpTopicFor(kCmdSpeedHelp), HelpTopic::kSpeed);
-  EXPECT_EQ(HelpTopicFor(kCmdFreqHelp), HelpTopic::kFreq);
-  EXPECT_EQ(HelpTopicFor(kCmdBackgroundHelp), HelpTopic::kBackground);
-  EXPECT_EQ(HelpTopicFor(kCmdPasswordHelp), HelpTopic::kPassword);
-  EXPECT_EQ(HelpTopicFor(kCmdSysInfo), std::nullopt);
-}
-
 }  // namespace
 }  // namespace sovelin

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/handles_win32.h"
+#include "common/window_binding_win32.h"
 #include "geometry/screen_win32.h"
 #include "password/change_password_dialog_win32.h"
 #include "setup/help_texts.h"
@@ -200,7 +201,8 @@ INT_PTR CALLBACK SetupDialog::Procedure(HWND window, UINT message, WPARAM wParam
     self->dialog_ = window;
   }
   auto* self = reinterpret_cast<SetupDialog*>(GetWindowLongPtrA(window, DWLP_USER));
-  return self ? self->Handle(message, wParam, lParam) : FALSE;
+  if (!self) return FALSE;
+  return CallGuarded<INT_PTR>(FALSE, [&] { return self->Handle(message, wParam, lParam); });
 }
 
 INT_PTR SetupDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -85,23 +85,6 @@ TEST(SetupModel, SelectColorIsEnabledOnlyForTheBoxAndTheOval) {
   EXPECT_TRUE(model.state().cmdColorSelectEnabled);
 }
 
-TEST(SetupModel, SetPasswordFollowsTheTickOfThePasswordBox) {
-  SaverSettings s = Settings(0, 2, 1, 0, 0, 1);
-  SetupModel model(s);
-  model.Form_Load();
-  EXPECT_EQ(model.state().chkPswd, kChecked);
-  EXPECT_TRUE(model.state().cmdPswdEnabled);
-  model.ClickCheckBox(SetupCheckBox::kPswd);
-  EXPECT_EQ(model.state().chkPswd, kUnchecked);
-  EXPECT_FALSE(model.state().cmdPswdEnabled);
-  model.ClickCheckBox(SetupCheckBox::kPswd);
-  EXPECT_TRUE(model.state().cmdPswdEnabled);
-  // The background box has no effect on the password button.
-  model.ClickCheckBox(SetupCheckBox::kBackgroundClear);
-  EXPECT_EQ(model.state().chkBackgroundClear, kChecked);
-  EXPECT_TRUE(model.state().cmdPswdEnabled);
-}
-
 TEST(SetupModel, TheColourDialogAlwaysStartsBlackAndOnlyOkWritesTheChoice) {
   SaverSettings s = Settings(5, 2, 1, 0, 0, 0);
   s.gRectangleColor = 0x00FF00;

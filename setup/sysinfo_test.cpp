@@ -12,30 +12,23 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(RegistryValueText, TextDropsItsTerminatorWhetherStoredOrNot) {
-  EXPECT_EQ(RegistryValueText({kRegText, "C:\\msinfo32.exe\0"s}), "C:\\msinfo32.exe");
-  EXPECT_EQ(RegistryValueText({kRegText, "C:\\msinfo32.exe"s}), "C:\\msinfo32.exe");
-  EXPECT_EQ(RegistryValueText({kRegText, "\0"s}), "");
-  // What follows a zero is not part of the text the system would use.
-  EXPECT_EQ(RegistryValueText({kRegText, "C:\\a\0junk\0"s}), "C:\\a");
-}
-
-TEST(RegistryValueText, NumbersAreLittleEndianHex) {
-  EXPECT_EQ(RegistryValueText({kRegNumber, "\x1f\x00\x00\x00"s}), "&h1F");
-  EXPECT_EQ(RegistryValueText({kRegNumber, "\x78\x56\x34\x12"s}), "&h12345678");
-  EXPECT_EQ(RegistryValueText({kRegNumber, "\xff\xff\xff\xff"s}), "&hFFFFFFFF");
-  EXPECT_EQ(RegistryValueText({kRegNumber, "\0\0\0\0"s}), "&h0");
-}
-
-TEST(RegistryValueText, EmptyOversizedAndOtherTypesFail) {
-  EXPECT_EQ(RegistryValueText({kRegText, ""}), std::nullopt);
-  EXPECT_EQ(RegistryValueText({kRegNumber, ""}), std::nullopt);
-  EXPECT_EQ(RegistryValueText({kRegText, std::string(kValueBufferSize + 1, 'a')}), std::nullopt);
-  EXPECT_EQ(RegistryValueText({kRegText, std::string(kValueBufferSize, 'a')}),
-            std::string(kValueBufferSize, 'a'));
-  for (uint32_t type : {0u, 2u, 3u, 7u, 11u}) {
-    EXPECT_EQ(RegistryValueText({type, "C:\\x\0"s}), std::nullopt) << type;
-  }
+TEST(RegistryValueText, TextWithoutItsTerminatorNumbersInHexAndNothingElse) {
+  const std::pair<RegistryValue, std::optional<std::string>> cases[] = {
+      {{kRegText, "C:\\msinfo32.exe\0"s}, "C:\\msinfo32.exe"},
+      {{kRegText, "C:\\msinfo32.exe"s}, "C:\\msinfo32.exe"},
+      {{kRegText, "\0"s}, ""},
+      {{kRegText, "C:\\a\0junk\0"s}, "C:\\a"},  // what follows a zero is not used
+      {{kRegNumber, "\x78\x56\x34\x12"s}, "&h12345678"},
+      {{kRegNumber, "\xff\xff\xff\xff"s}, "&hFFFFFFFF"},
+      {{kRegNumber, "\0\0\0\0"s}, "&h0"},
+      {{kRegText, ""}, std::nullopt},
+      {{kRegNumber, ""}, std::nullopt},
+      {{kRegText, std::string(kValueBufferSize + 1, 'a')}, std::nullopt},
+      {{kRegText, std::string(kValueBufferSize, 'a')}, std::string(kValueBufferSize, 'a')},
+      {{2, "C:\\x\0"s}, std::nullopt},  // expandable text
+      {{3, "C:\\x\0"s}, std::nullopt},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(RegistryValueText(value), text) << value.type;
 }
 
 // Registry and file system in memory; records what the launcher does, in order.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/random_source.h"
+#include "common/window_binding_win32.h"
 #include "geometry/screen_win32.h"
 #include "password/ask_password_win32.h"
 #include "run/saver_system_win32.h"
@@ -61,6 +62,9 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
 }
 
 int Main(HINSTANCE instance, const std::string& arguments) {
+  // An error thrown inside a window or dialog procedure ends the program through the same
+  // error box as the saver's own errors.
+  SetWindowErrorHandler(&EndWithRunError);
   RegistrySettingsStore store;
   ClockSeededRandom random;
   SaverRun run(store, random);

@@ -53,16 +53,6 @@ TEST(PreviewHandle, ValuesBeyondThirtyTwoBitsGiveZero) {
   }
 }
 
-TEST(PreviewFrames, TheBackgroundShowsUntilTheFirstTick) {
-  PreviewFrames frames;
-  PreviewFormLoad(frames);
-  EXPECT_EQ(PreviewPictureShown(frames), -1);
-  EXPECT_EQ(PreviewPictureName(-1), "PREVIEW_BASE");
-  PreviewTimerTick(frames);
-  EXPECT_EQ(PreviewPictureShown(frames), 1);
-  EXPECT_EQ(PreviewPictureName(1), "PREVIEW1");
-}
-
 TEST(PreviewFrames, RunsToAndFroStayingTwoTicksAtEachEnd) {
   PreviewFrames frames;
   PreviewFormLoad(frames);

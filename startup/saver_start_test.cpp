@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/scripted_random.h"
+#include "tests/scripted_random.h"
 
 namespace sovelin {
 namespace {
@@ -16,8 +16,7 @@ SaverSettings WithDisplay(int16_t option) {
 // The window a random start picks when the previous run used `last`, drawing `draw`.
 int16_t RandomPick(const char* last, std::initializer_list<float> draws, ScriptedRandom* out) {
   MemorySettingsStore store;
-  if (last)
-    store.values["LastDisplayUsed"] = last;
+  if (last) store.values["LastDisplayUsed"] = last;
   *out = ScriptedRandom(draws);
   return ChooseDisplay(kRandomDisplay, store, *out);
 }
@@ -53,15 +52,26 @@ TEST(PrepareSaverRun, RecordsTheWindowAtEveryStart) {
   MemorySettingsStore store;
   store.values["LastDisplayUsed"] = "4";
   SaverSettings settings = WithDisplay(9);
-  settings.gSpeed = 4;
-  settings.gFrequency = 0;
-  const SaverRunSetup setup = PrepareSaverRun(settings, store, random);
-  EXPECT_EQ(setup.gDisplayUsed, 9);
-  EXPECT_EQ(setup.gMoveDelay, 0);
-  EXPECT_EQ(setup.gChangeInterval, 30000);
+  EXPECT_EQ(PrepareSaverRun(settings, store, random).gDisplayUsed, 9);
   EXPECT_EQ(store.values["LastDisplayUsed"], "9");
   PrepareSaverRun(WithDisplay(2), store, random);
   EXPECT_EQ(store.values["LastDisplayUsed"], "2");
+}
+
+TEST(PrepareSaverRun, EachSpeedAndFrequencyGivesItsMoveDelayAndChangeInterval) {
+  // Speed and Frequency 0 to 4, then values out of range.
+  const int16_t values[] = {0, 1, 2, 3, 4, -1, 5, 9};
+  const int16_t delays[] = {28, 21, 14, 7, 0, 14, 14, 14};
+  const int32_t intervals[] = {30000, 60000, 120000, 300000, 600000, 30000, 30000, 30000};
+  for (size_t i = 0; i < std::size(values); ++i) {
+    ScriptedRandom random;
+    MemorySettingsStore store;
+    SaverSettings settings;
+    settings.gSpeed = settings.gFrequency = values[i];
+    const SaverRunSetup setup = PrepareSaverRun(settings, store, random);
+    EXPECT_EQ(setup.gMoveDelay, delays[i]) << values[i];
+    EXPECT_EQ(setup.gChangeInterval, intervals[i]) << values[i];
+  }
 }
 
 }  // namespace

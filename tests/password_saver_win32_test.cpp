@@ -100,38 +100,5 @@ TEST_F(ProtectedSaver, AWrongPasswordIsRefusedCancelGoesBackAndTheRightOneInAnyC
   EXPECT_EQ(saver->ExitCode(), 0u);
 }
 
-TEST_F(ProtectedSaver, AltF4AndCloseMessagesReturnToTheSaverAndMovementIsRecordedAfresh) {
-  HWND window = Start();
-  ASSERT_NE(window, nullptr);
-  MoveMouseTo(200, 200);  // the first position seen: only recorded
-  Pump(500);
-  EXPECT_FALSE(FindCaption(kPromptCaption, saver->id()));
-  MoveMouseTo(210, 200);
-  HWND prompt = WaitForPrompt();
-  ASSERT_NE(prompt, nullptr) << "movement opens the prompt";
-  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == prompt; }, kEndMs));
-  PressKeys({VK_MENU, VK_F4});
-  EXPECT_TRUE(PromptGone());
-
-  MoveMouseTo(300, 300);  // after a prompt the next movement is only recorded
-  Pump(1000);
-  EXPECT_FALSE(FindCaption(kPromptCaption, saver->id()));
-  EXPECT_TRUE(saver->Running());
-  MoveMouseTo(320, 300);
-  prompt = WaitForPrompt();
-  ASSERT_NE(prompt, nullptr);
-  PostMessageA(prompt, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(PromptGone());
-  Pump(500);
-  EXPECT_TRUE(saver->Running());
-
-  // No password was ever set: OK on the empty field ends the saver->
-  PressKey(VK_SPACE);
-  ASSERT_NE(WaitForPrompt(), nullptr);
-  PressKey(VK_RETURN);
-  EXPECT_TRUE(saver->WaitForExit(kEndMs));
-  EXPECT_EQ(saver->ExitCode(), 0u);
-}
-
 }  // namespace
 }  // namespace sovelin

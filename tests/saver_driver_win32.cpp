@@ -1,5 +1,9 @@
 #include "tests/saver_driver_win32.h"
 
+#include <gtest/gtest.h>
+
+#include <fstream>
+
 #include "common/handles_win32.h"
 #include "settings/registry_store_win32.h"
 
@@ -82,36 +86,39 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD ms) {
 
 namespace {
 
-struct CaptionSearch {
-  const char* caption;
+struct WindowSearch {
   DWORD processId;
-  HWND found = nullptr;
-  int count = 0;
+  std::vector<HWND> found;
 };
 
-BOOL CALLBACK MatchCaption(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<CaptionSearch*>(parameter);
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof(text));
-  if (std::string(text) != search->caption || !IsWindowVisible(window)) return TRUE;
+BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<WindowSearch*>(parameter);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (search->processId && owner != search->processId) return TRUE;
-  search->found = window;
-  ++search->count;
+  if (IsWindowVisible(window) && (!search->processId || owner == search->processId))
+    search->found.push_back(window);
   return TRUE;
 }
 
-CaptionSearch SearchCaption(const char* caption, DWORD processId) {
-  CaptionSearch search{caption, processId};
-  EnumWindows(&MatchCaption, reinterpret_cast<LPARAM>(&search));
-  return search;
+// The visible top-level windows, of one process unless `processId` is 0.
+std::vector<HWND> VisibleWindows(DWORD processId) {
+  WindowSearch search{processId, {}};
+  EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string Caption(HWND window) {
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof(text));
+  return text;
 }
 
 }  // namespace
 
 HWND FindCaption(const char* caption, DWORD processId) {
-  return SearchCaption(caption, processId).found;
+  for (HWND window : VisibleWindows(processId))
+    if (Caption(window) == caption) return window;
+  return nullptr;
 }
 
 HWND WaitForCaption(const char* caption, DWORD ms, DWORD processId) {
@@ -121,42 +128,17 @@ HWND WaitForCaption(const char* caption, DWORD ms, DWORD processId) {
 }
 
 int CountCaption(const char* caption) {
-  return SearchCaption(caption, 0).count;
+  int count = 0;
+  for (HWND window : VisibleWindows(0)) count += Caption(window) == caption;
+  return count;
 }
-
-namespace {
-
-struct ProcessWindows {
-  DWORD processId;
-  const char* exceptCaption;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<ProcessWindows*>(parameter);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof(text));
-  if (std::string(text) != search->exceptCaption) search->found.push_back(window);
-  return TRUE;
-}
-
-// The visible top-level windows of a process other than the one with `exceptCaption`.
-std::vector<HWND> OtherWindows(DWORD processId, const char* exceptCaption) {
-  ProcessWindows search{processId, exceptCaption, {}};
-  EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-}  // namespace
 
 HWND FindVerseWindow(DWORD processId) {
-  for (HWND window : OtherWindows(processId, "Sovelin Main Form")) {
+  for (HWND window : VisibleWindows(processId)) {
     RECT box;
     GetWindowRect(window, &box);
-    if (box.right - box.left > 1) return window;  // not the 1-pixel input-method window
+    // Not the saver window, nor the 1-pixel input-method window.
+    if (Caption(window) != "Sovelin Main Form" && box.right - box.left > 1) return window;
   }
   return nullptr;
 }
@@ -185,18 +167,30 @@ std::string MessageText(HWND box) {
   return longest;
 }
 
-std::string ThisProgram() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return path;
-}
-
 std::string FolderOf(const std::string& path) {
   return path.substr(0, path.find_last_of('\\'));
 }
 
 std::string FileNameOf(const std::string& path) {
   return path.substr(path.find_last_of('\\') + 1);
+}
+
+// A fresh folder beside the built saver holding a copy of it, for one case.
+std::string SaverCopyFor(const std::string& caseName) {
+  const std::string root = FolderOf(SaverPath()) + "\\saver-copies";
+  const std::string folder = root + "\\" + caseName;
+  CreateDirectoryA(root.c_str(), nullptr);
+  CreateDirectoryA(folder.c_str(), nullptr);
+  DeleteFileA((folder + "\\sovel.vrs").c_str());
+  const std::string copy = folder + "\\" + FileNameOf(SaverPath());
+  EXPECT_TRUE(CopyFileA(SaverPath().c_str(), copy.c_str(), FALSE)) << "cannot copy the saver";
+  return copy;
+}
+
+void WriteVerseFile(const std::string& saverCopy, const std::string& bytes) {
+  std::ofstream file(FolderOf(saverCopy) + "\\sovel.vrs", std::ios::binary | std::ios::trunc);
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(file.good());
 }
 
 bool FileExists(const std::string& path) {
@@ -224,25 +218,6 @@ bool WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE
                          settings.out(), nullptr) == ERROR_SUCCESS &&
          RegSetValueExA(settings.get(), name.c_str(), 0, type, data.data(),
                         static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
-}
-
-void SetLocalMachineValue(const std::string& key, const std::string& name,
-                          const std::string& data) {
-  RegKey handle;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                      handle.out(), nullptr) == ERROR_SUCCESS) {
-    RegSetValueExA(handle.get(), name.c_str(), 0, REG_SZ,
-                   reinterpret_cast<const BYTE*>(data.c_str()),
-                   static_cast<DWORD>(data.size() + 1));
-  }
-}
-
-void DeleteLocalMachineValue(const std::string& key, const std::string& name) {
-  RegKey handle;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_SET_VALUE, handle.out()) ==
-      ERROR_SUCCESS) {
-    RegDeleteValueA(handle.get(), name.c_str());
-  }
 }
 
 namespace {
@@ -292,6 +267,16 @@ void ClickMouse() {
   SendInput(2, click, sizeof(INPUT));
 }
 
+BITMAPINFO TopDownPixels(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;  // BI_RGB, the zero compression
+  return info;
+}
+
 Screenshot CaptureScreen() {
   Screenshot shot;
   shot.width = GetSystemMetrics(SM_CXSCREEN);
@@ -299,13 +284,7 @@ Screenshot CaptureScreen() {
   shot.pixels.resize(static_cast<size_t>(shot.width) * shot.height);
   WindowDC screen(nullptr);
   OwnedDC memory(CreateCompatibleDC(screen.get()));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = shot.width;
-  info.bmiHeader.biHeight = -shot.height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownPixels(shot.width, shot.height);
   void* bits = nullptr;
   Bitmap section(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   {
@@ -335,13 +314,7 @@ LRESULT CALLBACK PatternProcedure(HWND window, UINT message, WPARAM wParam, LPAR
     for (int x = 0; x < width; ++x)
       pixels[static_cast<size_t>(y) * width + x] = PatternWindow::ColourAt(x, y);
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownPixels(width, height);
   SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
   EndPaint(window, &paint);
   return 0;

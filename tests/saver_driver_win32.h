@@ -60,11 +60,14 @@ std::string WindowText(HWND window);
 // The message of a message box: its longest static text.
 std::string MessageText(HWND box);
 
-// This test program, as a Windows path; the folder and the file name of a Windows path.
-std::string ThisProgram();
+// The folder and the file name of a Windows path.
 std::string FolderOf(const std::string& path);
 std::string FileNameOf(const std::string& path);
 bool FileExists(const std::string& path);
+// A fresh folder beside the built saver holding a copy of it, for one case; and the verse file
+// beside such a copy.
+std::string SaverCopyFor(const std::string& caseName);
+void WriteVerseFile(const std::string& saverCopy, const std::string& bytes);
 
 // The saver's settings in the registry.
 void ClearSettings();
@@ -72,10 +75,6 @@ void WriteSetting(const std::string& name, const std::string& value);
 std::optional<std::string> ReadSetting(const std::string& name);
 // Stores a value of any registry type under the settings key, as a hand edit would.
 bool WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE>& data);
-// A text value under HKEY_LOCAL_MACHINE, created or removed.
-void SetLocalMachineValue(const std::string& key, const std::string& name, const std::string& data);
-void DeleteLocalMachineValue(const std::string& key, const std::string& name);
-
 // Input through the system's input queue, as from a keyboard and mouse.
 void PressKey(WORD virtualKey);
 void PressKeys(const std::vector<WORD>& chord);  // e.g. {VK_MENU, VK_F4}
@@ -90,6 +89,8 @@ struct Screenshot {
   uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
 Screenshot CaptureScreen();
+// A 32-bit picture of top-down rows, for reading and writing pixels as 0x00RRGGBB.
+BITMAPINFO TopDownPixels(int width, int height);
 
 // A full-screen window painted with a known pattern, to stand for the user's desktop.
 class PatternWindow {

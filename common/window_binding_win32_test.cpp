@@ -1,0 +1,56 @@
+#include "common/window_binding_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace sovelin {
+namespace {
+
+int gErrorNumber = 0;
+std::string gErrorText;
+
+void RecordError(int number, const char* description) {
+  gErrorNumber = number;
+  gErrorText = description;
+}
+
+struct Thrower {
+  HWND window = nullptr;
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_USER) throw std::runtime_error("timer failed");
+    if (message == WM_USER + 1) throw std::bad_alloc();
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DispatchToOwner(window, message, wParam, lParam, &Thrower::window, &Thrower::Handle);
+  }
+};
+
+INT_PTR CALLBACK ThrowingDialogBody(HWND, UINT, WPARAM, LPARAM) {
+  throw std::logic_error("dialog failed");
+}
+
+TEST(WindowBinding, AnErrorThrownInAProcedureGoesToTheErrorHandler) {
+  SetWindowErrorHandler(&RecordError);
+  ASSERT_TRUE(
+      RegisterWindowClass(GetModuleHandleA(nullptr), "SovelinThrower", &Thrower::Procedure));
+  Thrower thrower;
+  HWND window = CreateWindowExA(0, "SovelinThrower", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), &thrower);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(SendMessageA(window, WM_USER, 0, 0), 0);
+  EXPECT_EQ(gErrorNumber, 5);
+  EXPECT_EQ(gErrorText, "timer failed");
+  SendMessageA(window, WM_USER + 1, 0, 0);
+  EXPECT_EQ(gErrorNumber, 7);
+  EXPECT_EQ(gErrorText, "Out of memory");
+  EXPECT_EQ(GuardedDialogProcedure<&ThrowingDialogBody>(window, WM_COMMAND, 0, 0), FALSE);
+  EXPECT_EQ(gErrorText, "dialog failed");
+  DestroyWindow(window);
+  SetWindowErrorHandler(nullptr);
+}
+
+}  // namespace
+}  // namespace sovelin
