@@ -79,7 +79,7 @@ void DeleteLocalMachineValue(const std::string& key, const std::string& name);
 // Input through the system's input queue, as from a keyboard and mouse.
 void PressKey(WORD virtualKey);
 void PressKeys(const std::vector<WORD>& chord);  // e.g. {VK_MENU, VK_F4}
-void MoveMouseTo(int x, int y);
+void MoveMouseTo(int x, int y);                  // screen pixels, on any monitor
 void ClickMouse();
 
 // The screen's pixels as 0x00RRGGBB.
@@ -89,16 +89,23 @@ struct Screenshot {
   std::vector<uint32_t> pixels;
   uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
-Screenshot CaptureScreen();
+Screenshot CaptureScreen();  // the primary monitor
+Screenshot CaptureScreen(const RECT& area);
 
-// A full-screen window painted with a known pattern, to stand for the user's desktop.
+// The virtual screen, and the monitors (the primary first), in screen pixels.
+RECT VirtualScreen();
+std::vector<RECT> Monitors();
+
+// A window painted with a known pattern, to stand for the user's desktop: over the primary
+// monitor, or over `area`.
 class PatternWindow {
  public:
   PatternWindow();
+  explicit PatternWindow(const RECT& area);
   ~PatternWindow();
   PatternWindow(const PatternWindow&) = delete;
   PatternWindow& operator=(const PatternWindow&) = delete;
-  static uint32_t ColourAt(int x, int y);  // 0x00RRGGBB
+  static uint32_t ColourAt(int x, int y);  // 0x00RRGGBB at screen pixel (x, y)
   void Close();
 
  private:
