@@ -37,7 +37,10 @@ bool IsLargeFonts() {
 }
 
 Bitmap CaptureDesktop(const PixelRect& area) {
-  OwnedDC display(CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
+  // The screen's own context counts in screen coordinates on every system; a context made for
+  // "DISPLAY" starts at the virtual screen's corner on some (Wine), which differs from the
+  // primary monitor's when a monitor stands left of or above it.
+  WindowDC display(nullptr);
   if (!display) return Bitmap();
   Bitmap copy(CreateCompatibleBitmap(display.get(), area.Width(), area.Height()));
   OwnedDC memory(CreateCompatibleDC(display.get()));
