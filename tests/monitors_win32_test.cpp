@@ -3,10 +3,12 @@
 // tests/monitors-test runs it on two-monitor displays; on one monitor it skips.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "common/handles_win32.h"
+#include "password/scramble.h"
 #include "saver/saver_window_win32.h"
 #include "tests/saver_driver_win32.h"
 
@@ -145,6 +147,28 @@ TEST_F(Monitors, AKeyWithTheCursorOnTheSecondMonitorStopsTheSaver) {
   GetCursorPos(&cursor);
   EXPECT_TRUE(PtInRect(&monitors[1], cursor));
   StopWithKey(saver);
+}
+
+TEST_F(Monitors, ThePasswordPromptOpensCentredOnThePrimaryMonitor) {
+  WriteSetting("PWProtected", "1");
+  WriteSetting("Password", ScramblePassword("Grace", UpperCaseWindows1252));
+  const POINT second = OnSecond();
+  MoveMouseTo(second.x, second.y);
+  Pump(200);
+  SaverProcess saver = SaverProcess::Start("/s");
+  ASSERT_NE(WaitForSaver(saver), nullptr);
+  PressKey('A');
+  HWND prompt = WaitForCaption("Sovelin Screen Saver", kEndMs, saver.id());
+  ASSERT_NE(prompt, nullptr);
+  RECT box;
+  GetWindowRect(prompt, &box);
+  const RECT& primary = monitors[0];
+  EXPECT_LE(std::abs(box.left + box.right - primary.left - primary.right), 2) << Text(box);
+  EXPECT_LE(std::abs(box.top + box.bottom - primary.top - primary.bottom), 2) << Text(box);
+  for (const char* key = "GRACE"; *key; ++key) PressKey(static_cast<WORD>(*key));
+  Pump(300);
+  PressKey(VK_RETURN);
+  EXPECT_TRUE(saver.WaitForExit(kEndMs));
 }
 
 TEST_F(Monitors, AMouseMoveOnTheSecondMonitorStopsTheSaver) {
