@@ -106,11 +106,13 @@ void SaverWindow::OnMouseMove(LPARAM position) {
 }
 
 // A monitor came or went: cover the new virtual screen. The desktop copy keeps its place on
-// the screen; what it does not cover shows black.
+// the screen; what it does not cover shows black. The client area may now start elsewhere on
+// the screen, so the mouse position recorded in it no longer compares.
 void SaverWindow::OnDisplayChange() {
   const ScreenLayout now = ReadScreenLayout();
   if (now.virtualScreen == layout_.virtualScreen && now.monitors == layout_.monitors) return;
   layout_ = now;
+  ForgetMousePosition(run_.flags);
   const PixelRect& screen = layout_.virtualScreen;
   width_ = screen.Width();
   height_ = screen.Height();
