@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace sovelin {
 
@@ -29,5 +30,25 @@ int TwipsToPixel(float twips, int twipsPerPixel);
 
 // Twips to pixels at a DPI, as dialog layouts convert them (rounded like MulDiv).
 int TwipsToPixelsAtDpi(int32_t twips, int dpi);
+
+// A rectangle of screen pixels: left and top lie inside it, right and bottom just past it.
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// The desktop's monitors in screen pixels, where 0,0 is the primary monitor's top-left corner,
+// and the virtual screen: the smallest rectangle holding them all. Monitors to the left of or
+// above the primary one have negative coordinates.
+struct ScreenLayout {
+  PixelRect virtualScreen;
+  std::vector<PixelRect> monitors;  // the primary monitor first
+};
 
 }  // namespace sovelin

@@ -17,8 +17,12 @@ TwipsPerPixel DisplayTwipsPerPixel();
 // True when the desktop's system font is taller than 16 pixels.
 bool IsLargeFonts();
 
-// A pixel-exact copy of the visible primary screen, width x height pixels from its top-left
-// corner; an empty bitmap when the display could not be read.
-Bitmap CaptureDesktop(int width, int height);
+// A pixel-exact copy of the visible screen inside `area` (screen pixels); an empty bitmap when
+// the display could not be read.
+Bitmap CaptureDesktop(const PixelRect& area);
+
+// The monitors and the virtual screen as the system reports them now. When the system lists no
+// monitor, the primary screen alone.
+ScreenLayout ReadScreenLayout();
 
 }  // namespace sovelin

@@ -1,8 +1,10 @@
 #include "saver/motion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <vector>
 
 #include "common/numbers.h"
 
@@ -46,26 +48,182 @@ float Single(int64_t value) {
   return static_cast<float>(value);
 }
 
+// A stretch of one axis: from is inside, to just past it.
+struct Stretch {
+  int64_t from = 0;
+  int64_t to = 0;
+};
+
+Stretch Horizontal(const MonitorBox& box) {
+  return {box.Left, static_cast<int64_t>(box.Left) + box.Width};
+}
+Stretch Vertical(const MonitorBox& box) {
+  return {box.Top, static_cast<int64_t>(box.Top) + box.Height};
+}
+
+// The verse window with the one twip it keeps from every edge.
+Stretch HorizontalWithMargin(const VerseBox& verse) {
+  return {static_cast<int64_t>(verse.Left) - 1, static_cast<int64_t>(verse.Left) + verse.Width + 1};
+}
+Stretch VerticalWithMargin(const VerseBox& verse) {
+  return {static_cast<int64_t>(verse.Top) - 1, static_cast<int64_t>(verse.Top) + verse.Height + 1};
+}
+
+bool Holds(const Stretch& outer, const Stretch& inner) {
+  return outer.from <= inner.from && inner.to <= outer.to;
+}
+
+int64_t Overlap(const Stretch& a, const Stretch& b) {
+  return std::max<int64_t>(0, std::min(a.to, b.to) - std::max(a.from, b.from));
+}
+
+// How far apart two stretches are; 0 when they touch or overlap.
+int64_t Distance(const Stretch& a, const Stretch& b) {
+  return std::max<int64_t>({0, a.from - b.to, b.from - a.to});
+}
+
+// The monitor the window is on: the one it overlaps most, else the nearest; the first on a tie.
+const MonitorBox& MonitorOf(const VerseBox& verse, std::span<const MonitorBox> monitors) {
+  const Stretch across{verse.Left, static_cast<int64_t>(verse.Left) + verse.Width};
+  const Stretch down{verse.Top, static_cast<int64_t>(verse.Top) + verse.Height};
+  const MonitorBox* best = &monitors.front();
+  int64_t bestOverlap = -1;
+  int64_t bestDistance = 0;
+  for (const MonitorBox& monitor : monitors) {
+    const int64_t overlap = Overlap(across, Horizontal(monitor)) * Overlap(down, Vertical(monitor));
+    const int64_t distance =
+        Distance(across, Horizontal(monitor)) + Distance(down, Vertical(monitor));
+    if (overlap > bestOverlap || (overlap == 0 && bestOverlap == 0 && distance < bestDistance)) {
+      best = &monitor;
+      bestOverlap = overlap;
+      bestDistance = distance;
+    }
+  }
+  return *best;
+}
+
+// Along one axis (horizontal: x), the longest stretch holding `window` at every point of
+// which the monitors cover the whole of `band` on the other axis; nothing when `window` itself
+// is not covered so.
+std::optional<Stretch> CoveredStretch(std::span<const MonitorBox> monitors, bool horizontal,
+                                      const Stretch& window, const Stretch& band) {
+  const auto along = [horizontal](const MonitorBox& m) {
+    return horizontal ? Horizontal(m) : Vertical(m);
+  };
+  const auto across = [horizontal](const MonitorBox& m) {
+    return horizontal ? Vertical(m) : Horizontal(m);
+  };
+  std::vector<int64_t> cuts;
+  for (const MonitorBox& monitor : monitors) {
+    cuts.push_back(along(monitor).from);
+    cuts.push_back(along(monitor).to);
+  }
+  std::sort(cuts.begin(), cuts.end());
+  cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+  std::optional<Stretch> run;
+  for (size_t i = 0; i + 1 < cuts.size(); ++i) {
+    // Between two cuts, the same monitors stand across the whole slice.
+    const Stretch slice{cuts[i], cuts[i + 1]};
+    int64_t reach = band.from;
+    for (bool grew = true; grew && reach < band.to;) {
+      grew = false;
+      for (const MonitorBox& monitor : monitors) {
+        const Stretch part = across(monitor);
+        if (Holds(along(monitor), slice) && part.from <= reach && reach < part.to) {
+          reach = part.to;
+          grew = true;
+        }
+      }
+    }
+    if (reach < band.to) {
+      if (run && Holds(*run, window)) return run;
+      run.reset();
+    } else if (run) {
+      run->to = slice.to;
+    } else {
+      run = slice;
+    }
+  }
+  if (run && Holds(*run, window)) return run;
+  return std::nullopt;
+}
+
+// True when the window at (left, top), with its margin, lies on the monitors.
+bool FitsAt(std::span<const MonitorBox> monitors, VerseBox verse, int32_t left, int32_t top) {
+  verse.Left = left;
+  verse.Top = top;
+  return CoveredStretch(monitors, true, HorizontalWithMargin(verse), VerticalWithMargin(verse))
+      .has_value();
+}
+
+// The edges the verse window bounces off where it stands: the screen's without monitors; on
+// one monitor, the monitor's; on several, on the window's rows the walls to its left and right
+// and in its columns those above and below it (the monitor's edges where it is not wholly on
+// the monitors).
+struct Walls {
+  int64_t left = 0;
+  int64_t top = 0;
+  int64_t right = 0;
+  int64_t bottom = 0;
+};
+
+Walls WallsAround(const MotionArea& area) {
+  if (area.monitors.empty()) return {0, 0, area.ScaleWidth, area.ScaleHeight};
+  const MonitorBox& home = MonitorOf(area.verse, area.monitors);
+  Walls walls{Horizontal(home).from, Vertical(home).from, Horizontal(home).to, Vertical(home).to};
+  if (area.monitors.size() == 1) return walls;
+  const Stretch across = HorizontalWithMargin(area.verse);
+  const Stretch down = VerticalWithMargin(area.verse);
+  if (const auto row = CoveredStretch(area.monitors, true, across, down)) {
+    walls.left = row->from;
+    walls.right = row->to;
+  }
+  if (const auto column = CoveredStretch(area.monitors, false, down, across)) {
+    walls.top = column->from;
+    walls.bottom = column->to;
+  }
+  return walls;
+}
+
+// The corner zones' width: gZoneX and gZoneY without monitors, else a sixth of the monitor
+// the window is on. The zones lie along the walls, so where the window may pass on to another
+// monitor there is no corner to turn from.
+int32_t HorizontalZone(const MotionState& motion, const MotionArea& area) {
+  if (area.monitors.empty()) return motion.gZoneX;
+  return static_cast<int32_t>(RoundHalfEven(MonitorOf(area.verse, area.monitors).Width / 6.0));
+}
+
+int32_t VerticalZone(const MotionState& motion, const MotionArea& area) {
+  if (area.monitors.empty()) return motion.gZoneY;
+  return static_cast<int32_t>(RoundHalfEven(MonitorOf(area.verse, area.monitors).Height / 6.0));
+}
+
 // Heading left with the left edge in the left sixth, or heading right with the right edge in
 // the right sixth of the screen.
 bool InHorizontalCornerZone(const MotionState& motion, const MotionArea& area) {
   const VerseBox& verse = area.verse;
-  if (motion.gDeltaX < 0 && static_cast<double>(verse.Left) < static_cast<double>(motion.gZoneX)) {
+  const Walls walls = WallsAround(area);
+  const int32_t zone = HorizontalZone(motion, area);
+  if (motion.gDeltaX < 0 &&
+      static_cast<double>(verse.Left - walls.left) < static_cast<double>(zone)) {
     return true;
   }
-  return motion.gDeltaX > 0 && Single(static_cast<int64_t>(area.ScaleWidth) - motion.gZoneX) <
-                                   Single(static_cast<int64_t>(verse.Left) + verse.Width);
+  return motion.gDeltaX > 0 &&
+         Single(walls.right - zone) < Single(static_cast<int64_t>(verse.Left) + verse.Width);
 }
 
 // Heading up with the upper edge in the top sixth, or heading down with the lower edge in the
 // bottom sixth of the screen.
 bool InVerticalCornerZone(const MotionState& motion, const MotionArea& area) {
   const VerseBox& verse = area.verse;
-  if (motion.gDeltaY < 0 && static_cast<double>(verse.Top) < static_cast<double>(motion.gZoneY)) {
+  const Walls walls = WallsAround(area);
+  const int32_t zone = VerticalZone(motion, area);
+  if (motion.gDeltaY < 0 &&
+      static_cast<double>(verse.Top - walls.top) < static_cast<double>(zone)) {
     return true;
   }
-  return motion.gDeltaY > 0 && Single(static_cast<int64_t>(area.ScaleHeight) - motion.gZoneY) <
-                                   Single(static_cast<int64_t>(verse.Top) + verse.Height);
+  return motion.gDeltaY > 0 &&
+         Single(walls.bottom - zone) < Single(static_cast<int64_t>(verse.Top) + verse.Height);
 }
 
 // Near a side: a new horizontal step in the opposite direction.
@@ -89,12 +247,40 @@ void SetNextPosition(MotionState& motion, const VerseBox& verse) {
   StoreSum(motion.gNewTop, verse.Top, motion.gDeltaY);
 }
 
-// The largest Left and Top at which the window still lies wholly on the screen.
-float RightLimit(const MotionArea& area) {
-  return Single(static_cast<int64_t>(area.ScaleWidth) - area.verse.Width - 1);
+// The largest Left and Top at which the window still lies wholly within its walls.
+float RightLimit(const MotionArea& area, const Walls& walls) {
+  return Single(walls.right - area.verse.Width - 1);
 }
-float BottomLimit(const MotionArea& area) {
-  return Single(static_cast<int64_t>(area.ScaleHeight) - area.verse.Height - 1);
+float BottomLimit(const MotionArea& area, const Walls& walls) {
+  return Single(walls.bottom - area.verse.Height - 1);
+}
+
+// On several monitors a step can pass all four walls and still put a corner of the window
+// into a gap, past the gap's own corner. The side that blocks runs its bounce (the top or
+// bottom one when only the diagonal step is blocked); if even the new step leaves the
+// monitors, the window keeps its place for this move.
+void KeepOutOfGaps(MotionState& motion, const MotionArea& area, RandomSource& random,
+                   const DrawDesignStep& DrawDesign) {
+  const VerseBox& verse = area.verse;
+  if (FitsAt(area.monitors, verse, motion.gNewLeft, motion.gNewTop) ||
+      !FitsAt(area.monitors, verse, verse.Left, verse.Top)) {
+    return;
+  }
+  if (!FitsAt(area.monitors, verse, motion.gNewLeft, verse.Top)) {
+    if (motion.gNewLeft < verse.Left) {
+      BounceLeft(motion, area, random, DrawDesign);
+    } else {
+      BounceRight(motion, area, random, DrawDesign);
+    }
+  } else if (motion.gNewTop < verse.Top) {
+    BounceTop(motion, area, random, DrawDesign);
+  } else {
+    BounceBottom(motion, area, random, DrawDesign);
+  }
+  if (!FitsAt(area.monitors, verse, motion.gNewLeft, motion.gNewTop)) {
+    motion.gNewLeft = verse.Left;
+    motion.gNewTop = verse.Top;
+  }
 }
 
 }  // namespace
@@ -170,17 +356,32 @@ void BounceRight(MotionState& motion, const MotionArea& area, RandomSource& rand
 WindowPosition MoveVerseWindow(MotionState& motion, const MotionArea& area, RandomSource& random,
                                const DrawDesignStep& DrawDesign) {
   SetNextPosition(motion, area.verse);
-  if (motion.gNewLeft < 1)
+  const Walls walls = WallsAround(area);
+  if (motion.gNewLeft < walls.left + 1)
     BounceLeft(motion, area, random, DrawDesign);
-  if (motion.gNewTop < 1)
+  if (motion.gNewTop < walls.top + 1)
     BounceTop(motion, area, random, DrawDesign);
-  if (static_cast<double>(RightLimit(area)) < static_cast<double>(motion.gNewLeft)) {
+  if (static_cast<double>(RightLimit(area, walls)) < static_cast<double>(motion.gNewLeft)) {
     BounceRight(motion, area, random, DrawDesign);
   }
-  if (static_cast<double>(BottomLimit(area)) < static_cast<double>(motion.gNewTop)) {
+  if (static_cast<double>(BottomLimit(area, walls)) < static_cast<double>(motion.gNewTop)) {
     BounceBottom(motion, area, random, DrawDesign);
   }
+  if (area.monitors.size() > 1)
+    KeepOutOfGaps(motion, area, random, DrawDesign);
   return {motion.gNewLeft, motion.gNewTop};
+}
+
+WindowPosition KeepOnMonitors(const VerseBox& verse, std::span<const MonitorBox> monitors) {
+  if (monitors.empty() || FitsAt(monitors, verse, verse.Left, verse.Top))
+    return {verse.Left, verse.Top};
+  const MonitorBox& monitor = MonitorOf(verse, monitors);
+  const auto inside = [](int32_t start, int32_t from, int32_t length, int32_t size) {
+    const int64_t last = static_cast<int64_t>(from) + length - size - 1;
+    return static_cast<int32_t>(std::max<int64_t>(from + 1, std::min<int64_t>(start, last)));
+  };
+  return {inside(verse.Left, monitor.Left, monitor.Width, verse.Width),
+          inside(verse.Top, monitor.Top, monitor.Height, verse.Height)};
 }
 
 }  // namespace sovelin

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
 #include "common/random_source.h"
 
@@ -28,11 +29,28 @@ struct VerseBox {
   int32_t Height = 0;
 };
 
-// What the motion looks at: the verse window and the saver window's client size in twips.
+// A monitor's rectangle in twips, in the coordinates of the verse window's position.
+struct MonitorBox {
+  int32_t Left = 0;
+  int32_t Top = 0;
+  int32_t Width = 0;
+  int32_t Height = 0;
+};
+
+// What the motion looks at: the verse window, the saver window's client size in twips and the
+// monitors. Without monitors, one screen of ScaleWidth x ScaleHeight at 0,0 and the corner
+// zones of MotionState. With monitors, the verse window roams their union: where they leave a
+// gap no monitor shows, that gap is a wall; the corner zones are a sixth of the monitor the
+// window is on (the one it overlaps most).
 struct MotionArea {
+  MotionArea(const VerseBox& box, int32_t width, int32_t height,
+             std::span<const MonitorBox> screens = {})
+      : verse(box), ScaleWidth(width), ScaleHeight(height), monitors(screens) {}
+
   VerseBox verse;
   int32_t ScaleWidth = 0;
   int32_t ScaleHeight = 0;
+  std::span<const MonitorBox> monitors;
 };
 
 // One step of the background design; every bounce runs it first.
@@ -66,12 +84,24 @@ void BounceBottom(MotionState& motion, const MotionArea& area, RandomSource& ran
 struct WindowPosition {
   int32_t Left = 0;
   int32_t Top = 0;
+
+  friend bool operator==(const WindowPosition&, const WindowPosition&) = default;
 };
 
 // One move of the main loop: the next position from the current one and the steps, then the
 // left, top, right and bottom tests in that order, each seeing what the bounces before it
-// left. Returns where the caller moves the verse window (also in gNewLeft and gNewTop).
+// left. The edges tested are those of the stretch of monitors the window stands in: on its
+// rows from its left to its right wall, in its columns from its top to its bottom wall. On
+// several monitors, a step that would still put a corner of the window into a gap (past the
+// corner of the gap) runs the bounce of the side it hits, or else the top or bottom one; should
+// that step still leave the monitors, the window stays where it is for this move. Returns
+// where the caller moves the verse window (also in gNewLeft and gNewTop).
 WindowPosition MoveVerseWindow(MotionState& motion, const MotionArea& area, RandomSource& random,
                                const DrawDesignStep& DrawDesign);
+
+// Where a verse window of this size at (Left, Top) goes so that it lies on the monitors again
+// (after a display change): unchanged when it does; otherwise moved the least distance to lie
+// within the monitor nearest to it, one twip in from its edges.
+WindowPosition KeepOnMonitors(const VerseBox& verse, std::span<const MonitorBox> monitors);
 
 }  // namespace sovelin

@@ -144,5 +144,108 @@ TEST(Move, TheTopLeftCornerIsTurnedByTheLeftBounceAlone) {
   EXPECT_EQ(next.Top, 9);
 }
 
+// Two monitors, 1280 x 1024 and 1024 x 768 pixels, the second to the right of the first: level
+// with it, or 256 pixels lower, which leaves a gap above it.
+constexpr MonitorBox kPrimary{0, 0, 19200, 15360};
+constexpr MonitorBox kLevel[] = {kPrimary, {19200, 0, 15360, 11520}};
+constexpr MonitorBox kLower[] = {kPrimary, {19200, 3840, 15360, 11520}};
+
+MotionArea BookOn(std::span<const MonitorBox> monitors, int32_t left, int32_t top) {
+  return MotionArea{{left, top, 4365, 2925}, 34560, 15360, monitors};
+}
+
+bool OnMonitors(std::span<const MonitorBox> monitors, int32_t left, int32_t top) {
+  return KeepOnMonitors({left, top, 4365, 2925}, monitors) == WindowPosition{left, top};
+}
+
+TEST(Monitors, OneMonitorMovesAsTheScreenOfItsSize) {
+  const MonitorBox screen[] = {{0, 0, 19200, 10800}};
+  const int32_t cases[][4] = {{7, 7869, -6, 5},
+                              {14829, 5000, 6, 5},
+                              {3, 3, -6, -5},
+                              {3199, 7870, 6, 5},
+                              {-50, 9000, -6, 5}};
+  for (const auto& [left, top, dx, dy] : cases) {
+    ScriptedRandom aloneRandom{0.6f, 0.9f, 0.6f, 0.9f};
+    ScriptedRandom listedRandom{0.6f, 0.9f, 0.6f, 0.9f};
+    MotionState alone = Moving(dx, dy);
+    MotionState listed = Moving(dx, dy);
+    const MotionArea area = BookAt(left, top);
+    EXPECT_EQ(
+        MoveVerseWindow(alone, area, aloneRandom, [] {}),
+        MoveVerseWindow(listed, MotionArea{area.verse, 19200, 10800, screen}, listedRandom, [] {}))
+        << left << "," << top;
+    EXPECT_EQ(alone.gDeltaX, listed.gDeltaX);
+    EXPECT_EQ(alone.gDeltaY, listed.gDeltaY);
+    EXPECT_EQ(aloneRandom.Used(), listedRandom.Used());
+  }
+}
+
+TEST(Monitors, TheWindowCrossesWhereTheEdgeIsSharedAndBouncesOffGaps) {
+  struct Case {
+    std::span<const MonitorBox> monitors;
+    int32_t left, top, dx, dy;
+    int designSteps;
+    WindowPosition next;
+  };
+  const Case cases[] = {
+      {kLevel, 14830, 5000, 6, 5, 0, {14836, 5005}},    // onto the second monitor
+      {kLevel, 14830, 9000, 6, 5, 1, {14826, 9005}},    // beside its bottom: a wall
+      {kLevel, 18000, 8590, 6, 5, 1, {18006, 8586}},    // across both: its bottom is a wall
+      {kLower, 14830, 1000, 6, 5, 1, {14826, 1005}},    // beside the gap: a wall on the right
+      {kLower, 25000, 3843, -6, -5, 1, {24994, 3847}},  // the second monitor's top
+      {kLower, 24000, 1000, 6, 5, 1, {24006, 1004}},    // off: back onto the nearest one
+  };
+  for (const Case& c : cases) {
+    ScriptedRandom random{0.6f, 0.6f};
+    MotionState motion = Moving(c.dx, c.dy);
+    int steps = 0;
+    const WindowPosition next =
+        MoveVerseWindow(motion, BookOn(c.monitors, c.left, c.top), random, [&] { ++steps; });
+    EXPECT_EQ(steps, c.designSteps) << c.left << "," << c.top;
+    EXPECT_EQ(next, c.next) << c.left << "," << c.top;
+  }
+}
+
+TEST(Monitors, ZonesAreASixthOfTheMonitorTheWindowIsOnAlongItsWalls) {
+  // Heading right on the second monitor into its top: its right sixth is 2560 twips wide.
+  const int32_t rightEdges[] = {34560 - 2560, 34560 - 2560 + 1};
+  const int32_t newSteps[] = {6, -6};
+  for (int i = 0; i < 2; ++i) {
+    MotionState motion = Moving(6, -5);
+    ScriptedRandom random{0.6f, 0.9f};
+    BounceTop(motion, BookOn(kLevel, rightEdges[i] - 4365, 3), random, [] {});
+    EXPECT_EQ(motion.gDeltaX, newSteps[i]) << rightEdges[i];
+  }
+  // In the primary monitor's right sixth, where it may pass on: no corner.
+  MotionState passing = Moving(6, -5);
+  ScriptedRandom random{0.6f};
+  BounceTop(passing, BookOn(kLevel, 19200 - 4365, 3), random, [] {});
+  EXPECT_EQ(passing.gDeltaX, 6);
+}
+
+TEST(Monitors, AStepAcrossTheCornerOfAGapRunsTheTopBounce) {
+  // The top right corner would pass just inside the gap's lower left corner.
+  MotionState motion = Moving(6, -5);
+  ScriptedRandom random{0.6f};
+  int steps = 0;
+  const WindowPosition next =
+      MoveVerseWindow(motion, BookOn(kLower, 19200 - 4365 - 4, 3843), random, [&] { ++steps; });
+  EXPECT_EQ(steps, 1);
+  EXPECT_EQ(motion.gDeltaY, 4);
+  EXPECT_EQ(next, (WindowPosition{19200 - 4365 + 2, 3847}));
+  EXPECT_TRUE(OnMonitors(kLower, next.Left, next.Top));
+}
+
+TEST(Monitors, AfterADisplayChangeTheWindowMovesOntoTheNearestMonitor) {
+  const MonitorBox primaryOnly[] = {kPrimary};
+  EXPECT_EQ(KeepOnMonitors({25000, 5000, 4365, 2925}, primaryOnly),
+            (WindowPosition{19200 - 4365 - 1, 5000}));
+  EXPECT_EQ(KeepOnMonitors({16000, 5000, 4365, 2925}, kLower), (WindowPosition{16000, 5000}));
+  EXPECT_EQ(KeepOnMonitors({19000, 500, 4365, 2925}, kLower),
+            (WindowPosition{19200 - 4365 - 1, 500}));
+  EXPECT_EQ(KeepOnMonitors({-9000, -100, 4365, 2925}, kLower), (WindowPosition{1, 1}));
+}
+
 }  // namespace
 }  // namespace sovelin

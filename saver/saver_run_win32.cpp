@@ -66,6 +66,7 @@ SaverSession::SaverSession(SaverRun& run, SaverWindow& window, VerseWindow& vers
     : run_(run), window_(window), verse_(verse), frame_(PlacementInterval(run.settings.gSpeed)) {
   motion_.gSpeed = run.settings.gSpeed;
   window_.onTimer = [this] { OnTimer(); };
+  window_.onDisplayChange = [this] { TakeMonitors(); };
 }
 
 void SaverSession::Run() {
@@ -97,12 +98,28 @@ void SaverSession::FirstActivation() {
   verse_.ShowOwned();
   left_ = verse_.Left();
   top_ = verse_.Top();
+  TakeMonitors();
   HideCursorUntilHidden();
 }
 
 MotionArea SaverSession::Area() const {
-  return MotionArea{
-      {left_, top_, verse_.Width(), verse_.Height()}, window_.ScaleWidth(), window_.ScaleHeight()};
+  return MotionArea{{left_, top_, verse_.Width(), verse_.Height()},
+                    window_.ScaleWidth(),
+                    window_.ScaleHeight(),
+                    monitors_};
+}
+
+void SaverSession::TakeMonitors() {
+  monitors_.clear();
+  for (const PixelRect& monitor : window_.layout().monitors) {
+    monitors_.push_back({monitor.left * run_.twips.x, monitor.top * run_.twips.y,
+                         monitor.Width() * run_.twips.x, monitor.Height() * run_.twips.y});
+  }
+  const WindowPosition kept = KeepOnMonitors(Area().verse, monitors_);
+  if (kept.Left == left_ && kept.Top == top_) return;
+  left_ = kept.Left;
+  top_ = kept.Top;
+  placementPending_ = true;
 }
 
 int64_t SaverSession::MovesUntilVisible() const {
@@ -126,8 +143,10 @@ void SaverSession::PlaceVerseWindow() {
   const POINT after = verse_.ScreenPixels();
   // Where the system does not repaint what the verse window uncovers (composited desktops,
   // Wine), the trail is repainted here: the old outline less the new one.
-  Region uncovered = verse_.OutlineRegionAt(before.x, before.y);
-  const Region covered = verse_.OutlineRegionAt(after.x, after.y);
+  const POINT from = window_.ClientPixels(before);
+  const POINT to = window_.ClientPixels(after);
+  Region uncovered = verse_.OutlineRegionAt(from.x, from.y);
+  const Region covered = verse_.OutlineRegionAt(to.x, to.y);
   CombineRgn(uncovered.get(), uncovered.get(), covered.get(), RGN_DIFF);
   window_.RepaintBackground(window_.dc(), uncovered.get());
 }

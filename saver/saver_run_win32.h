@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <vector>
 
 #include "designs/design_state.h"
 #include "run/saver_run.h"
@@ -41,11 +42,15 @@ class SaverSession final {
   void PlaceVerseWindow();
   void OnTimer();
   MotionArea Area() const;
+  // The monitors of the saver window's layout, in twips; the verse window is kept on them.
+  void TakeMonitors();
 
   SaverRun& run_;
   SaverWindow& window_;
   VerseWindow& verse_;
   MotionState motion_;
+  // The monitors in screen twips, the coordinates of the verse window's position.
+  std::vector<MonitorBox> monitors_;
   VerseStore verses_;
   VerseChangeState change_;
   // The verse window's exact place in twips; the window itself is placed once per frame.

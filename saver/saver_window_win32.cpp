@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "common/window_binding_win32.h"
+#include "geometry/screen_win32.h"
 
 namespace sovelin {
 
@@ -19,6 +20,9 @@ SaverWindow::SaverWindow(SaverRun& run, Bitmap background)
   if (background_) {
     backgroundDC_ = OwnedDC(CreateCompatibleDC(nullptr));
     SelectObject(backgroundDC_.get(), background_.get());
+    BITMAP size{};
+    GetObjectA(background_.get(), sizeof(size), &size);
+    backgroundSize_ = {size.bmWidth, size.bmHeight};
   }
 }
 
@@ -26,10 +30,13 @@ bool SaverWindow::Create(HINSTANCE instance) {
   // The class keeps one DC for the window's life: cheap to reuse at every placement.
   if (!RegisterWindowClass(instance, kSaverClass, &SaverWindow::Procedure, CS_DBLCLKS | CS_OWNDC))
     return false;
-  width_ = GetSystemMetrics(SM_CXSCREEN);
-  height_ = GetSystemMetrics(SM_CYSCREEN);
-  CreateWindowExA(WS_EX_TOPMOST, kSaverClass, kSaverCaption, WS_POPUP, 0, 0, width_, height_,
-                  nullptr, nullptr, instance, this);
+  layout_ = ReadScreenLayout();
+  const PixelRect& screen = layout_.virtualScreen;
+  width_ = screen.Width();
+  height_ = screen.Height();
+  backgroundOrigin_ = {screen.left, screen.top};
+  CreateWindowExA(WS_EX_TOPMOST, kSaverClass, kSaverCaption, WS_POPUP, screen.left, screen.top,
+                  width_, height_, nullptr, nullptr, instance, this);
   if (!window_) return false;
   ownDC_ = GetDC(window_);
   SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -64,6 +71,7 @@ LRESULT SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kVerseTimer && onTimer) onTimer();
       return 0;
     case WM_CLOSE: return 0;  // only the stop path ends the saver
+    case WM_DISPLAYCHANGE: OnDisplayChange(); break;
     case WM_SYSCOMMAND:
       if (OnSystemCommand(wParam)) return 0;
       break;
@@ -97,6 +105,22 @@ void SaverWindow::OnMouseMove(LPARAM position) {
   }
 }
 
+// A monitor came or went: cover the new virtual screen. The desktop copy keeps its place on
+// the screen; what it does not cover shows black. The client area may now start elsewhere on
+// the screen, so the mouse position recorded in it no longer compares.
+void SaverWindow::OnDisplayChange() {
+  const ScreenLayout now = ReadScreenLayout();
+  if (now.virtualScreen == layout_.virtualScreen && now.monitors == layout_.monitors) return;
+  layout_ = now;
+  ForgetMousePosition(run_.flags);
+  const PixelRect& screen = layout_.virtualScreen;
+  width_ = screen.Width();
+  height_ = screen.Height();
+  SetWindowPos(window_, HWND_TOPMOST, screen.left, screen.top, width_, height_, SWP_NOACTIVATE);
+  InvalidateRect(window_, nullptr, FALSE);
+  if (onDisplayChange) onDisplayChange();
+}
+
 void SaverWindow::OnPaint() {
   PaintDC paint(window_);
   Region area(CreateRectRgnIndirect(&paint.area()));
@@ -108,11 +132,18 @@ void SaverWindow::RepaintBackground(HDC dc, HRGN area) {
   GetRgnBox(area, &box);
   SaveDC(dc);
   SelectClipRgn(dc, area);
-  if (background_) {
-    BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, backgroundDC_.get(),
-           box.left, box.top, SRCCOPY);
-  } else {
+  // The copy's pixel under client pixel (0, 0).
+  const POINT shift{layout_.virtualScreen.left - backgroundOrigin_.x,
+                    layout_.virtualScreen.top - backgroundOrigin_.y};
+  const RECT copied{-shift.x, -shift.y, backgroundSize_.cx - shift.x, backgroundSize_.cy - shift.y};
+  RECT shown{};
+  IntersectRect(&shown, &box, &copied);
+  if (!EqualRect(&shown, &box)) {
     FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  }
+  if (!IsRectEmpty(&shown)) {
+    BitBlt(dc, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
+           backgroundDC_.get(), shown.left + shift.x, shown.top + shift.y, SRCCOPY);
   }
   RestoreDC(dc, -1);
   if (paintAbove) paintAbove(dc, area);

@@ -42,10 +42,10 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   if (run.settings.IsProtected()) SetSaverRunning(true);
   run.twips = DisplayTwipsPerPixel();
 
-  // The desktop copy is taken before the saver window exists, so it never shows itself.
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  SaverWindow window(run, run.settings.ShowsDesktop() ? CaptureDesktop(width, height) : Bitmap());
+  // The desktop copy of every monitor is taken before the saver window exists, so it never
+  // shows itself.
+  const PixelRect screen = ReadScreenLayout().virtualScreen;
+  SaverWindow window(run, run.settings.ShowsDesktop() ? CaptureDesktop(screen) : Bitmap());
   VerseWindow verse(VerseDescriptorForRun(run), run.twips, VerseBackColor(run));
   if (!window.Create(instance) || !verse.Create(instance, window.handle(), run)) {
     if (run.settings.IsProtected()) SetSaverRunning(false);  // no saver runs after all

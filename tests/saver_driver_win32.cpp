@@ -254,11 +254,12 @@ void PressKey(WORD virtualKey) {
 }
 
 void MoveMouseTo(int x, int y) {
-  // Absolute coordinates run from 0 to 65535 across the primary screen.
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, MulDiv(x, 65535, width - 1),
-                          MulDiv(y, 65535, height - 1));
+  // Absolute coordinates run from 0 to 65535 across the virtual screen (on one monitor, the
+  // primary screen).
+  const RECT screen = VirtualScreen();
+  INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK,
+                          MulDiv(x - screen.left, 65535, screen.right - screen.left - 1),
+                          MulDiv(y - screen.top, 65535, screen.bottom - screen.top - 1));
   SendInput(1, &move, sizeof(INPUT));
 }
 
@@ -277,10 +278,41 @@ BITMAPINFO TopDownPixels(int width, int height) {
   return info;
 }
 
+RECT VirtualScreen() {
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+          top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM parameter) {
+  auto& monitors = *reinterpret_cast<std::vector<RECT>*>(parameter);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoA(monitor, &info);
+  monitors.insert(info.dwFlags & MONITORINFOF_PRIMARY ? monitors.begin() : monitors.end(),
+                  info.rcMonitor);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<RECT> Monitors() {
+  std::vector<RECT> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  return monitors;
+}
+
 Screenshot CaptureScreen() {
+  return CaptureScreen({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+}
+
+Screenshot CaptureScreen(const RECT& area) {
   Screenshot shot;
-  shot.width = GetSystemMetrics(SM_CXSCREEN);
-  shot.height = GetSystemMetrics(SM_CYSCREEN);
+  shot.width = area.right - area.left;
+  shot.height = area.bottom - area.top;
   shot.pixels.resize(static_cast<size_t>(shot.width) * shot.height);
   WindowDC screen(nullptr);
   OwnedDC memory(CreateCompatibleDC(screen.get()));
@@ -289,7 +321,7 @@ Screenshot CaptureScreen() {
   Bitmap section(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   {
     SelectGuard select(memory.get(), section.get());
-    BitBlt(memory.get(), 0, 0, shot.width, shot.height, screen.get(), 0, 0, SRCCOPY);
+    BitBlt(memory.get(), 0, 0, shot.width, shot.height, screen.get(), area.left, area.top, SRCCOPY);
     GdiFlush();
   }
   const auto* source = static_cast<const uint32_t*>(bits);
@@ -305,14 +337,15 @@ LRESULT CALLBACK PatternProcedure(HWND window, UINT message, WPARAM wParam, LPAR
   if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
-  RECT client;
-  GetClientRect(window, &client);
-  const int width = client.right;
-  const int height = client.bottom;
+  RECT box;
+  GetWindowRect(window, &box);
+  const int width = box.right - box.left;
+  const int height = box.bottom - box.top;
   std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x)
-      pixels[static_cast<size_t>(y) * width + x] = PatternWindow::ColourAt(x, y);
+      pixels[static_cast<size_t>(y) * width + x] =
+          PatternWindow::ColourAt(box.left + x, box.top + y);
   }
   const BITMAPINFO info = TopDownPixels(width, height);
   SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
@@ -329,15 +362,18 @@ uint32_t PatternWindow::ColourAt(int x, int y) {
   return (red << 16) | (green << 8) | blue;
 }
 
-PatternWindow::PatternWindow() {
+PatternWindow::PatternWindow()
+    : PatternWindow(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}) {}
+
+PatternWindow::PatternWindow(const RECT& area) {
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = &PatternProcedure;
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.lpszClassName = kPatternClass;
   RegisterClassA(&windowClass);
-  window_ = CreateWindowExA(0, kPatternClass, "Sovelin test pattern", WS_POPUP | WS_VISIBLE, 0, 0,
-                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                            nullptr, windowClass.hInstance, nullptr);
+  window_ = CreateWindowExA(0, kPatternClass, "Sovelin test pattern", WS_POPUP | WS_VISIBLE,
+                            area.left, area.top, area.right - area.left, area.bottom - area.top,
+                            nullptr, nullptr, windowClass.hInstance, nullptr);
   UpdateWindow(window_);
   Pump(300);
 }

@@ -78,7 +78,7 @@ bool WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE
 // Input through the system's input queue, as from a keyboard and mouse.
 void PressKey(WORD virtualKey);
 void PressKeys(const std::vector<WORD>& chord);  // e.g. {VK_MENU, VK_F4}
-void MoveMouseTo(int x, int y);
+void MoveMouseTo(int x, int y);                  // screen pixels, on any monitor
 void ClickMouse();
 
 // The screen's pixels as 0x00RRGGBB.
@@ -88,18 +88,25 @@ struct Screenshot {
   std::vector<uint32_t> pixels;
   uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
-Screenshot CaptureScreen();
+Screenshot CaptureScreen();  // the primary monitor
+Screenshot CaptureScreen(const RECT& area);
 // A 32-bit picture of top-down rows, for reading and writing pixels as 0x00RRGGBB.
 BITMAPINFO TopDownPixels(int width, int height);
 
-// A full-screen window painted with a known pattern, to stand for the user's desktop.
+// The virtual screen, and the monitors (the primary first), in screen pixels.
+RECT VirtualScreen();
+std::vector<RECT> Monitors();
+
+// A window painted with a known pattern, to stand for the user's desktop: over the primary
+// monitor, or over `area`.
 class PatternWindow {
  public:
   PatternWindow();
+  explicit PatternWindow(const RECT& area);
   ~PatternWindow();
   PatternWindow(const PatternWindow&) = delete;
   PatternWindow& operator=(const PatternWindow&) = delete;
-  static uint32_t ColourAt(int x, int y);  // 0x00RRGGBB
+  static uint32_t ColourAt(int x, int y);  // 0x00RRGGBB at screen pixel (x, y)
   void Close();
 
  private:

@@ -142,6 +142,9 @@ void VerseWindow::ShowOwned() {
   if (!placed_) {
     RECT owner{};
     GetWindowRect(owner_, &owner);
+    // An owner over several monitors is centred on for its part on the primary monitor.
+    const RECT primary{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (RECT onPrimary; IntersectRect(&onPrimary, &owner, &primary)) owner = onPrimary;
     const TwipsBox ownerTwips{owner.left * twips_.x, owner.top * twips_.y,
                               (owner.right - owner.left) * twips_.x,
                               (owner.bottom - owner.top) * twips_.y};

@@ -52,8 +52,8 @@ class VerseWindow final {
   // Where the window stands on the screen, in pixels.
   POINT ScreenPixels() const { return pixels_; }
 
-  // Shows the window modeless, the first time at its first placement on the owner, and gives
-  // it the keyboard focus.
+  // Shows the window modeless, the first time at its first placement on the owner (on the
+  // owner's part of the primary monitor), and gives it the keyboard focus.
   void ShowOwned();
   void Hide();
   void Show();
