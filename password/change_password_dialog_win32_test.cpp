@@ -54,7 +54,9 @@ TEST_F(ChangePasswordDialogWin32, FirstUseAsksTwiceAndStoresOnlyTheScrambledText
   std::string mismatch, newKept, retypeKept;
   RECT client{};
   HICON icon = nullptr;
+  std::vector<std::string> clipped;
   Run([&](HWND dialog) {
+    clipped = ClippedCaptions(dialog);
     oldEnabled = Enabled(dialog, kTxtOldPswd);
     labelEnabled = Enabled(dialog, kLblOldPswd);
     newEnabled = Enabled(dialog, kTxtNewPswd);
@@ -71,13 +73,14 @@ TEST_F(ChangePasswordDialogWin32, FirstUseAsksTwiceAndStoresOnlyTheScrambledText
     Type(dialog, Id(kTxtRetypePswd), "Grace");
     Press(dialog, IDOK);
   });
+  EXPECT_TRUE(clipped.empty()) << "cut at this DPI: " << clipped.front();
   EXPECT_FALSE(oldEnabled);
   EXPECT_FALSE(labelEnabled);
   EXPECT_TRUE(newEnabled);
   EXPECT_TRUE(retypeEnabled);
   EXPECT_EQ(focusAtStart, newField);
   EXPECT_EQ(client.right, ScreenPixelsX(kForm.clientWidth));
-  EXPECT_EQ(client.bottom, ScreenPixelsY(kForm.clientHeight));
+  EXPECT_GE(client.bottom, ScreenPixelsY(kForm.clientHeight));  // taller when a label needs it
   EXPECT_NE(icon, nullptr) << "the title bar shows an icon";
   EXPECT_EQ(mismatch,
             "The valus for New Password and\r\nRetype New Password do not match!\r\n\r\n"
