@@ -3,7 +3,7 @@ enable_language(RC)
 # ctest runs the Windows test programs under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
-set(WIN32_LIBS user32 gdi32 advapi32 comctl32 comdlg32 shell32 psapi)
+set(WIN32_LIBS user32 gdi32 advapi32 comctl32 comdlg32 shell32 psapi ole32 windowscodecs uuid)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
 # Windows-only helpers of the tests (the driver that starts and steers the real saver).
@@ -21,7 +21,8 @@ file(GLOB RESOURCE_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc)
 set(SAVER_NAME "Sovelin V30")
 add_executable(sovelin_saver WIN32 startup/main_win32.cpp ${RESOURCE_SCRIPTS})
 target_link_libraries(sovelin_saver PRIVATE sovelin_win32)
-target_link_options(sovelin_saver PRIVATE ${STATIC_RUNTIME})
+# Stripped of symbols and debug sections: a Windows user's .scr needs neither.
+target_link_options(sovelin_saver PRIVATE ${STATIC_RUNTIME} -s)
 target_compile_options(sovelin_saver PRIVATE ${WARNINGS})
 set_target_properties(sovelin_saver PROPERTIES OUTPUT_NAME "${SAVER_NAME}" SUFFIX ".scr")
 add_custom_command(TARGET sovelin_saver POST_BUILD

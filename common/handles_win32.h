@@ -1,5 +1,6 @@
 #pragma once
 
+#include <objbase.h>
 #include <windows.h>
 
 #include <utility>
@@ -140,6 +141,47 @@ class RegKey {
     key_ = nullptr;
   }
   HKEY key_ = nullptr;
+};
+
+// Owns one reference to a COM object and releases it.
+template <typename Interface>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+  ~ComPtr() { Reset(); }
+
+  Interface* get() const { return object_; }
+  Interface* operator->() const { return object_; }
+  explicit operator bool() const { return object_ != nullptr; }
+  // The place where a creating call writes the new object (any object held is released).
+  Interface** out() {
+    Reset();
+    return &object_;
+  }
+  void Reset() {
+    if (object_) object_->Release();
+    object_ = nullptr;
+  }
+
+ private:
+  Interface* object_ = nullptr;
+};
+
+// COM on this thread for the guard's lifetime; uninitialised again only when this guard's
+// call succeeded (a thread that already had COM keeps it as it was).
+class ComApartment {
+ public:
+  ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ~ComApartment() {
+    if (SUCCEEDED(result_)) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  HRESULT result_;
 };
 
 }  // namespace sovelin

@@ -51,4 +51,10 @@ struct ScreenLayout {
   std::vector<PixelRect> monitors;  // the primary monitor first
 };
 
+// The scale of a verse window against its 96-DPI design: the factor its size in pixels gets
+// from the display's twips per pixel (15 / twips per pixel), times 0.8 on a large-fonts display,
+// where the window's twips are shrunk by that much. Its outline and picture are drawn at this
+// scale. 1 at 96 DPI and at 120 DPI with large fonts; 1.2 at 144 DPI with large fonts.
+double VerseWindowScale(TwipsPerPixel twips, bool largeFonts);
+
 }  // namespace sovelin

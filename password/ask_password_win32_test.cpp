@@ -98,7 +98,9 @@ TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
   HWND field = nullptr, focus = nullptr;
   LRESULT limit = 0;
   std::string label3;
+  std::vector<std::string> clipped;
   AskWhile(stage, [&](HWND prompt) {
+    clipped = ClippedCaptions(prompt);
     verseShown = IsWindowVisible(stage.verse);
     saverEnabled = IsWindowEnabled(stage.saver);
     topmost = (GetWindowLongA(prompt, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -112,6 +114,7 @@ TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
     Press(prompt, IDCANCEL);
   });
   EXPECT_FALSE(verseShown);
+  EXPECT_TRUE(clipped.empty()) << "cut at this DPI: " << clipped.front();
   EXPECT_FALSE(saverEnabled) << "a click on the saver must not raise it over the prompt";
   EXPECT_TRUE(topmost);
   EXPECT_TRUE(promptShown);

@@ -53,7 +53,9 @@ TEST_F(ChangePasswordDialogWin32, FirstUseAsksTwiceAndStoresOnlyTheScrambledText
   HWND newField = nullptr;
   std::string mismatch, newKept, retypeKept;
   HICON icon = nullptr;
+  std::vector<std::string> clipped;
   Run([&](HWND dialog) {
+    clipped = ClippedCaptions(dialog);
     oldEnabled = Enabled(dialog, kTxtOldPswd);
     labelEnabled = Enabled(dialog, kLblOldPswd);
     newEnabled = Enabled(dialog, kTxtNewPswd);
@@ -69,6 +71,7 @@ TEST_F(ChangePasswordDialogWin32, FirstUseAsksTwiceAndStoresOnlyTheScrambledText
     Type(dialog, Id(kTxtRetypePswd), "Grace");
     Press(dialog, IDOK);
   });
+  EXPECT_TRUE(clipped.empty()) << "cut at this DPI: " << clipped.front();
   EXPECT_FALSE(oldEnabled);
   EXPECT_FALSE(labelEnabled);
   EXPECT_TRUE(newEnabled);

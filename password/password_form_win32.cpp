@@ -139,6 +139,51 @@ void CreateControl(HWND dialog, std::span<const PasswordControl> controls,
   }
 }
 
+// A child window's rectangle in its dialog's client pixels.
+RECT RectInDialog(HWND dialog, HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// Labels whose text does not fit in the form's font, for a font wider than the one the layout
+// was made for (as at some DPIs): a label widens up to the control beside it or the form's
+// edge, and a label whose wrapped text is still too tall grows downwards. Returns the client
+// height the form needs to show every label whole.
+int FitLabels(HWND dialog, std::span<const PasswordControl> controls, HFONT font, SIZE client) {
+  WindowDC dc(dialog);
+  SelectGuard select(dc.get(), font);
+  const int margin = MulDiv(4, WindowDpi(dialog).x, kBaseDpi);
+  int height = client.cy;
+  for (const PasswordControl& control : controls) {
+    if (control.kind != PasswordControlKind::Label) continue;
+    HWND label = GetDlgItem(dialog, PasswordControlId(controls, control));
+    RECT rect = RectInDialog(dialog, label);
+    RECT line{};
+    DrawTextA(dc.get(), control.text.data(), static_cast<int>(control.text.size()), &line,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    if (line.right > rect.right - rect.left) {
+      LONG right = client.cx - margin;
+      for (const PasswordControl& other : controls) {
+        const RECT beside =
+            RectInDialog(dialog, GetDlgItem(dialog, PasswordControlId(controls, other)));
+        if (beside.left >= rect.right && beside.top < rect.bottom && beside.bottom > rect.top)
+          right = std::min<LONG>(right, beside.left - 1);
+      }
+      rect.right = std::max(rect.right, std::min<LONG>(rect.left + line.right, right));
+    }
+    RECT wrapped{0, 0, rect.right - rect.left, 0};
+    DrawTextA(dc.get(), control.text.data(), static_cast<int>(control.text.size()), &wrapped,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    rect.bottom = std::max(rect.bottom, rect.top + wrapped.bottom);
+    SetWindowPos(label, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    height = std::max<int>(height, rect.bottom);
+  }
+  return height;
+}
+
 // Gives the dialog its client size in pixels and puts it in the middle of the screen.
 void SizeAndCentre(HWND dialog, int clientWidth, int clientHeight) {
   RECT frame{0, 0, clientWidth, clientHeight};
@@ -176,7 +221,8 @@ PasswordFormResources LayOutPasswordForm(HWND dialog, const PasswordForm& form,
     CreateControl(dialog, controls, *control, dpi, resources, firstTabStop);
     firstTabStop = firstTabStop && control->tabIndex == kNoTabStop;
   }
-  SizeAndCentre(dialog, ToPixels(form.clientWidth, dpi.x), ToPixels(form.clientHeight, dpi.y));
+  const SIZE client{ToPixels(form.clientWidth, dpi.x), ToPixels(form.clientHeight, dpi.y)};
+  SizeAndCentre(dialog, client.cx, FitLabels(dialog, controls, resources.font.get(), client));
   return resources;
 }
 

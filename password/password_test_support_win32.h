@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "common/handles_win32.h"
 #include "tests/saver_driver_win32.h"
@@ -53,6 +54,34 @@ inline HWND FocusOf(DWORD threadId) {
   info.cbSize = sizeof(info);
   GetGUIThreadInfo(threadId, &info);
   return info.hwndFocus;
+}
+
+// The captions of the dialog's buttons and labels that do not fit their control in its own
+// font: a label's text wrapped to its width must fit its height, a button's caption must leave
+// room for its edges.
+inline std::vector<std::string> ClippedCaptions(HWND dialog) {
+  std::vector<std::string> clipped;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    char name[16]{};
+    GetClassNameA(child, name, sizeof(name));
+    const bool button = lstrcmpiA(name, "Button") == 0;
+    const std::string text = driver::WindowText(child);
+    if (!IsWindowVisible(child) || text.empty() || (!button && lstrcmpiA(name, "Static") != 0))
+      continue;
+    RECT client{};
+    GetClientRect(child, &client);
+    WindowDC dc(child);
+    SelectGuard select(dc.get(), reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)));
+    RECT extent{0, 0, client.right, 0};
+    DrawTextA(dc.get(), text.c_str(), -1, &extent,
+              DT_CALCRECT | (button ? DT_SINGLELINE : DT_WORDBREAK));
+    const int edges = button ? 4 * GetSystemMetrics(SM_CXEDGE) : 0;
+    if (extent.right + edges > client.right || extent.bottom > client.bottom)
+      clipped.push_back(text + " (" + std::to_string(extent.right + edges) + " x " +
+                        std::to_string(extent.bottom) + " in " + std::to_string(client.right) +
+                        " x " + std::to_string(client.bottom) + ")");
+  }
+  return clipped;
 }
 
 // Runs `user` on a second thread while the calling thread runs `dialog` (which returns when

@@ -69,8 +69,7 @@ uint8_t UpperCaseWindows1252(uint8_t code) {
       return static_cast<uint8_t>(code - 0x10);
     case 0xFF:  // y with diaeresis
       return 0x9F;
-    default:
-      return code;
+    default: return code;
   }
 }
 

@@ -1,49 +1,71 @@
-// Every verse of the shipped verse file fits the smallest label, the bread window's, in the
-// label's own font on this display: nothing is cut at the label's bottom edge.
+// Every verse of the shipped verse file fits the label of every verse window, in the label's
+// own font, at every common display scaling: nothing is cut at the label's edges. The label
+// and its font grow with the display as start-up makes them (twips shrunk for large fonts
+// above 96 DPI, then divided by the display's twips per pixel; the font's points at the DPI).
 #include <gtest/gtest.h>
 
-#include <string_view>
+#include <string>
 
 #include "common/handles_win32.h"
+#include "common/numbers.h"
+#include "geometry/screen_geometry.h"
 #include "saver/verse_loader.h"
 #include "versewin/verse_window_kind.h"
 
 namespace sovelin {
 namespace {
 
-constexpr int16_t kBread = 1;
+constexpr int kWindowCount = 7;
 
-Font LabelFont(const VerseWindowDescriptor& window, HDC dc) {
-  const int height = -MulDiv(975, GetDeviceCaps(dc, LOGPIXELSY), 7200);  // 9.75 points
+Font LabelFont(const VerseWindowDescriptor& window, int dpi) {
+  const int hundredths = static_cast<int>(RoundHalfEven(window.font.points * 100.0));
   const std::string face(window.font.name);
-  return Font(CreateFontA(height, 0, 0, 0, window.font.weight, FALSE, FALSE, FALSE,
-                          static_cast<DWORD>(window.font.charset), OUT_DEFAULT_PRECIS,
+  return Font(CreateFontA(-MulDiv(hundredths, dpi, 7200), 0, 0, 0, window.font.weight, FALSE, FALSE,
+                          FALSE, static_cast<DWORD>(window.font.charset), OUT_DEFAULT_PRECIS,
                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                           face.c_str()));
 }
 
-TEST(ShippedVerses, EveryVerseFitsTheBreadWindowsLabel) {
+// The label's size in pixels, each edge rounded on its own as the verse window does.
+SIZE LabelPixels(const VerseWindowDescriptor& window, TwipsPerPixel twips) {
+  const TwipsBox& label = window.lblverse;
+  const auto pixel = [](int32_t value, int per) {
+    return TwipsToPixel(static_cast<float>(value), per);
+  };
+  return {pixel(label.left + label.width, twips.x) - pixel(label.left, twips.x),
+          pixel(label.top + label.height, twips.y) - pixel(label.top, twips.y)};
+}
+
+TEST(ShippedVerses, EveryVerseFitsEveryLabelAtEveryDisplayScaling) {
   VerseStore store;
   LoadVerses(store, std::filesystem::path(SOVELIN_SOURCE_DIR "/resources/sovel.vrs"));
   ASSERT_GE(store.gVerseCount, 365);
-  const VerseWindowDescriptor& bread = DescriptorFor(kBread);
-  const int labelWidth = bread.lblverse.width / 15;
-  const int labelHeight = bread.lblverse.height / 15;
   WindowDC screen(nullptr);
-  const Font font = LabelFont(bread, screen.get());
-  SelectGuard select(screen.get(), font.get());
-  int tallest = 0;
-  for (int32_t n = 1; n <= store.gVerseCount; ++n) {
-    std::string verse = store.gVerses[n];
-    verse = verse.substr(0, verse.find_last_not_of(' ') + 1);
-    RECT area{0, 0, labelWidth, 0};
-    DrawTextA(screen.get(), verse.data(), static_cast<int>(verse.size()), &area,
-              DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
-    tallest = std::max<int>(tallest, area.bottom);
-    EXPECT_LE(area.bottom, labelHeight) << "verse " << n << " is cut: " << verse;
-    EXPECT_LE(area.right, labelWidth) << "verse " << n << " is too wide: " << verse;
+  for (const int dpi : {96, 120, 144, 168, 192}) {
+    const bool largeFonts = dpi > kBaseDpi;
+    const TwipsPerPixel twips = TwipsPerPixelAt(dpi, dpi);
+    for (int display = 0; display < kWindowCount; ++display) {
+      const VerseWindowDescriptor& design = DescriptorFor(static_cast<int16_t>(display));
+      const VerseWindowDescriptor window = largeFonts ? ShrinkForLargeFonts(design) : design;
+      const SIZE label = LabelPixels(window, twips);
+      const Font font = LabelFont(window, dpi);
+      SelectGuard select(screen.get(), font.get());
+      int tallest = 0;
+      for (int32_t n = 1; n <= store.gVerseCount; ++n) {
+        std::string verse = store.gVerses[n];
+        verse = verse.substr(0, verse.find_last_not_of(' ') + 1);
+        RECT area{0, 0, label.cx, 0};
+        DrawTextA(screen.get(), verse.data(), static_cast<int>(verse.size()), &area,
+                  DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+        tallest = std::max<int>(tallest, area.bottom);
+        EXPECT_LE(area.right, label.cx) << dpi << " DPI, window " << display << ", verse " << n;
+        EXPECT_LE(area.bottom, label.cy)
+            << dpi << " DPI, window " << display << ", verse " << n << " is cut: " << verse;
+      }
+      RecordProperty("Tallest" + std::to_string(dpi) + "Window" + std::to_string(display),
+                     std::to_string(tallest) + " of " + std::to_string(label.cy));
+    }
   }
-  RecordProperty("TallestVersePixels", tallest);
 }
 
 }  // namespace

@@ -442,23 +442,27 @@ RECT SetupDialog::RectInDialog(HWND control) const {
   return rect;
 }
 
-// Widens option buttons and check boxes whose caption does not fit, for a dialog font wider
-// than the one the layout was made for, as far as their frame or page and the controls beside
-// them allow.
+// Widens option buttons, check boxes and push buttons whose caption does not fit, for a dialog
+// font wider than the one the layout was made for (as at some DPIs), as far as their frame or
+// page and the controls beside them allow.
 void SetupDialog::WidenToFitCaptions() {
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0));
   WindowDC dc(dialog_);
   SelectGuard select(dc.get(), font);
   const int margin = MulDiv(6, dpi_.x, kBaseDpi);
   const int mark = GetSystemMetrics(SM_CXMENUCHECK) + margin;
+  // A push button centres its caption between its edges, with a margin on either side.
+  const int edges = 2 * margin;
   for (const auto& [window, control] : descriptors_) {
-    if (control->kind != ControlKind::kOptionButton && control->kind != ControlKind::kCheckBox)
+    const bool button = control->kind == ControlKind::kPushButton;
+    if (control->kind != ControlKind::kOptionButton && control->kind != ControlKind::kCheckBox &&
+        !button)
       continue;
-    SIZE text{};
-    GetTextExtentPoint32A(dc.get(), control->caption.data(),
-                          static_cast<int>(control->caption.size()), &text);
+    RECT text{};
+    DrawTextA(dc.get(), control->caption.data(), static_cast<int>(control->caption.size()), &text,
+              DT_CALCRECT | DT_SINGLELINE);
     const RECT rect = RectInDialog(window);
-    int right = rect.left + mark + text.cx;
+    int right = rect.left + (button ? edges : mark) + text.right;
     if (right <= rect.right) continue;
     const HWND container = control->container != kNoControl ? Item(control->container) : tabs_;
     right = std::min<int>(right, RectInDialog(container).right - margin);

@@ -21,11 +21,18 @@ namespace sovelin {
 
 namespace {
 
-// The verse window of this run, shrunk on a large-fonts display so that it keeps the size in
-// pixels of its picture and outline.
-VerseWindowDescriptor VerseDescriptorForRun(const SaverRun& run) {
+// The verse window of this run, shrunk on a large-fonts display, and its scale: the window's
+// size in pixels against its design, which its outline and picture follow.
+struct VerseWindowForRun {
+  VerseWindowDescriptor descriptor;
+  double scale = 1.0;
+};
+
+VerseWindowForRun VerseWindowFor(const SaverRun& run) {
   const VerseWindowDescriptor& descriptor = DescriptorFor(run.setup.gDisplayUsed);
-  return IsLargeFonts() ? ShrinkForLargeFonts(descriptor) : descriptor;
+  const bool largeFonts = IsLargeFonts();
+  return {largeFonts ? ShrinkForLargeFonts(descriptor) : descriptor,
+          VerseWindowScale(run.twips, largeFonts)};
 }
 
 COLORREF VerseBackColor(const SaverRun& run) {
@@ -46,7 +53,8 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   // shows itself.
   const PixelRect screen = ReadScreenLayout().virtualScreen;
   SaverWindow window(run, run.settings.ShowsDesktop() ? CaptureDesktop(screen) : Bitmap());
-  VerseWindow verse(VerseDescriptorForRun(run), run.twips, VerseBackColor(run));
+  const VerseWindowForRun verseWindow = VerseWindowFor(run);
+  VerseWindow verse(verseWindow.descriptor, run.twips, VerseBackColor(run), verseWindow.scale);
   if (!window.Create(instance) || !verse.Create(instance, window.handle(), run)) {
     if (run.settings.IsProtected()) SetSaverRunning(false);  // no saver runs after all
     return 1;

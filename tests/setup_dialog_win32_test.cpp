@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "common/handles_win32.h"
+#include "geometry/screen_win32.h"
 #include "setup/help_texts.h"
 #include "setup/setup_form.h"
 #include "tests/saver_driver_win32.h"
@@ -87,6 +89,53 @@ TEST_F(SetupDialogTest, IsAFixedUnownedDialogThatOnlyCancelClosesWithoutWriting)
   Click(Item(kCmdCancel));
   EXPECT_TRUE(Closes());
   EXPECT_EQ(ReadSetting("DisplayOption"), std::nullopt);
+}
+
+// At the display's DPI (tests/dpi-test runs this at several), every caption on every tab fits
+// its control: measured in the dialog's font at that DPI, with room for a button's edges or
+// an option's mark, and a label's wrapped text within its height.
+TEST_F(SetupDialogTest, EveryCaptionFitsItsControlAtThisDpi) {
+  ASSERT_NE(Open(), nullptr);
+  const int dpi = ScreenDpi().y;
+  const auto dialogFont = [dpi](int weight) {
+    return Font(CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, weight, FALSE, FALSE, FALSE,
+                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Shell Dlg"));
+  };
+  const Font normal = dialogFont(FW_NORMAL);
+  const Font bold = dialogFont(FW_BOLD);
+  WindowDC dc(nullptr);
+  const int edges = 2 * MulDiv(3, dpi, kBaseDpi);
+  const int mark = GetSystemMetrics(SM_CXMENUCHECK);
+  for (int tab = 0; tab <= static_cast<int>(SetupTab::kAbout); ++tab) {
+    ShowTab(static_cast<SetupTab>(tab));
+    for (const ControlDescriptor& control : SetupControls()) {
+      HWND window = Item(control.id);
+      const std::string text = WindowText(window);
+      if (!IsWindowVisible(window) || text.empty() || control.kind == ControlKind::kTabControl)
+        continue;
+      SCOPED_TRACE(std::string(control.name) + " \"" + text + "\" at " + std::to_string(dpi));
+      RECT client{};
+      GetClientRect(window, &client);
+      SelectGuard select(dc.get(), (control.id == kLblTitle ? bold : normal).get());
+      RECT extent{0, 0, client.right, 0};
+      const bool wraps = control.kind == ControlKind::kLabel;
+      DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent,
+                DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+      switch (control.kind) {
+        case ControlKind::kPushButton:
+        case ControlKind::kFrame: EXPECT_LE(extent.right + edges, client.right); break;
+        case ControlKind::kOptionButton:
+        case ControlKind::kCheckBox: EXPECT_LE(mark + extent.right, client.right); break;
+        default:
+          EXPECT_LE(extent.right, client.right);
+          EXPECT_LE(extent.bottom, client.bottom);
+          break;
+      }
+    }
+  }
+  Click(Item(kCmdCancel));
+  EXPECT_TRUE(Closes());
 }
 
 TEST_F(SetupDialogTest, ShowsTheStoredValuesAndTheCloseBoxWritesNothing) {

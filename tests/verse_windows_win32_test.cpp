@@ -1,16 +1,23 @@
-// End to end: each DisplayOption shows its own verse window over the running saver, with the
-// verses of the verse file beside it, changed by the timer.
+// End to end: each DisplayOption shows its own verse window over the running saver, sized
+// for the display's DPI, cut to its outline at the window's scale and filled by its picture,
+// with the verses of the verse file beside it, changed by the timer. tests/dpi-test runs this
+// at several DPIs, naming the one to expect in SOVELIN_EXPECT_DPI.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "geometry/screen_win32.h"
 #include "saver/saver_window_win32.h"
 #include "saver/verse_loader.h"
 #include "settings/settings_store.h"
 #include "tests/saver_driver_win32.h"
 #include "tests/scripted_random.h"
+#include "versewin/outlines.h"
 #include "versewin/verse_window_kind.h"
 #include "versewin/verse_window_win32.h"
 
@@ -21,6 +28,65 @@ using namespace driver;
 
 constexpr DWORD kStartMs = 20000;
 constexpr DWORD kEndMs = 10000;
+constexpr int kPictureWindows = 5;
+// Pixels of the window's own colour that may show inside the outline: the picture's own
+// light tones may match it here and there, but a band along an edge is hundreds.
+constexpr int kStrayBackPixels = 40;
+
+// The screen with the verse window standing still on it: its rectangle is the same before
+// and after the copy.
+Screenshot StillShot(HWND verse, RECT& box) {
+  for (int attempt = 0;; ++attempt) {
+    GetWindowRect(verse, &box);
+    Screenshot shot = CaptureScreen();
+    RECT after{};
+    GetWindowRect(verse, &after);
+    if (EqualRect(&box, &after) || attempt == 20) return shot;
+  }
+}
+
+// The verse window's region is its outline at the window's scale, inside the window, and its
+// picture covers all of the outline.
+void CheckOutlineAndPicture(HWND verse, int16_t used, double scale, SIZE size) {
+  Region region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(verse, region.get()), ERROR);
+  RECT bounds{};
+  GetRgnBox(region.get(), &bounds);
+  RECT outline{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+  for (const OutlinePoint& p : ScaledOutline(used, scale)) {
+    outline = {std::min<LONG>(outline.left, p.x), std::min<LONG>(outline.top, p.y),
+               std::max<LONG>(outline.right, p.x), std::max<LONG>(outline.bottom, p.y)};
+  }
+  // The region leaves out the polygon's rightmost and lowest edges, and the scroll's thin
+  // spikes at its bottom lose a few rows.
+  EXPECT_EQ(bounds.left, outline.left);
+  EXPECT_EQ(bounds.top, outline.top);
+  EXPECT_NEAR(bounds.right, outline.right, 2);
+  EXPECT_NEAR(bounds.bottom, outline.bottom, 3 * scale);
+  EXPECT_LE(bounds.right, size.cx);
+  EXPECT_LE(bounds.bottom, size.cy);
+  if (used >= kPictureWindows) return;
+
+  RECT box{};
+  const Screenshot shot = StillShot(verse, box);
+  const COLORREF back = GetSysColor(COLOR_BTNFACE);
+  const uint32_t backPixel = (GetRValue(back) << 16) | (GetGValue(back) << 8) | GetBValue(back);
+  int inside = 0;
+  int backShowing = 0;
+  for (int y = bounds.top; y < bounds.bottom; ++y) {
+    for (int x = bounds.left; x < bounds.right; ++x) {
+      const int sx = box.left + x;
+      const int sy = box.top + y;
+      if (!PtInRegion(region.get(), x, y) || sx < 0 || sy < 0 || sx >= shot.width ||
+          sy >= shot.height)
+        continue;
+      ++inside;
+      backShowing += shot.At(sx, sy) == backPixel;
+    }
+  }
+  EXPECT_GT(inside, 10000);
+  EXPECT_LE(backShowing, kStrayBackPixels) << "the picture does not fill the outline";
+}
 
 // Starts the saver with `option`, checks that its verse window is the one for the window
 // number the saver recorded, and stops it. Returns that number.
@@ -36,11 +102,22 @@ int CheckVerseWindow(const char* option) {
     return -1;
   }
   const int used = std::stoi(ReadSetting("LastDisplayUsed").value_or("-1"));
-  const VerseWindowDescriptor& kind = DescriptorFor(static_cast<int16_t>(used));
+  // The window start-up makes on this display: shrunk for large fonts, in its pixels.
+  const bool largeFonts = IsLargeFonts();
+  const TwipsPerPixel twips = DisplayTwipsPerPixel();
+  const VerseWindowDescriptor& design = DescriptorFor(static_cast<int16_t>(used));
+  const VerseWindowDescriptor kind = largeFonts ? ShrinkForLargeFonts(design) : design;
+  const SIZE size{TwipsToPixel(static_cast<float>(kind.width), twips.x),
+                  TwipsToPixel(static_cast<float>(kind.height), twips.y)};
   RECT box;
   GetWindowRect(verse, &box);
-  EXPECT_EQ(box.right - box.left, kind.width / 15) << option;
-  EXPECT_EQ(box.bottom - box.top, kind.height / 15) << option;
+  EXPECT_EQ(box.right - box.left, size.cx) << option;
+  EXPECT_EQ(box.bottom - box.top, size.cy) << option;
+  {
+    SCOPED_TRACE(option);
+    CheckOutlineAndPicture(verse, static_cast<int16_t>(used), VerseWindowScale(twips, largeFonts),
+                           size);
+  }
   EXPECT_NE(GetWindowLongA(verse, GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << option;
   EXPECT_EQ(GetWindow(verse, GW_OWNER), main) << option;
 
@@ -52,8 +129,12 @@ int CheckVerseWindow(const char* option) {
 class VerseWindows : public ::testing::Test {
  protected:
   void SetUp() override {
+    if (const char* dpi = std::getenv("SOVELIN_EXPECT_DPI")) {
+      ASSERT_EQ(ScreenDpi().y, std::atoi(dpi)) << "the display is not at the DPI the test expects";
+    }
     ClearSettings();
     WriteSetting("Background", "9");
+    WriteSetting("Speed", "0");  // the slowest drift, so the window is easy to catch still
   }
 };
 

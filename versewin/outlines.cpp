@@ -1,5 +1,7 @@
 #include "versewin/outlines.h"
 
+#include <cmath>
+
 namespace sovelin {
 namespace {
 
@@ -182,21 +184,24 @@ constexpr OutlinePoint kOvalOutline[] = {
 
 std::span<const OutlinePoint> OutlineFor(int16_t display) {
   switch (display) {
-    case 1:
-      return kBreadOutline;
-    case 2:
-      return kPaperOutline;
-    case 3:
-      return kPCOutline;
-    case 4:
-      return kScrollOutline;
-    case 5:
-      return kBoxOutline;
-    case 6:
-      return kOvalOutline;
-    default:
-      return kBookOutline;
+    case 1: return kBreadOutline;
+    case 2: return kPaperOutline;
+    case 3: return kPCOutline;
+    case 4: return kScrollOutline;
+    case 5: return kBoxOutline;
+    case 6: return kOvalOutline;
+    default: return kBookOutline;
   }
+}
+
+std::vector<OutlinePoint> ScaledOutline(int16_t display, double scale) {
+  const auto table = OutlineFor(display);
+  std::vector<OutlinePoint> points(table.begin(), table.end());
+  for (OutlinePoint& point : points) {
+    point = {static_cast<int32_t>(std::lround(point.x * scale)),
+             static_cast<int32_t>(std::lround(point.y * scale))};
+  }
+  return points;
 }
 
 }  // namespace sovelin

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace sovelin {
 
@@ -20,5 +21,9 @@ static_assert(sizeof(OutlinePoint) == 8, "an outline point must match the platfo
 // first. Windows are numbered 0 book, 1 bread, 2 paper, 3 PC, 4 scroll, 5 box, 6 oval; any
 // other number gets the book's outline, as the book window stands in for unknown numbers.
 std::span<const OutlinePoint> OutlineFor(int16_t display);
+
+// The outline of window `display` for a window drawn at `scale` times its design size: every
+// corner times the scale, rounded to the nearest pixel. At scale 1 it is the table itself.
+std::vector<OutlinePoint> ScaledOutline(int16_t display, double scale);
 
 }  // namespace sovelin

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <span>
 
@@ -65,6 +66,33 @@ TEST(OutlinesTest, EveryPolygonIsSimpleRunsClockwiseOnScreenAndFitsItsWindow) {
         }
         EXPECT_FALSE(SegmentsMeet(outline[i], outline[i + 1], outline[j], outline[(j + 1) % n]))
             << "edges " << i << " and " << j << " meet";
+      }
+    }
+  }
+}
+
+// On a scaled display the outline grows with the window: at scale 1 it is the table itself, and
+// at every other display it still fits the window that start-up makes there (twips shrunk for
+// large fonts, then divided by the display's twips per pixel).
+TEST(OutlinesTest, TheScaledOutlineFitsTheScaledWindow) {
+  struct Display {
+    int twipsPerPixel;
+    double scale;
+  };
+  constexpr Display kDisplays[] = {{10, 1.2}, {8, 1.5}, {7, 12.0 / 7}, {6, 2.0}, {5, 2.4}};
+  for (int16_t kind = 0; kind < 7; ++kind) {
+    SCOPED_TRACE(kind);
+    const auto table = OutlineFor(kind);
+    const auto same = ScaledOutline(kind, 1.25 * 0.8);
+    EXPECT_TRUE(std::equal(table.begin(), table.end(), same.begin(), same.end()));
+    const VerseWindowDescriptor window = ShrinkForLargeFonts(DescriptorFor(kind));
+    for (const Display& display : kDisplays) {
+      const auto scaled = ScaledOutline(kind, display.scale);
+      ASSERT_EQ(scaled.size(), table.size());
+      for (size_t i = 0; i < scaled.size(); ++i) {
+        EXPECT_LE(std::abs(scaled[i].x - table[i].x * display.scale), 0.5);
+        EXPECT_LE(scaled[i].x, window.width / display.twipsPerPixel) << display.scale;
+        EXPECT_LE(scaled[i].y, window.height / display.twipsPerPixel) << display.scale;
       }
     }
   }

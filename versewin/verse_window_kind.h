@@ -38,8 +38,8 @@ struct LabelFont {
 
 // Everything that tells one verse window from another: the window is a single class, shaped
 // by its outline (versewin/outlines.h) and dressed by one of these descriptors. Sizes and
-// positions are twips; the picture is pixels and is drawn unscaled at the client origin,
-// clipped to the window.
+// positions are twips; the picture's size is pixels at the design's 96 DPI, and it is drawn at
+// the window's scale at the client origin, clipped to the window.
 struct VerseWindowDescriptor {
   std::string_view name;  // frmVerseBook...
   int16_t display = 0;    // the window's number, as in DisplayOption and gDisplayUsed
@@ -52,7 +52,7 @@ struct VerseWindowDescriptor {
   int32_t pictureHeight = 0;
   // The box and oval have no picture; start-up paints them in the user's gRectangleColor.
   bool usesRectangleColor = false;
-  TwipsBox lblverse;                   // the verse label's rectangle on the window
+  TwipsBox lblverse;                    // the verse label's rectangle on the window
   int32_t textColor = 0;                // the label's first text colour, a Windows colour value
   int32_t labelBackColor = 0x00FFFF00;  // never seen: the label is transparent
   LabelFont font;
@@ -72,8 +72,9 @@ const VerseWindowDescriptor& DescriptorFor(int16_t gDisplayUsed);
 // The window as start-up leaves it on a large-fonts display: window width and height, the
 // label's rectangle and its font size times 0.8. Twips values are rounded to whole twips,
 // halves to even, as the program stores every fraction; every design value is a multiple of
-// 5 twips, so none of them actually needs rounding. The picture, outline and design position
-// stay as they are: at 12 twips to the pixel the shrunk window has its design pixel size.
+// 5 twips, so none of them actually needs rounding. The design position stays as it is. At
+// 12 twips to the pixel the shrunk window has its design pixel size; at other displays its
+// outline and picture are drawn at the window's scale (VerseWindowScale).
 VerseWindowDescriptor ShrinkForLargeFonts(const VerseWindowDescriptor& window);
 
 // Where the window goes the first time it is shown, given its owner's rectangle in twips.

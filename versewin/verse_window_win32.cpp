@@ -1,13 +1,13 @@
 #include "versewin/verse_window_win32.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 #include <vector>
 
 #include "common/numbers.h"
 #include "common/window_binding_win32.h"
 #include "versewin/outlines.h"
+#include "versewin/picture_win32.h"
 
 namespace sovelin {
 
@@ -26,11 +26,11 @@ COLORREF ResolveColor(COLORREF color) {
   return color & 0x00FFFFFFu;
 }
 
-// The outline polygon of window `display` as a new region, in window pixels: an empty
-// region that receives a copy of the polygon region, which is then deleted.
-Region BuildOutline(int16_t display) {
+// The outline polygon of window `display` at `scale` as a new region, in window pixels: an
+// empty region that receives a copy of the polygon region, which is then deleted.
+Region BuildOutline(int16_t display, double scale) {
   Region outline(CreateRectRgn(0, 0, 0, 0));
-  const auto table = OutlineFor(display);
+  const auto table = ScaledOutline(display, scale);
   std::vector<POINT> points(table.size());
   std::transform(table.begin(), table.end(), points.begin(), [](const OutlinePoint& point) {
     return POINT{point.x, point.y};
@@ -38,15 +38,6 @@ Region BuildOutline(int16_t display) {
   Region polygon(CreatePolygonRgn(points.data(), static_cast<int>(points.size()), ALTERNATE));
   CombineRgn(outline.get(), polygon.get(), polygon.get(), RGN_COPY);
   return outline;
-}
-
-// The picture resource of a verse window: a bitmap named after its picture in capitals.
-Bitmap LoadPicture(HMODULE module, std::string_view picture) {
-  if (picture.empty()) return Bitmap();
-  std::string name(picture);
-  for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return Bitmap(static_cast<HBITMAP>(
-      LoadImageA(module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 // The label's font at its point size on this display: 9.75 points is 975 hundredths.
@@ -71,10 +62,11 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
 }  // namespace
 
 VerseWindow::VerseWindow(const VerseWindowDescriptor& descriptor, TwipsPerPixel twips,
-                         COLORREF backColor)
+                         COLORREF backColor, double scale)
     : descriptor_(descriptor),
       twips_(twips),
       backColor_(backColor),
+      scale_(scale),
       textColor_(static_cast<COLORREF>(descriptor.textColor)),
       text_(descriptor.designText) {
   size_ = {TwipsToPixels(descriptor_.width, twips_.x), TwipsToPixels(descriptor_.height, twips_.y)};
@@ -93,7 +85,8 @@ bool VerseWindow::Create(HINSTANCE instance, HWND owner, SaverRun& run, HMODULE 
   if (!RegisterWindowClass(instance, kVerseClass, &VerseWindow::Procedure)) return false;
   run_ = &run;
   owner_ = owner;
-  picture_ = LoadPicture(pictures ? pictures : instance, descriptor_.picture);
+  picture_ = LoadVersePicture(pictures ? pictures : instance, descriptor_.picture,
+                              descriptor_.pictureWidth, descriptor_.pictureHeight, scale_);
   font_ = CreateLabelFont(descriptor_.font);
   pixels_ = PixelPosition();
   const std::string caption(descriptor_.caption);
@@ -102,7 +95,7 @@ bool VerseWindow::Create(HINSTANCE instance, HWND owner, SaverRun& run, HMODULE 
                   size_.cx, size_.cy, owner, nullptr, instance, this);
   if (!window_) return false;
   // The system owns the outline once it is installed.
-  SetWindowRgn(window_, BuildOutline(descriptor_.display).release(), TRUE);
+  SetWindowRgn(window_, BuildOutline(descriptor_.display, scale_).release(), TRUE);
   // Topmost; without activating the still hidden window, which would take the keys away.
   SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return true;
@@ -169,7 +162,7 @@ void VerseWindow::Show() {
 }
 
 Region VerseWindow::OutlineRegionAt(int xPixels, int yPixels) const {
-  Region outline = BuildOutline(descriptor_.display);
+  Region outline = BuildOutline(descriptor_.display, scale_);
   OffsetRgn(outline.get(), xPixels, yPixels);
   return outline;
 }
@@ -222,7 +215,8 @@ void VerseWindow::PaintAll(HDC dc) {
   PaintLabel(dc);
 }
 
-// The window's colour, then the picture at the client origin, unscaled and clipped.
+// The window's colour, then the picture (already at the window's scale) at the client origin,
+// clipped.
 void VerseWindow::PaintBackground(HDC dc) {
   const RECT client{0, 0, size_.cx, size_.cy};
   Brush back(CreateSolidBrush(ResolveColor(backColor_)));

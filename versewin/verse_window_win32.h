@@ -21,8 +21,11 @@ class VerseWindow final {
  public:
   // `descriptor` is already shrunk for large fonts when the display needs it. `backColor` is
   // gRectangleColor for the box and oval, the button-face colour for picture windows. Colour
-  // values with the top bit set name a system colour by the index in their low byte.
-  VerseWindow(const VerseWindowDescriptor& descriptor, TwipsPerPixel twips, COLORREF backColor);
+  // values with the top bit set name a system colour by the index in their low byte. `scale`
+  // is the window's scale against its 96-DPI design (VerseWindowScale): its outline and
+  // picture are drawn at that scale, so they fill the window as its size and font grow.
+  VerseWindow(const VerseWindowDescriptor& descriptor, TwipsPerPixel twips, COLORREF backColor,
+              double scale = 1.0);
   ~VerseWindow();
   VerseWindow(const VerseWindow&) = delete;
   VerseWindow& operator=(const VerseWindow&) = delete;
@@ -74,6 +77,7 @@ class VerseWindow final {
   VerseWindowDescriptor descriptor_;
   TwipsPerPixel twips_;
   COLORREF backColor_;
+  double scale_;
   COLORREF textColor_;
   std::string text_;
   int32_t left_ = 0;

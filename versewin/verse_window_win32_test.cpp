@@ -5,14 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
 #include "settings/settings_store.h"
 #include "tests/saver_driver_win32.h"
 #include "tests/scripted_random.h"
+#include "versewin/outlines.h"
+#include "versewin/picture_win32.h"
 
 namespace sovelin {
 namespace {
@@ -53,21 +58,21 @@ class OwnerWindow {
   HWND window_ = nullptr;
 };
 
-// A bitmap file of the resources folder, selected into a memory DC to read its pixels.
-struct PictureFile {
-  explicit PictureFile(const std::string& name)
-      : bitmap(static_cast<HBITMAP>(LoadImageA(nullptr, WindowsPath(kResources + name).c_str(),
-                                               IMAGE_BITMAP, 0, 0,
-                                               LR_LOADFROMFILE | LR_CREATEDIBSECTION))),
-        select(dc.get(), bitmap.get()) {
-    GetObjectA(bitmap.get(), sizeof(size), &size);
-  }
-  inline static const std::string kResources = std::string(SOVELIN_SOURCE_DIR) + "/resources/";
-  Bitmap bitmap;
-  OwnedDC dc{CreateCompatibleDC(nullptr)};
-  SelectGuard select;
-  BITMAP size{};
-};
+// A picture file of the resources folder, decoded.
+PicturePixels PictureFile(const std::string& name) {
+  std::ifstream file(std::string(SOVELIN_SOURCE_DIR) + "/resources/" + name, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  return DecodePicture(bytes.data(), bytes.size());
+}
+
+// The smallest rectangle holding the outline table's points.
+RECT OutlineExtremes(int16_t display) {
+  RECT extremes{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+  for (const OutlinePoint& point : OutlineFor(display))
+    extremes = {std::min<LONG>(extremes.left, point.x), std::min<LONG>(extremes.top, point.y),
+                std::max<LONG>(extremes.right, point.x), std::max<LONG>(extremes.bottom, point.y)};
+  return extremes;
+}
 
 RECT WindowBox(HWND window) {
   RECT box{};
@@ -243,23 +248,57 @@ TEST_F(VerseWindowTest, TheBlanksThatPadAStoredVerseChangeNothingOnTheScreen) {
 }
 
 TEST_F(VerseWindowTest, PictureWindowsShowTheirPictureUnscaledAndClipped) {
-  const char* files[] = {"book.bmp", "bread.bmp", "paper.bmp", "pc.bmp", "scroll.bmp"};
+  const char* files[] = {"book.png", "bread.png", "paper.png", "pc.png", "scroll.png"};
   for (int display = 0; display < 5; ++display) {
     SCOPED_TRACE(files[display]);
-    const PictureFile picture(files[display]);
-    ASSERT_GT(picture.size.bmWidth, 0);
+    const PicturePixels picture = PictureFile(files[display]);
+    ASSERT_GT(picture.width, 0);
     auto window = MakeWindow(display, {}, GetSysColor(COLOR_BTNFACE));
     window->SetText("");
     ShowAndSettle(*window);
     int compared = 0;
     int different = 0;
     ForEachOutlinePixel(window->handle(), CaptureScreen(), [&](int x, int y, uint32_t pixel) {
-      if (x >= picture.size.bmWidth || y >= picture.size.bmHeight) return;
+      if (x >= picture.width || y >= picture.height) return;
       ++compared;
-      different += AsColorRef(pixel) != GetPixel(picture.dc.get(), x, y);
+      different += pixel != (picture.pixels[static_cast<size_t>(y) * picture.width + x] & 0xFFFFFF);
     });
     EXPECT_GT(compared, 10000);
     EXPECT_EQ(different, 0);
+  }
+}
+
+// At 144 DPI with large fonts (10 twips to the pixel, scale 1.2) the window is 1.2 times its
+// design size, and so are its outline and its picture: the region's box is the scaled
+// polygon's, and the picture covers all of it (no pixel of the window's own colour shows).
+TEST_F(VerseWindowTest, OnAScaledDisplayTheOutlineAndPictureGrowWithTheWindow) {
+  constexpr double kScale = 1.2;
+  constexpr COLORREF kMagenta = RGB(255, 0, 255);
+  for (int display = 0; display < kWindowCount; ++display) {
+    SCOPED_TRACE("window " + std::to_string(display));
+    const auto design = static_cast<int16_t>(display);
+    VerseWindow window(ShrinkForLargeFonts(DescriptorFor(design)), {10, 10}, kMagenta, kScale);
+    ASSERT_TRUE(window.Create(GetModuleHandleA(nullptr), owner.get(), run, pictures));
+    window.SetText("");
+    ShowAndSettle(window);
+    Region installed(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(window.handle(), installed.get()), ERROR);
+    RECT bounds{};
+    GetRgnBox(installed.get(), &bounds);
+    const RECT polygon = OutlineExtremes(design);
+    EXPECT_EQ(bounds.left, std::lround(polygon.left * kScale));
+    EXPECT_EQ(bounds.top, std::lround(polygon.top * kScale));
+    EXPECT_NEAR(bounds.right, std::lround(polygon.right * kScale), 2);
+    EXPECT_NEAR(bounds.bottom, std::lround(polygon.bottom * kScale), 3);
+    const RECT box = WindowBox(window.handle());
+    EXPECT_LE(bounds.right, box.right - box.left);
+    EXPECT_LE(bounds.bottom, box.bottom - box.top);
+    if (display >= kBox) continue;  // the box and oval show their colour
+    int magenta = 0;
+    ForEachOutlinePixel(window.handle(), CaptureScreen(), [&](int, int, uint32_t pixel) {
+      magenta += AsColorRef(pixel) == kMagenta;
+    });
+    EXPECT_EQ(magenta, 0) << "the picture does not cover the outline";
   }
 }
 
