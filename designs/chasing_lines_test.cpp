@@ -36,23 +36,6 @@ TEST(ChasingLines, TheFirstSegmentOfTheRunStartsAtARandomPoint) {
   EXPECT_FALSE(state.mFirstDraw);
 }
 
-TEST(ChasingLines, LaterSegmentsGoOnFromWhereverTheLastDrawingEnded) {
-  RecordingCanvas canvas(12000.0f, 9000.0f);
-  DesignState state;
-  state.mFirstDraw = false;
-  state.mDesignInUse = 5;
-  canvas.Circle(300.0f, 400.0f, 10.0f, 0);  // another design moved the current point
-  ScriptedRandom random{0.5f, 0.5f};
-  AddColor(random);
-  DrawChasingLines(canvas, random, state);
-
-  ASSERT_EQ(canvas.calls.size(), 2u);
-  const CanvasCall& line = canvas.calls[1];
-  EXPECT_EQ(std::pair(line.x1, line.y1), std::pair(300.0f, 400.0f));
-  EXPECT_EQ(std::pair(line.x2, line.y2), std::pair(6001.0f, 4501.0f));
-  EXPECT_EQ(line.penWidth, 150);  // design 5 draws the wide oblong variant
-}
-
 TEST(ChasingLines, RandomSwitchingBetweenTheTwoLineDesignsKeepsOnePath) {
   RecordingCanvas canvas(12000.0f, 9000.0f);
   DesignState state;

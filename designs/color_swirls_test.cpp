@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 #include "designs/recording_canvas.h"
@@ -50,39 +49,6 @@ TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrder) {
   }
   EXPECT_EQ(canvas.CurrentX(), last.x2);
   EXPECT_EQ(canvas.CurrentY(), last.y2);
-}
-
-TEST(ColorSwirls, DrawsOneLineForEveryAngleStepUpTo360) {
-  RecordingCanvas canvas(12000.0f, 9000.0f);
-  DesignState state;
-  ScriptedRandom stepOne(SwirlScript(0.0f, 0.0f));
-  DrawColorSwirls(canvas, stepOne, state);
-  EXPECT_EQ(canvas.calls.size(), 360u);
-
-  canvas.calls.clear();
-  ScriptedRandom stepTwenty(SwirlScript(0.99f, 0.0f));
-  DrawColorSwirls(canvas, stepTwenty, state);
-  EXPECT_EQ(canvas.calls.size(), 18u);
-}
-
-TEST(ColorSwirls, LineLengthGrowsWithTheAngleFromTheStartAngle) {
-  RecordingCanvas canvas(12000.0f, 9000.0f);
-  DesignState state;
-  // Radius scale floor(4481 * 0.9999 + 20) = 4500.
-  ScriptedRandom fromZero(SwirlScript(0.0f, 0.0f, 0.0f, 0.9999f));
-  DrawColorSwirls(canvas, fromZero, state);
-  const CanvasCall& shortest = canvas.calls.front();
-  EXPECT_NEAR(std::hypot(shortest.x2 - shortest.x1, shortest.y2 - shortest.y1), 4500.0f / 360.0f,
-              0.001f);
-
-  canvas.calls.clear();
-  ScriptedRandom fromFull(SwirlScript(0.0f, 0.999f, 0.0f, 0.9999f));
-  DrawColorSwirls(canvas, fromFull, state);
-  const CanvasCall& longest = canvas.calls.back();
-  // At 720 degrees the line is twice the scale long. The swirl turns by 3.14159 / 180 a
-  // degree, so after two turns it stands 0.09 twips short of the exact direction.
-  EXPECT_NEAR(longest.x2 - longest.x1, -9000.0f, 0.01f);
-  EXPECT_NEAR(longest.y2 - longest.y1, -0.0913f, 0.002f);
 }
 
 TEST(ColorSwirls, PenWidthCyclesFromOneToFiveAcrossSwirls) {

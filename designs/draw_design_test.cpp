@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -70,18 +69,7 @@ TEST(DrawDesign, NoneAndUnknownSettingsDrawNothingButAreKept) {
   }
 }
 
-// Notes each reseed as 'R' and each draw as 'n'.
-class LoggingRandom final : public RandomSource {
- public:
-  float Next() override {
-    log += 'n';
-    return 0.5f;
-  }
-  void Reseed() override { log += 'R'; }
-  std::string log;
-};
-
-TEST(DrawDesign, RandomPicksAmongThePaintedDesignsOnly) {
+TEST(DrawDesign, RandomReseedsAndPicksAmongThePaintedDesignsOnly) {
   // floor(r * 6 + 1) - 1 across the whole range of r.
   const std::vector<std::pair<float, int16_t>> picks = {
       {0.0f, 0}, {0.17f, 1}, {0.34f, 2}, {0.5f, 3}, {0.67f, 4}, {0.84f, 5}, {0.99999f, 5}};
@@ -92,19 +80,9 @@ TEST(DrawDesign, RandomPicksAmongThePaintedDesignsOnly) {
     for (int value = 0; value < 2000; ++value) random.Add(0.5f);
     DrawDesign(canvas, random, state, kRandomDesign);
     EXPECT_EQ(state.mDesignInUse, design) << r;
+    EXPECT_EQ(random.reseeds, 1) << r;
   }
   EXPECT_EQ(VisibleCount(state), 0);
-}
-
-TEST(DrawDesign, RandomReseedsBeforeEveryPick) {
-  RecordingCanvas canvas(12000.0f, 9000.0f);
-  DesignState state;
-  LoggingRandom random;
-  DrawDesign(canvas, random, state, kRandomDesign);
-  DrawDesign(canvas, random, state, kRandomDesign);
-  // 0.5 picks confetti: 50 dots of five numbers each, after the pick itself.
-  const std::string oneStep = "R" + std::string(1 + 50 * 5, 'n');
-  EXPECT_EQ(random.log, oneStep + oneStep);
 }
 
 }  // namespace

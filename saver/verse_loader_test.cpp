@@ -46,16 +46,6 @@ class FailingBuffer final : public std::streambuf {
   std::string bytes_;
 };
 
-TEST(SplitVerseLine, SplitsTheBookSampleAtItsLastEndMarkBeforeTheReference) {
-  const std::string isaiah =
-      "He will swallow up death in victory; and the Lord God will wipe away tears from off all "
-      "faces; and the rebuke of his people shall he take away from off all the earth: for the "
-      "Lord hath spoken it. Isaiah 25:8";
-  ASSERT_EQ(isaiah.size(), 207u);
-  EXPECT_EQ(Split(isaiah), Parts(isaiah.substr(0, 195), "Isaiah 25:8"));
-  EXPECT_EQ(StoredVerse(isaiah), isaiah.substr(0, 195) + "\r\nIsaiah 25:8" + Blanks(44));
-}
-
 TEST(SplitVerseLine, SplitsAtTheLastEndMarkWithinTheWindowsOfTheTrimmedLength) {
   // {line, text, reference}; no text: the line stays whole with no reference.
   const std::tuple<std::string, const char*, std::string> cases[] = {

@@ -67,38 +67,27 @@ class FakePlatform final : public SysInfoPlatform {
 
 const std::string kUnavailable = "message System Information Is Unavailable At This Time";
 
-TEST(StartSysInfo, StartsTheRegisteredPathWithoutTestingIt) {
-  FakePlatform platform;
-  platform.SetText(kMsInfoKey, kMsInfoPathValue, "C:\\Tools\\msinfo32.exe");
-  platform.SetText(kSharedToolsLocationKey, kMsInfoFolderValue, "C:\\Other");
-  platform.files = {"C:\\Tools\\msinfo32.exe"};
-  StartSysInfo(platform);
-  EXPECT_EQ(platform.events,
-            (std::vector<std::string>{"hourglass", "start C:\\Tools\\msinfo32.exe", "arrow"}));
-
-  // A registered program that is missing fails to start and is reported.
-  platform.files.clear();
-  platform.events.clear();
-  StartSysInfo(platform);
-  EXPECT_EQ(platform.events, (std::vector<std::string>{"hourglass", "start C:\\Tools\\msinfo32.exe",
-                                                       kUnavailable, "arrow"}));
-}
-
-TEST(StartSysInfo, FallsBackToTheFolderOnlyWhenTheProgramIsThere) {
-  FakePlatform platform;
-  platform.SetText(kSharedToolsLocationKey, kMsInfoFolderValue, "C:\\MSINFO");
-  platform.files = {"C:\\MSINFO\\MSINFO32.EXE"};
-  StartSysInfo(platform);
-  EXPECT_EQ(platform.events,
-            (std::vector<std::string>{"hourglass", "exists C:\\MSINFO\\MSINFO32.EXE",
-                                      "start C:\\MSINFO\\MSINFO32.EXE", "arrow"}));
-
-  platform.files.clear();
-  platform.events.clear();
-  StartSysInfo(platform);
-  EXPECT_EQ(platform.events,
-            (std::vector<std::string>{"hourglass", "exists C:\\MSINFO\\MSINFO32.EXE", kUnavailable,
-                                      "arrow"}));
+TEST(StartSysInfo, StartsTheRegisteredPathUntestedOrTheFolderOnlyWhenTheProgramIsThere) {
+  const std::string tools = "C:\\Tools\\msinfo32.exe", folder = "C:\\MSINFO\\MSINFO32.EXE";
+  using Events = std::vector<std::string>;
+  const struct {
+    bool registered;  // else only the folder
+    bool present;
+    Events events;
+  } cases[] = {
+      {true, true, {"hourglass", "start " + tools, "arrow"}},
+      {true, false, {"hourglass", "start " + tools, kUnavailable, "arrow"}},
+      {false, true, {"hourglass", "exists " + folder, "start " + folder, "arrow"}},
+      {false, false, {"hourglass", "exists " + folder, kUnavailable, "arrow"}},
+  };
+  for (const auto& c : cases) {
+    FakePlatform platform;
+    if (c.registered) platform.SetText(kMsInfoKey, kMsInfoPathValue, tools);
+    platform.SetText(kSharedToolsLocationKey, kMsInfoFolderValue, "C:\\MSINFO");
+    if (c.present) platform.files = {tools, folder};
+    StartSysInfo(platform);
+    EXPECT_EQ(platform.events, c.events) << c.registered << c.present;
+  }
 }
 
 TEST(StartSysInfo, UnusableValuesCountAsNotRegistered) {

@@ -2,55 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace sovelin {
 namespace {
 
-TEST(PreviewHandle, TheLongestNumericTailIsTheHandle) {
-  EXPECT_EQ(PreviewHandleFromArguments("/p 1234"), 1234);
-  EXPECT_EQ(PreviewHandleFromArguments("/P    1234"), 1234);
-  EXPECT_EQ(PreviewHandleFromArguments("/p:1234"), 1234);
-  EXPECT_EQ(PreviewHandleFromArguments("  /p 1234  "), 1234);
-  EXPECT_EQ(PreviewHandleFromArguments("/p\t1234"), 1234);
-  EXPECT_EQ(PreviewHandleFromArguments("/p -5"), -5);
-  EXPECT_EQ(PreviewHandleFromArguments("/p +5"), 5);
-  EXPECT_EQ(PreviewHandleFromArguments("/p 1e3"), 1000);
-  EXPECT_EQ(PreviewHandleFromArguments("/P 1E3"), 1000);
-  // "1 2" is no number, so the tail " 2" is the longest that is.
-  EXPECT_EQ(PreviewHandleFromArguments("/p 1 2"), 2);
-  // The tail "p5" is no number but "5" is; a sign alone is not.
-  EXPECT_EQ(PreviewHandleFromArguments("/p5"), 5);
-  EXPECT_EQ(PreviewHandleFromArguments("/p 7-"), 0);
-}
-
-TEST(PreviewHandle, FractionsRoundHalvesToEven) {
-  EXPECT_EQ(ParsePreviewHandle("/p 12.5"), 12);
-  EXPECT_EQ(ParsePreviewHandle("/p 13.5"), 14);
-  EXPECT_EQ(ParsePreviewHandle("/p 1234."), 1234);
-  EXPECT_EQ(ParsePreviewHandle("/p .6"), 1);
-  EXPECT_EQ(ParsePreviewHandle("/p -0.4"), 0);
-  // "1.2.7" is no number; its longest numeric tail is "2.7".
-  EXPECT_EQ(ParsePreviewHandle("/p 1.2.7"), 3);
-}
-
-TEST(PreviewHandle, NoNumericTailGivesZero) {
-  for (const char* text :
-       {"", "   ", "/p", "/P ", "/p 12abc", "/p 10x", "/p .", "/p -", "/p 1e", "/p 1e+"}) {
-    EXPECT_EQ(PreviewHandleFromArguments(text), 0) << '"' << text << '"';
-  }
-}
-
-TEST(PreviewHandle, ValuesBeyondThirtyTwoBitsGiveZero) {
-  EXPECT_EQ(ParsePreviewHandle("/p 2147483647"), 2147483647);
-  EXPECT_EQ(ParsePreviewHandle("/p -2147483648"), INT32_MIN);
-  // A handle written unsigned keeps its 32 bits.
-  EXPECT_EQ(ParsePreviewHandle("/p 4294967295"), -1);
-  EXPECT_EQ(ParsePreviewHandle("/p 2147483648"), INT32_MIN);
-  for (const char* text :
-       {"/p 4294967296", "/p -2147483649", "/p 99999999999999999999", "/p 1e400", "/p -1e400"}) {
-    EXPECT_EQ(ParsePreviewHandle(text), 0) << text;
-  }
+TEST(PreviewHandle, TheLongestNumericTailRoundedHalvesToEvenInThirtyTwoBitsOrZero) {
+  // "1 2", "p5" and "1.2.7" are no numbers, so the tails " 2", "5" and "2.7" are the longest
+  // that are. A handle written unsigned keeps its 32 bits; anything wider gives 0.
+  // clang-format off
+  const std::pair<const char*, int32_t> cases[] = {
+      {"/p 1234", 1234}, {"/P    1234", 1234}, {"/p:1234", 1234}, {"  /p 1234  ", 1234},
+      {"/p\t1234", 1234}, {"/p -5", -5}, {"/p +5", 5}, {"/P 1E3", 1000}, {"/p 1 2", 2},
+      {"/p5", 5}, {"/p 7-", 0}, {"/p 12.5", 12}, {"/p 13.5", 14}, {"/p 1234.", 1234},
+      {"/p .6", 1}, {"/p -0.4", 0}, {"/p 1.2.7", 3}, {"", 0}, {"/P ", 0}, {"/p 12abc", 0},
+      {"/p .", 0}, {"/p -", 0}, {"/p 1e+", 0}, {"/p 2147483647", 2147483647},
+      {"/p -2147483648", INT32_MIN}, {"/p 4294967295", -1}, {"/p 2147483648", INT32_MIN},
+      {"/p 4294967296", 0}, {"/p -2147483649", 0}, {"/p 99999999999999999999", 0},
+      {"/p 1e400", 0}, {"/p -1e400", 0}};
+  // clang-format on
+  for (const auto& [text, handle] : cases)
+    EXPECT_EQ(PreviewHandleFromArguments(text), handle) << '"' << text << '"';
 }
 
 TEST(PreviewFrames, RunsToAndFroStayingTwoTicksAtEachEnd) {
