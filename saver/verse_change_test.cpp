@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "saver/verse_store.h"
 #include "tests/scripted_random.h"
 
 namespace sovelin {
@@ -48,6 +49,7 @@ TEST(VerseChange, DrawsAVerseFromOneToTheCount) {
   EXPECT_EQ(Timer1_Timer(state, {2000, 10, 0, 0}, random)->gVerseIndex, 10);
   EXPECT_EQ(Timer1_Timer(state, {2000, 1, 0, 0}, random)->gVerseIndex, 1);
   EXPECT_EQ(state.gVerseIndex, 1);
+  EXPECT_EQ(PickVerseIndex(40000, 0.99999994f), 40000);  // rounding never passes the count
 }
 
 TEST(VerseChange, PictureWindowsCycleFromBlue) {

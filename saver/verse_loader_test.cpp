@@ -9,8 +9,6 @@
 #include <tuple>
 #include <utility>
 
-#include "tests/scripted_random.h"
-
 namespace sovelin {
 namespace {
 
@@ -143,18 +141,6 @@ TEST(LoadVerses, AHugeFileStopsAtTheVerseLimitAndEachVerseTakesLittleMemory) {
   EXPECT_EQ(store.gVerses[100'000], StoredVerse("v. Job 1:1"));
   EXPECT_EQ(store.gVerses[100'001], CorruptFileText());
   EXPECT_LT(store.gVerses.Bytes(), 100'001u * 32);  // not a padded field of 252 each
-}
-
-TEST(RandomVerseIndex, CoversOneToTheCountAndNeverPassesIt) {
-  EXPECT_EQ(PickVerseIndex(365, 0.0f), 1);
-  EXPECT_EQ(PickVerseIndex(365, 0.5f), 183);
-  EXPECT_EQ(PickVerseIndex(365, 0.99999994f), 365);
-  EXPECT_EQ(PickVerseIndex(40000, 0.99999994f), 40000);
-  VerseStore store;
-  store.gVerseCount = 10;
-  ScriptedRandom random{0.35f};
-  EXPECT_EQ(RandomVerseIndex(store, random), 4);
-  EXPECT_EQ(random.Used(), 1u);
 }
 
 }  // namespace
