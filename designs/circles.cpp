@@ -40,8 +40,10 @@ void DrawEmbeddedCircles(Canvas& canvas, RandomSource& random, DesignState&) {
   const float firstRadius = RandomFirstRadius(canvas, random);
   float cx = random.Next() * canvas.ScaleWidth();
   float cy = random.Next() * canvas.ScaleHeight();
-  if (cx > canvas.Width()) cx = canvas.Width();
-  if (cy > canvas.Height()) cy = canvas.Height();
+  if (cx > canvas.Width())
+    cx = canvas.Width();
+  if (cy > canvas.Height())
+    cy = canvas.Height();
   for (float radius = firstRadius; radius >= 0.0f; radius -= kEmbeddedRadiusStep) {
     DrawFilledCircle(canvas, random, cx, cy, radius);
   }

@@ -32,7 +32,8 @@ int32_t RandomColor(RandomSource& random) {
 }
 
 int32_t PaletteColor(int32_t number) {
-  if (number < 0 || number >= static_cast<int32_t>(kPalette.size())) return 0;
+  if (number < 0 || number >= static_cast<int32_t>(kPalette.size()))
+    return 0;
   return kPalette[static_cast<size_t>(number)];
 }
 

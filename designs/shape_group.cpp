@@ -32,7 +32,8 @@ bool IsSquareKind(int16_t kind) {
 
 TwipsRect FigureBounds(const ShapeElement& element) {
   const TwipsRect& rect = element.rect;
-  if (!IsSquareKind(element.kind)) return rect;
+  if (!IsSquareKind(element.kind))
+    return rect;
   const float side = std::min(rect.width, rect.height);
   return TwipsRect{rect.left + (rect.width - side) / 2.0f, rect.top + (rect.height - side) / 2.0f,
                    side, side};
@@ -44,22 +45,27 @@ ShapeGroup::ShapeGroup() {
 }
 
 void ShapeGroup::Create(int16_t index) {
-  if (index <= 0 || index > kLastIndex || elements_[index].created) return;
+  if (index <= 0 || index > kLastIndex || elements_[index].created)
+    return;
   elements_[index] = elements_[0];
   elements_[index].visible = false;
 }
 
 void ShapeGroup::Remove(int16_t index) {
-  if (index == 0) return;
+  if (index == 0)
+    return;
   ShapeElement* element = Live(index);
-  if (element == nullptr) return;
-  if (element->visible) MarkDirty(element->rect);
+  if (element == nullptr)
+    return;
+  if (element->visible)
+    MarkDirty(element->rect);
   *element = ShapeElement{};
 }
 
 void ShapeGroup::SetVisible(int16_t index, bool visible) {
   ShapeElement* element = Live(index);
-  if (element == nullptr || element->visible == visible) return;
+  if (element == nullptr || element->visible == visible)
+    return;
   // The area matters whichever way the element turns: it appears or must be repainted.
   MarkDirty(element->rect);
   element->visible = visible;
@@ -89,7 +95,8 @@ void ShapeGroup::Move(int16_t index, float left, float top) {
 }
 
 const ShapeElement* ShapeGroup::Find(int16_t index) const {
-  if (index < 0 || index > kLastIndex || !elements_[index].created) return nullptr;
+  if (index < 0 || index > kLastIndex || !elements_[index].created)
+    return nullptr;
   return &elements_[index];
 }
 
@@ -106,14 +113,18 @@ ShapeElement* ShapeGroup::Live(int16_t index) {
 template <typename Change>
 void ShapeGroup::Modify(int16_t index, Change change) {
   ShapeElement* element = Live(index);
-  if (element == nullptr) return;
-  if (element->visible) MarkDirty(element->rect);
+  if (element == nullptr)
+    return;
+  if (element->visible)
+    MarkDirty(element->rect);
   change(*element);
-  if (element->visible) MarkDirty(element->rect);
+  if (element->visible)
+    MarkDirty(element->rect);
 }
 
 void ShapeGroup::MarkDirty(const TwipsRect& area) {
-  if (!dirty_.empty() && dirty_.back() == area) return;
+  if (!dirty_.empty() && dirty_.back() == area)
+    return;
   dirty_.push_back(area);
   if (dirty_.size() > kMaxDirtyAreas) {
     const TwipsRect all = BoundingRect(dirty_);

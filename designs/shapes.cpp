@@ -42,7 +42,8 @@ int32_t HalfSide(float size) {
 
 // On the first step of a shape design: creates elements 1..count and starts the rotation.
 void CreateOnFirstDraw(DesignState& state, int16_t count) {
-  if (!state.mFirstDraw) return;
+  if (!state.mFirstDraw)
+    return;
   state.mFirstDraw = false;
   for (int16_t index = 1; index <= count; ++index) state.shpClone.Create(index);
   state.mCloneIndex = 0;
@@ -51,7 +52,8 @@ void CreateOnFirstDraw(DesignState& state, int16_t count) {
 // The next element in rotation 1..count.
 int16_t AdvanceCloneIndex(DesignState& state, int16_t count) {
   state.mCloneIndex = static_cast<int16_t>(state.mCloneIndex + 1);
-  if (state.mCloneIndex > count) state.mCloneIndex = 1;
+  if (state.mCloneIndex > count)
+    state.mCloneIndex = 1;
   return state.mCloneIndex;
 }
 
