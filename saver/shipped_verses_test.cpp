@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 
 #include "saver/verse_loader.h"
@@ -13,28 +12,11 @@ namespace {
 
 const std::filesystem::path kShippedFile = SOVELIN_SOURCE_DIR "/resources/sovel.vrs";
 
-// The smallest label, on the bread window, holds ten lines of at least 23 characters.
-constexpr size_t kLabelColumns = 23;
-constexpr size_t kLabelLines = 10;
+// Whether each verse fits the smallest label is measured in its real font in
+// shipped_verses_fit_win32_test.cpp.
 constexpr size_t kMaxTextLength = 200;
 
-// Lines the text takes when wrapped at blanks to the label's width.
-size_t WrappedLines(const std::string& text) {
-  std::istringstream words(text);
-  size_t lines = 0;
-  size_t used = 0;
-  for (std::string word; words >> word;) {
-    if (used > 0 && used + 1 + word.size() <= kLabelColumns) {
-      used += 1 + word.size();
-    } else {
-      ++lines;
-      used = word.size();
-    }
-  }
-  return lines;
-}
-
-TEST(ShippedVerses, EveryLineLoadsWithItsWholeReferenceAndFitsTheSmallestLabel) {
+TEST(ShippedVerses, EveryLineLoadsWithItsWholeReferenceAsPlainText) {
   std::ifstream file(kShippedFile, std::ios::binary);
   const std::string bytes{std::istreambuf_iterator<char>(file), {}};
   ASSERT_TRUE(bytes.ends_with("\r\n"));
@@ -60,7 +42,6 @@ TEST(ShippedVerses, EveryLineLoadsWithItsWholeReferenceAndFitsTheSmallestLabel) 
     EXPECT_EQ(parts.text + " " + parts.reference, line);
     EXPECT_LE(parts.text.size() + 2 + parts.reference.size(), kVerseLength);
     EXPECT_LE(parts.text.size(), kMaxTextLength);
-    EXPECT_LE(WrappedLines(parts.text) + WrappedLines(parts.reference), kLabelLines);
   }
   EXPECT_EQ(n, store.gVerseCount);
 }
