@@ -1,14 +1,116 @@
-#include "setup/sysinfo.h"
-
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "setup/setup_form.h"
+#include "setup/setup_model.h"
+#include "setup/sysinfo.h"
+
 namespace sovelin {
 namespace {
+
+TEST(SetupForm, IdsAreUniqueAndOptionsMapBothWays) {
+  std::set<int> ids;
+  for (const ControlDescriptor& control : SetupControls()) {
+    EXPECT_TRUE(ids.insert(control.id).second) << control.name << " " << control.index;
+  }
+  for (OptionGroup group :
+       {OptionGroup::kDisplay, OptionGroup::kSpeed, OptionGroup::kFreq, OptionGroup::kBackground}) {
+    for (int16_t index = 0; index < OptionCount(group); ++index) {
+      const ControlDescriptor* option = FindControl(OptionId(group, index));
+      ASSERT_NE(option, nullptr);
+      EXPECT_EQ(option->groupStart, index == 0);
+      const std::optional<OptionRef> back = OptionFromId(option->id);
+      ASSERT_TRUE(back);
+      EXPECT_EQ(back->group, group);
+      EXPECT_EQ(back->index, index);
+    }
+    EXPECT_EQ(FindControl(OptionId(group, OptionCount(group))), nullptr);
+  }
+  EXPECT_EQ(OptionFromId(kCmdOK), std::nullopt);
+}
+
+TEST(SetupForm, PlacesControlsWithinTheirContainers) {
+  // Every control on a tab page fits inside the tab control.
+  const ControlDescriptor& tabs = *FindControl(kTbsOptions);
+  for (const ControlDescriptor& control : SetupControls()) {
+    if (control.tab == SetupTab::kNone) {
+      continue;
+    }
+    const TwipPoint at = PositionInDialog(control);
+    EXPECT_GE(at.x, tabs.left) << control.name;
+    EXPECT_LE(at.x + control.width, tabs.left + tabs.width) << control.name;
+    EXPECT_LE(at.y + control.height, tabs.top + tabs.height) << control.name << control.index;
+  }
+}
+
+// The real dialog (tests/setup_dialog_win32_test.cpp) shows the stored choices, follows the
+// enabling rules and writes all seven values; here what it does not reach.
+class FakeColorPicker final : public ColorPicker {
+ public:
+  explicit FakeColorPicker(std::optional<int32_t> answer) : answer_(answer) {}
+  std::optional<int32_t> PickColor(const ColorDialogRequest& request) override {
+    requests.push_back(request);
+    return answer_;
+  }
+  std::vector<ColorDialogRequest> requests;
+
+ private:
+  std::optional<int32_t> answer_;
+};
+
+TEST(SetupModel, OutOfRangeOptionsLoadAsNoneAndOkKeepsOrReplacesThemInWriteOrder) {
+  SaverSettings s;
+  s.gDisplayOption = 8;
+  s.gSpeed = -1;
+  s.gFrequency = 5;
+  s.gBackground = 12;
+  s.gClearScreen = 3;
+  SetupModel model(s);
+  model.Form_Load();
+  const SetupState& state = model.state();
+  EXPECT_EQ(state.lblVersion, "Version 3.0.1");
+  EXPECT_EQ(state.optDisplay, kNoOption);
+  EXPECT_EQ(state.optSpeed, kNoOption);
+  EXPECT_EQ(state.chkBackgroundClear, kUnchecked);
+  EXPECT_FALSE(state.cmdColorSelectEnabled);
+  EXPECT_FALSE(model.SelectOption(OptionGroup::kDisplay, 8));
+
+  MemorySettingsStore store;
+  model.cmdOK_Click(store);
+  EXPECT_EQ(store.writeOrder,
+            (std::vector<std::string>{"Speed", "Frequency", "DisplayOption", "RectangleColor",
+                                      "ClearScreen", "Background", "PWProtected"}));
+  const std::map<std::string, std::string> some = {
+      {"DisplayOption", "8"}, {"Speed", "5"}, {"Frequency", "5"}, {"Background", "10"}};
+  for (const auto& [name, value] : some) EXPECT_EQ(store.values[name], value) << name;
+}
+
+TEST(SetupModel, TheColourDialogAlwaysStartsBlackAndOnlyOkWritesTheChoice) {
+  SaverSettings s;
+  s.gDisplayOption = 5;
+  s.gRectangleColor = 0x00FF00;
+  SetupModel model(s);
+  model.Form_Load();
+
+  FakeColorPicker chooser(0x0000FF);
+  model.cmdColorSelect_Click(chooser);
+  model.cmdColorSelect_Click(chooser);
+  ASSERT_EQ(chooser.requests.size(), 2u);
+  for (const ColorDialogRequest& request : chooser.requests) {
+    EXPECT_EQ(request.flags, 1u);
+    EXPECT_EQ(request.initialColor, 0);
+  }
+  EXPECT_EQ(s.gRectangleColor, 0x0000FF);
+
+  FakeColorPicker canceller(std::nullopt);
+  model.cmdColorSelect_Click(canceller);
+  EXPECT_EQ(s.gRectangleColor, 0x0000FF);
+}
 
 using namespace std::string_literals;
 
