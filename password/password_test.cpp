@@ -119,7 +119,7 @@ TEST(PasswordMatches, WithoutAPasswordOnlyTheEmptyEntryMatches) {
   EXPECT_FALSE(Matches("x", store));
 }
 
-// The real saver's prompt (tests/password_saver_win32_test.cpp) refuses a wrong password with
+// The real saver's prompt (tests/saver_start_win32_test.cpp) refuses a wrong password with
 // its message, goes back on Cancel and ends on the right one; here the rules it cannot see.
 class PasswordPromptTest : public ::testing::Test {
  protected:
