@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace sovelin {
 namespace {
 
@@ -14,40 +17,26 @@ TEST(StopRules, KeysAndClicksStopAndAskForThePasswordOnlyWhenProtected) {
   EXPECT_TRUE(guarded.gStopRequested);
 }
 
-TEST(StopRules, TheFirstMovementIsOnlyRecordedHoweverFar) {
-  RunFlags flags;
-  EXPECT_FALSE(OnSaverMouseMove(flags, 9000.0f, 6000.0f, false));
-  EXPECT_FALSE(flags.gStopRequested);
-  EXPECT_EQ(flags.gLastMouseX, 9000.0f);
-  EXPECT_EQ(flags.gLastMouseY, 6000.0f);
+TEST(StopRules, OnlyMoreThanTenTwipsOnOneAxisFromTheLastPositionSeenStops) {
+  using Moves = std::vector<std::pair<float, float>>;
+  const std::pair<Moves, bool> cases[] = {
+      {{{9000, 6000}}, false},  // the first movement is only recorded, however far
+      // Exactly 10 on each axis, measured from the position before.
+      {{{1500, 1500}, {1510, 1505}, {1510, 1495}}, false},
+      {{{1500, 1500}, {1510, 1505}, {1510, 1495}, {1510, 1484}}, true},
+      {{{1500, 1500}, {1485, 1500}}, true},  // one pixel at 96 DPI
+      // The top left corner counts as no position yet.
+      {{{0, 0}, {3000, 3000}}, false},
+      {{{0, 0}, {3000, 3000}, {3000, 3015}}, true},
+  };
+  for (const auto& [moves, stops] : cases) {
+    RunFlags flags;
+    for (const auto& [x, y] : moves) OnSaverMouseMove(flags, x, y, false);
+    EXPECT_EQ(flags.gStopRequested, stops) << moves.size() << " moves to " << moves.back().first;
+  }
 }
 
-TEST(StopRules, OnlyMoreThanTenTwipsOnOneAxisStops) {
-  RunFlags flags;
-  OnSaverMouseMove(flags, 1500.0f, 1500.0f, false);
-  OnSaverMouseMove(flags, 1510.0f, 1505.0f, false);  // exactly 10 and 5: stays
-  EXPECT_FALSE(flags.gStopRequested);
-  OnSaverMouseMove(flags, 1510.0f, 1495.0f, false);  // exactly 10 on y, from the new position
-  EXPECT_FALSE(flags.gStopRequested);
-  OnSaverMouseMove(flags, 1510.0f, 1484.0f, false);  // 11 on y
-  EXPECT_TRUE(flags.gStopRequested);
-
-  RunFlags onePixel;
-  OnSaverMouseMove(onePixel, 1500.0f, 1500.0f, false);
-  OnSaverMouseMove(onePixel, 1485.0f, 1500.0f, false);  // one pixel at 96 DPI
-  EXPECT_TRUE(onePixel.gStopRequested);
-}
-
-TEST(StopRules, TheTopLeftCornerCountsAsNoPositionYet) {
-  RunFlags flags;
-  OnSaverMouseMove(flags, 0.0f, 0.0f, false);
-  OnSaverMouseMove(flags, 3000.0f, 3000.0f, false);
-  EXPECT_FALSE(flags.gStopRequested);
-  OnSaverMouseMove(flags, 3000.0f, 3015.0f, false);
-  EXPECT_TRUE(flags.gStopRequested);
-}
-
-TEST(StopRules, MovementWhileThePromptIsUpIsOnlyRecorded) {
+TEST(StopRules, MovementWhileThePromptIsUpOrJustAfterItIsOnlyRecorded) {
   RunFlags flags;
   OnSaverMouseMove(flags, 100.0f, 100.0f, true);
   flags.gPromptShown = true;
@@ -55,14 +44,12 @@ TEST(StopRules, MovementWhileThePromptIsUpIsOnlyRecorded) {
   EXPECT_FALSE(flags.gStopRequested);
   flags.gPromptShown = false;
   EXPECT_TRUE(OnSaverMouseMove(flags, 5100.0f, 5000.0f, true));
-}
 
-TEST(StopRules, AfterThePromptTheNextMovementIsOnlyRecorded) {
-  RunFlags flags;
-  OnSaverMouseMove(flags, 100.0f, 100.0f, true);
-  ForgetMousePosition(flags);
-  EXPECT_FALSE(OnSaverMouseMove(flags, 7000.0f, 100.0f, true));
-  EXPECT_FALSE(flags.gStopRequested);
+  RunFlags after;
+  OnSaverMouseMove(after, 100.0f, 100.0f, true);
+  ForgetMousePosition(after);
+  EXPECT_FALSE(OnSaverMouseMove(after, 7000.0f, 100.0f, true));
+  EXPECT_FALSE(after.gStopRequested);
 }
 
 }  // namespace

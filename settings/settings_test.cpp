@@ -19,48 +19,19 @@ TEST(SettingsConversion, TakesTheNumericPrefixRoundedHalvesToEvenOrTheDefaultWhe
   EXPECT_EQ(ReadInt32Setting("99999999999999999999", 5), 5);
 }
 
-TEST(Settings, AnEmptyStoreGivesTheDefaults) {
-  const MemorySettingsStore store;
-  const SaverSettings s = ReadSettings(store);
+TEST(Settings, AnEmptyStoreGivesTheDefaultsOnlyOneProtectsAndOnlyZeroShowsTheDesktop) {
+  MemorySettingsStore store;
+  SaverSettings s = ReadSettings(store);
   EXPECT_EQ(s.gSpeed, 2);
   EXPECT_EQ(s.gFrequency, 1);
-  EXPECT_EQ(s.gDisplayOption, 0);
-  EXPECT_EQ(s.gBackground, 0);
-}
-
-TEST(Settings, OnlyOneProtectsAndOnlyZeroShowsTheDesktop) {
-  MemorySettingsStore store;
   store.values = {{"PWProtected", "-1"}, {"ClearScreen", "2"}};
-  SaverSettings s = ReadSettings(store);
+  s = ReadSettings(store);
   EXPECT_FALSE(s.IsProtected());
   EXPECT_FALSE(s.ShowsDesktop());
   store.values = {{"PWProtected", "1"}, {"ClearScreen", "0"}};
   s = ReadSettings(store);
   EXPECT_TRUE(s.IsProtected());
   EXPECT_TRUE(s.ShowsDesktop());
-}
-
-TEST(Settings, SaveWritesSevenValuesInOrderAndReadsBackTheSame) {
-  MemorySettingsStore store;
-  SaverSettings s;
-  s.gSpeed = 0;
-  s.gFrequency = 4;
-  s.gPWProtected = 1;
-  s.gDisplayOption = 7;
-  s.gRectangleColor = 16777215;
-  s.gClearScreen = 1;
-  s.gBackground = 9;
-  SaveSettings(store, s);
-  const std::vector<std::string> order = {"Speed",          "Frequency",   "DisplayOption",
-                                          "RectangleColor", "ClearScreen", "Background",
-                                          "PWProtected"};
-  EXPECT_EQ(store.writeOrder, order);
-  EXPECT_EQ(store.values["Speed"], "0");
-  EXPECT_EQ(store.values["RectangleColor"], "16777215");
-  const SaverSettings back = ReadSettings(store);
-  EXPECT_EQ(back.gFrequency, 4);
-  EXPECT_EQ(back.gRectangleColor, 16777215);
-  EXPECT_EQ(back.gBackground, 9);
 }
 
 }  // namespace

@@ -22,7 +22,6 @@ constexpr DWORD kEndMs = 5000;
 constexpr int kPictureWidth = 152;
 constexpr int kPictureHeight = 112;
 constexpr COLORREF kParentColor = RGB(0xFF, 0x00, 0xFF);
-constexpr POINT kParentPlace{100, 100};
 constexpr int kBase = 5;  // index of the form's own background among the pictures
 
 // The sample monitor: a captioned window with a client area of the given size, in a colour
@@ -39,10 +38,10 @@ class MonitorWindow {
     RegisterClassA(&windowClass);
     RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    window_ = CreateWindowExA(0, windowClass.lpszClassName, "Sovelin preview host",
-                              WS_OVERLAPPEDWINDOW | WS_VISIBLE, kParentPlace.x, kParentPlace.y,
-                              frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                              windowClass.hInstance, nullptr);
+    window_ =
+        CreateWindowExA(0, windowClass.lpszClassName, "Sovelin preview host",
+                        WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, frame.right - frame.left,
+                        frame.bottom - frame.top, nullptr, nullptr, windowClass.hInstance, nullptr);
     UpdateWindow(window_);
     Pump(100);
   }
@@ -118,19 +117,8 @@ int LitBesideThePicture(const Screenshot& shot, const RECT& area) {
   return lit;
 }
 
-HWND WaitForPreview(const MonitorWindow& monitor) {
-  HWND child = nullptr;
-  WaitUntil(
-      [&] {
-        child = GetWindow(monitor.get(), GW_CHILD);
-        return child && IsWindowVisible(child);
-      },
-      kStartMs);
-  return child;
-}
-
 // In this process: what the preview paints, tick by tick.
-class PreviewWindowTest : public ::testing::TestWithParam<SIZE> {
+class PreviewWindowTest : public ::testing::Test {
  protected:
   void TearDown() override {
     Pump(100);
@@ -142,9 +130,9 @@ class PreviewWindowTest : public ::testing::TestWithParam<SIZE> {
   std::array<Picture, 6> pictures = LoadPictures();
 };
 
-TEST_P(PreviewWindowTest, ShowsTheBackgroundThenRunsToAndFroAtTheTopLeft) {
-  const SIZE size = GetParam();
-  MonitorWindow monitor(size.cx, size.cy);
+// A monitor larger than the pictures: they stand at its top left and the rest stays black.
+TEST_F(PreviewWindowTest, ShowsTheBackgroundThenRunsToAndFroAtTheTopLeft) {
+  MonitorWindow monitor(300, 200);
   PreviewWindow preview(GetModuleHandleA(nullptr), monitor.get(), saver);
   ASSERT_TRUE(preview.Create());
   RECT client{};
@@ -171,9 +159,6 @@ TEST_P(PreviewWindowTest, ShowsTheBackgroundThenRunsToAndFroAtTheTopLeft) {
   EXPECT_EQ(changes, (std::vector<int>{1, 2, 3, 4, 3, 2, 1, 0, 1, 2}));
 }
 
-INSTANTIATE_TEST_SUITE_P(MonitorSizes, PreviewWindowTest,
-                         ::testing::Values(SIZE{kPictureWidth, kPictureHeight}, SIZE{300, 200}));
-
 // End to end: the real saver in the monitor of another process.
 // HACK: Wine does not show what a window paints into a parent of another process, so the
 // pictures are checked in this process above; here only the windows and the process.
@@ -181,8 +166,11 @@ TEST(Preview, FillsTheMonitorAndEndsWithIt) {
   MonitorWindow monitor(300, 200);
   SaverProcess preview = SaverProcess::Start("/p " + monitor.HandleText());
   ASSERT_TRUE(preview.started());
-  HWND child = WaitForPreview(monitor);
-  ASSERT_NE(child, nullptr) << "no preview window in the monitor";
+  HWND child = nullptr;
+  ASSERT_TRUE(WaitUntil(
+      [&] { return (child = GetWindow(monitor.get(), GW_CHILD)) && IsWindowVisible(child); },
+      kStartMs))
+      << "no preview window in the monitor";
 
   DWORD owner = 0;
   GetWindowThreadProcessId(child, &owner);

@@ -1,0 +1,476 @@
+// The background designs on a recording canvas: what each draws, in which order it takes its
+// random values, its colours and where it leaves the current point.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "designs/canvas.h"
+#include "designs/chasing_lines.h"
+#include "designs/circles.h"
+#include "designs/color_swirls.h"
+#include "designs/draw_design.h"
+#include "designs/shapes.h"
+#include "tests/scripted_random.h"
+
+namespace sovelin {
+namespace {
+
+// What a recording canvas saw: one painted primitive with its arguments and the surface
+// state at that moment.
+struct CanvasCall {
+  enum class Kind { kLine, kCircle, kPoint };
+  Kind kind = Kind::kLine;
+  // Line: from (x1, y1) to (x2, y2). Circle and point: centre in (x1, y1).
+  float x1 = 0.0f;
+  float y1 = 0.0f;
+  float x2 = 0.0f;
+  float y2 = 0.0f;
+  float radius = 0.0f;
+  int32_t color = 0;
+  int16_t penWidth = 0;
+  int16_t fillStyle = 0;
+  int32_t fillColor = 0;
+};
+
+// Test surface of a fixed size that records every primitive instead of painting it.
+class RecordingCanvas final : public Canvas {
+ public:
+  RecordingCanvas(float width, float height) : RecordingCanvas(width, height, width, height) {}
+  RecordingCanvas(float width, float height, float scaleWidth, float scaleHeight)
+      : width_(width), height_(height), scaleWidth_(scaleWidth), scaleHeight_(scaleHeight) {}
+
+  float Width() const override { return width_; }
+  float Height() const override { return height_; }
+  float ScaleWidth() const override { return scaleWidth_; }
+  float ScaleHeight() const override { return scaleHeight_; }
+
+  std::vector<CanvasCall> calls;
+
+ protected:
+  void PaintLine(float x1, float y1, float x2, float y2, int32_t color) override {
+    Record(CanvasCall::Kind::kLine, x1, y1, x2, y2, 0.0f, color);
+  }
+  void PaintCircle(float x, float y, float radius, int32_t color) override {
+    Record(CanvasCall::Kind::kCircle, x, y, x, y, radius, color);
+  }
+  void PaintPoint(float x, float y, int32_t color) override {
+    Record(CanvasCall::Kind::kPoint, x, y, x, y, 0.0f, color);
+  }
+
+ private:
+  void Record(CanvasCall::Kind kind, float x1, float y1, float x2, float y2, float radius,
+              int32_t color) {
+    calls.push_back(
+        CanvasCall{kind, x1, y1, x2, y2, radius, color, PenWidth(), FillStyle(), FillColor()});
+  }
+
+  float width_;
+  float height_;
+  float scaleWidth_;
+  float scaleHeight_;
+};
+
+int VisibleCount(const ShapeGroup& shapes) {
+  int visible = 0;
+  for (const ShapeElement& element : shapes.Elements()) visible += element.visible ? 1 : 0;
+  return visible;
+}
+
+// Enough middling values for any one step.
+ScriptedRandom Plenty() {
+  return ScriptedRandom(std::vector<float>(2000, 0.5f));
+}
+
+size_t CountOf(const RecordingCanvas& canvas, CanvasCall::Kind kind) {
+  size_t count = 0;
+  for (const CanvasCall& call : canvas.calls) count += call.kind == kind ? 1 : 0;
+  return count;
+}
+
+TEST(DrawDesign, EachBackgroundDrawsItsOwnStep) {
+  struct Case {
+    int16_t background;
+    size_t lines;
+    size_t circles;
+    size_t points;
+    int visibleShapes;
+  };
+  // At 0.5 a swirl has 33 lines and an embedded set floor(2000 / 600) + 1 = 4 circles,
+  // a random set floor(2000 / 500) + 1 = 5.
+  const std::vector<Case> cases = {
+      {0, 66, 0, 0, 0}, {1, 0, 8, 0, 0}, {2, 0, 5, 0, 0}, {3, 0, 0, 50, 0},
+      {4, 5, 0, 0, 0},  {5, 3, 0, 0, 0}, {6, 0, 0, 0, 2}, {7, 0, 0, 0, 1},
+  };
+  for (const Case& c : cases) {
+    RecordingCanvas canvas(12000.0f, 9000.0f);
+    ScriptedRandom random = Plenty();
+    DesignState state;
+    DrawDesign(canvas, random, state, c.background);
+    EXPECT_EQ(state.mDesignInUse, c.background);
+    EXPECT_EQ(CountOf(canvas, CanvasCall::Kind::kLine), c.lines) << c.background;
+    EXPECT_EQ(CountOf(canvas, CanvasCall::Kind::kCircle), c.circles) << c.background;
+    EXPECT_EQ(CountOf(canvas, CanvasCall::Kind::kPoint), c.points) << c.background;
+    EXPECT_EQ(VisibleCount(state.shpClone), c.visibleShapes) << c.background;
+    EXPECT_EQ(random.reseeds, 0) << c.background;
+  }
+}
+
+TEST(DrawDesign, NoneAndUnknownSettingsDrawNothingButAreKept) {
+  for (int16_t background : {int16_t{9}, int16_t{12}, int16_t{-1}, int16_t{32767}}) {
+    RecordingCanvas canvas(12000.0f, 9000.0f);
+    ScriptedRandom random;
+    DesignState state;
+    DrawDesign(canvas, random, state, background);
+    EXPECT_EQ(state.mDesignInUse, background);
+    EXPECT_TRUE(canvas.calls.empty());
+    EXPECT_EQ(random.Used(), 0u);
+    EXPECT_TRUE(state.mFirstDraw);
+  }
+}
+
+TEST(DrawDesign, RandomReseedsAndPicksAmongThePaintedDesignsOnly) {
+  // floor(r * 6 + 1) - 1 across the whole range of r.
+  const std::vector<std::pair<float, int16_t>> picks = {
+      {0.0f, 0}, {0.17f, 1}, {0.34f, 2}, {0.5f, 3}, {0.67f, 4}, {0.84f, 5}, {0.99999f, 5}};
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  DesignState state;
+  for (const auto& [r, design] : picks) {
+    ScriptedRandom random{r};
+    for (int value = 0; value < 2000; ++value) random.Add(0.5f);
+    DrawDesign(canvas, random, state, kRandomDesign);
+    EXPECT_EQ(state.mDesignInUse, design) << r;
+    EXPECT_EQ(random.reseeds, 1) << r;
+  }
+  EXPECT_EQ(VisibleCount(state.shpClone), 0);
+}
+
+TEST(Canvas, EveryOperationLeavesTheCurrentPointWhereItEnded) {
+  RecordingCanvas canvas(1000.0f, 800.0f);
+  canvas.LineFromCurrent(10.0f, 20.0f, 1);  // from the initial (0, 0)
+  canvas.LineBy(100.0f, 200.0f, -30.0f, 5.0f, 2);
+  canvas.LineFromCurrent(1.0f, 2.0f, 3);
+  canvas.Circle(400.0f, 300.0f, 50.0f, 4);
+  canvas.LineFromCurrent(0.0f, 0.0f, 5);
+  canvas.Point(7.0f, 8.0f, 6);
+  canvas.LineFromCurrent(9.0f, 9.0f, 7);
+
+  ASSERT_EQ(canvas.calls.size(), 7u);
+  const auto start = [&](size_t i) { return std::pair(canvas.calls[i].x1, canvas.calls[i].y1); };
+  EXPECT_EQ(start(0), std::pair(0.0f, 0.0f));
+  EXPECT_EQ(start(2), std::pair(70.0f, 205.0f));
+  EXPECT_EQ(start(4), std::pair(400.0f, 300.0f));
+  EXPECT_EQ(start(6), std::pair(7.0f, 8.0f));
+}
+
+// Fill colour parts then outline colour parts of one circle.
+void AddCircleColors(ScriptedRandom& random) {
+  for (float part : {1.0f / 255.0f, 0.0f, 0.0f, 0.0f, 2.0f / 255.0f, 0.0f}) random.Add(part);
+}
+
+TEST(EmbeddedCircles, DrawsConcentricSolidCirclesEvery600TwipsDownToZero) {
+  // A third of 18000 is 6000; R0 = 0.5 * 6000 = 3000 gives circles 3000, 2400, ..., 0.
+  RecordingCanvas canvas(18000.0f, 9000.0f);
+  canvas.SetPenWidth(150);
+  ScriptedRandom random{0.5f, 0.25f, 0.5f};
+  for (int circle = 0; circle < 6; ++circle) AddCircleColors(random);
+  DesignState state;
+  DrawEmbeddedCircles(canvas, random, state);
+
+  EXPECT_EQ(random.Left(), 0u);
+  ASSERT_EQ(canvas.calls.size(), 6u);
+  float radius = 3000.0f;
+  for (const CanvasCall& call : canvas.calls) {
+    EXPECT_EQ(call.kind, CanvasCall::Kind::kCircle);
+    EXPECT_FLOAT_EQ(call.radius, radius);
+    EXPECT_FLOAT_EQ(call.x1, 4500.0f);
+    EXPECT_FLOAT_EQ(call.y1, 4500.0f);
+    EXPECT_EQ(call.fillStyle, kFillSolid);
+    EXPECT_EQ(call.fillColor, 1);
+    EXPECT_EQ(call.color, 2 * 256);
+    // The circles keep whatever pen the surface has.
+    EXPECT_EQ(call.penWidth, 150);
+    radius -= 600.0f;
+  }
+  EXPECT_FLOAT_EQ(canvas.CurrentX(), 4500.0f);
+}
+
+TEST(RandomCircles, DrawsEvery500TwipsEachAtItsOwnUnlimitedCentre) {
+  RecordingCanvas canvas(12000.0f, 6000.0f, 15000.0f, 9000.0f);
+  // A third of 15000 is 5000; R0 = 0.2 * 5000 = 1000 gives circles 1000, 500, 0.
+  ScriptedRandom random{0.2f};
+  const std::vector<float> centres = {0.9f, 0.9f, 0.5f, 0.5f, 0.0f, 0.25f};
+  for (size_t circle = 0; circle < 3; ++circle) {
+    random.Add(centres[2 * circle]);
+    random.Add(centres[2 * circle + 1]);
+    AddCircleColors(random);
+  }
+  DesignState state;
+  DrawRandomCircles(canvas, random, state);
+
+  EXPECT_EQ(random.Left(), 0u);
+  ASSERT_EQ(canvas.calls.size(), 3u);
+  EXPECT_FLOAT_EQ(canvas.calls[0].radius, 1000.0f);
+  EXPECT_FLOAT_EQ(canvas.calls[2].radius, 0.0f);
+  EXPECT_FLOAT_EQ(canvas.calls[0].x1, 13500.0f);
+  EXPECT_FLOAT_EQ(canvas.calls[0].y1, 8100.0f);
+  EXPECT_FLOAT_EQ(canvas.calls[1].x1, 7500.0f);
+  EXPECT_FLOAT_EQ(canvas.calls[2].y1, 2250.0f);
+  for (const CanvasCall& call : canvas.calls) {
+    EXPECT_EQ(call.fillStyle, kFillSolid);
+    EXPECT_EQ(call.fillColor, 1);
+    EXPECT_EQ(call.color, 2 * 256);
+  }
+}
+
+TEST(Confetti, Draws50DotsWithAFivePixelPenAtPlacesRoundedHalvesToEven) {
+  RecordingCanvas canvas(2.0f, 2.0f);
+  ScriptedRandom random;
+  for (int dot = 0; dot < 50; ++dot) {
+    // 0.25 * 2 = 0.5 rounds to 0; 0.75 * 2 = 1.5 rounds to 2, onto the edge.
+    random.Add(dot % 2 == 0 ? 0.25f : 0.75f);
+    random.Add(0.75f);
+    for (int part = 0; part < 3; ++part) random.Add(1.0f / 255.0f);
+  }
+  DesignState state;
+  DrawConfetti(canvas, random, state);
+
+  EXPECT_EQ(random.Left(), 0u);
+  ASSERT_EQ(canvas.calls.size(), 50u);
+  for (size_t dot = 0; dot < canvas.calls.size(); ++dot) {
+    const CanvasCall& call = canvas.calls[dot];
+    EXPECT_EQ(call.kind, CanvasCall::Kind::kPoint);
+    EXPECT_EQ(call.penWidth, 5);
+    EXPECT_EQ(call.x1, dot % 2 == 0 ? 0.0f : 2.0f);
+    EXPECT_EQ(call.y1, 2.0f);
+    EXPECT_EQ(call.color, 0x010101);
+  }
+  EXPECT_EQ(canvas.PenWidth(), 5);
+  EXPECT_EQ(canvas.CurrentX(), 2.0f);
+}
+
+// Random values of one swirl in the order it draws them: red, green, blue, centre x,
+// centre y, angle step, start angle, x sign, y sign, radius scale.
+std::vector<float> SwirlScript(float loops, float startAngle, float signY = 0.0f,
+                               float factor = 0.5f) {
+  return {0.5f, 0.25f, 0.75f, 0.5f, 0.0f, loops, startAngle, 0.75f, signY, factor};
+}
+
+TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrder) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  ScriptedRandom random(SwirlScript(0.5f, 0.25f, 0.5f));
+  DesignState state;
+  DrawColorSwirls(canvas, random, state);
+
+  EXPECT_EQ(random.Used(), 10u);
+  // Angle step floor(0.5 * 20 + 1) = 11: lines at 1, 12, ..., 353.
+  ASSERT_EQ(canvas.calls.size(), 33u);
+  const CanvasCall& first = canvas.calls.front();
+  EXPECT_EQ(first.kind, CanvasCall::Kind::kLine);
+  // Colour parts floor(r * 256): 128, 64, 192.
+  EXPECT_EQ(first.color, 128 + 256 * 64 + 65536 * 192);
+  EXPECT_EQ(first.penWidth, 1);
+  // Centre: 0.5 * 12000 - 5, and 0 * 9000 - 5 raised to 5.
+  EXPECT_FLOAT_EQ(first.x1, 5995.0f);
+  EXPECT_FLOAT_EQ(first.y1, 5.0f);
+  // Start angle round(0.25 * 360) = 90, x mirrored (7.5 > 5), y not (5 is not above 5),
+  // radius scale floor((4500 - 19) * 0.5 + 20) = 2260. The first line is at 91 degrees,
+  // 91 * 2260 / 360 = 571.28 twips long.
+  EXPECT_NEAR(first.x2 - first.x1, 9.969f, 0.002f);
+  EXPECT_NEAR(first.y2 - first.y1, 571.191f, 0.002f);
+  // The last line is at 90 + 353 = 443 degrees, 2781.06 twips long.
+  const CanvasCall& last = canvas.calls.back();
+  EXPECT_NEAR(last.x2 - last.x1, -338.944f, 0.002f);
+  EXPECT_NEAR(last.y2 - last.y1, 2760.324f, 0.002f);
+  for (const CanvasCall& call : canvas.calls) {
+    EXPECT_EQ(call.x1, first.x1);
+    EXPECT_EQ(call.y1, first.y1);
+  }
+  EXPECT_EQ(canvas.CurrentX(), last.x2);
+  EXPECT_EQ(canvas.CurrentY(), last.y2);
+}
+
+TEST(ColorSwirls, PenWidthCyclesFromOneToFiveAcrossSwirls) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  DesignState state;
+  std::vector<int> widths;
+  for (int swirl = 0; swirl < 6; ++swirl) {
+    ScriptedRandom random(SwirlScript(0.99f, 0.0f));
+    canvas.calls.clear();
+    DrawColorSwirls(canvas, random, state);
+    widths.push_back(canvas.calls.front().penWidth);
+  }
+  EXPECT_EQ(widths, (std::vector<int>{1, 2, 3, 4, 5, 1}));
+  // The width stays set for whatever is drawn next.
+  EXPECT_EQ(canvas.PenWidth(), 1);
+  EXPECT_EQ(state.gCurveStyle, 1);
+}
+
+void AddColor(ScriptedRandom& random) {
+  for (int part = 0; part < 3; ++part) random.Add(0.0f);
+}
+
+TEST(ChasingLines, TheFirstSegmentOfTheRunStartsAtARandomPoint) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  // End point first, then the start point, then the colour.
+  ScriptedRandom random{0.5f, 0.25f, 0.125f, 0.75f, 1.0f / 255.0f, 0.0f, 0.0f};
+  DesignState state;
+  DrawChasingLines(canvas, random, state);
+
+  EXPECT_EQ(random.Left(), 0u);
+  ASSERT_EQ(canvas.calls.size(), 1u);
+  const CanvasCall& line = canvas.calls[0];
+  EXPECT_EQ(line.kind, CanvasCall::Kind::kLine);
+  EXPECT_EQ(line.x1, 1501.0f);
+  EXPECT_EQ(line.y1, 6751.0f);
+  EXPECT_EQ(line.x2, 6001.0f);
+  EXPECT_EQ(line.y2, 2251.0f);
+  EXPECT_EQ(line.color, 1);
+  EXPECT_EQ(line.penWidth, 10);
+  EXPECT_FALSE(state.mFirstDraw);
+}
+
+TEST(ChasingLines, RandomSwitchingBetweenTheTwoLineDesignsKeepsOnePath) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  DesignState state;
+  ScriptedRandom random;
+  random.Add(0.7f);  // "Random" picks design 4: five segments
+  for (int segment = 0; segment < 5; ++segment) {
+    random.Add(0.1f * static_cast<float>(segment + 1));
+    random.Add(0.05f * static_cast<float>(segment + 1));
+    if (segment == 0) {
+      random.Add(0.9f);
+      random.Add(0.9f);
+    }
+    AddColor(random);
+  }
+  random.Add(0.9f);  // then design 5: three segments
+  for (int segment = 0; segment < 3; ++segment) {
+    random.Add(0.3f);
+    random.Add(0.6f - 0.1f * static_cast<float>(segment));
+    AddColor(random);
+  }
+  DrawDesign(canvas, random, state, kRandomDesign);
+  EXPECT_EQ(state.mDesignInUse, 4);
+  DrawDesign(canvas, random, state, kRandomDesign);
+  EXPECT_EQ(state.mDesignInUse, 5);
+
+  EXPECT_EQ(random.Left(), 0u);
+  ASSERT_EQ(canvas.calls.size(), 8u);
+  EXPECT_EQ(canvas.calls[0].x1, 10801.0f);
+  for (size_t segment = 1; segment < canvas.calls.size(); ++segment) {
+    EXPECT_EQ(canvas.calls[segment].x1, canvas.calls[segment - 1].x2) << segment;
+    EXPECT_EQ(canvas.calls[segment].y1, canvas.calls[segment - 1].y2) << segment;
+    EXPECT_EQ(canvas.calls[segment].penWidth, segment < 5 ? 10 : 150) << segment;
+  }
+}
+
+// Random values of one shape step: kind, height, width, target left, target top, colour.
+void AddShapeStep(ScriptedRandom& random, float kind, float height, float width, float left,
+                  float top, float color) {
+  for (float value : {kind, height, width, left, top, color}) random.Add(value);
+}
+
+TEST(Shapes, FirstStepCreatesThirtyHiddenElementsAndShowsTheFirst) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  ScriptedRandom random;
+  // Kind 3 (circle), height 3750, width 2000, target (6001, 4501), colour 14.
+  AddShapeStep(random, 0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.99f);
+  DesignState state;
+  DrawShape(canvas, random, state);
+
+  EXPECT_FALSE(state.mFirstDraw);
+  EXPECT_NE(state.shpClone.Find(30), nullptr);
+  EXPECT_EQ(VisibleCount(state.shpClone), 1);
+  const ShapeElement& shown = *state.shpClone.Find(1);
+  ASSERT_TRUE(shown.visible);
+  EXPECT_EQ(shown.kind, kShapeCircle);
+  // Centred on the target point.
+  EXPECT_EQ(shown.rect, (TwipsRect{5001.0f, 2626.0f, 2000.0f, 3750.0f}));
+  EXPECT_EQ(shown.backColor, 0x00FFFF);
+  // The rest is the template's.
+  EXPECT_EQ(shown.drawMode, kDrawModeMergePenNot);
+  EXPECT_EQ(shown.borderColor, 0xFF0000);
+  EXPECT_TRUE(canvas.calls.empty());
+  EXPECT_EQ(state.shpClone.TakeDirty(), (std::vector<TwipsRect>{shown.rect}));
+}
+
+TEST(Shapes, TheThirtyFirstStepMovesTheOldestShape) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  ScriptedRandom random;
+  for (int step = 0; step < 30; ++step) AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.0f);
+  // A target in the top left corner: the shape reaches beyond the screen.
+  AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.1f);
+  DesignState state;
+  for (int step = 0; step < 30; ++step) DrawShape(canvas, random, state);
+  EXPECT_EQ(VisibleCount(state.shpClone), 30);
+  const TwipsRect before = state.shpClone.Find(1)->rect;
+  state.shpClone.TakeDirty();
+
+  DrawShape(canvas, random, state);
+  EXPECT_EQ(state.mCloneIndex, 1);
+  EXPECT_EQ(VisibleCount(state.shpClone), 30);
+  const ShapeElement& moved = *state.shpClone.Find(1);
+  EXPECT_EQ(moved.rect, (TwipsRect{-999.0f, -999.0f, 2000.0f, 2000.0f}));
+  EXPECT_EQ(moved.backColor, 0x800000);
+  // The area it left and the one it took.
+  EXPECT_EQ(state.shpClone.TakeDirty(), (std::vector<TwipsRect>{before, moved.rect}));
+}
+
+TEST(FullScreenInverse, AlternatesTwoWindowSizedRectangles) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  ScriptedRandom random{0.0f, 0.4f, 0.99f};
+  DesignState state;
+  std::vector<std::pair<int16_t, int32_t>> shown;  // the one visible element, its colour
+  for (int step = 0; step < 3; ++step) {
+    DrawFullScreenInverse(canvas, random, state);
+    EXPECT_EQ(VisibleCount(state.shpClone), 1);
+    for (int16_t index : {1, 2}) {
+      const ShapeElement& element = *state.shpClone.Find(index);
+      if (!element.visible) continue;
+      EXPECT_EQ(element.rect, (TwipsRect{0.0f, 0.0f, 12000.0f, 9000.0f}));
+      shown.emplace_back(index, element.backColor);
+    }
+  }
+  EXPECT_EQ(shown, (std::vector<std::pair<int16_t, int32_t>>{
+                       {1, 0x000000}, {2, 0x008080}, {1, 0x00FFFF}}));
+  EXPECT_EQ(state.shpClone.Find(3), nullptr);
+}
+
+TEST(Shapes, StepsOnElementsThatWereNeverCreatedAreSkipped) {
+  // Another design cleared the shared first-draw flag, so nothing was created.
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  ScriptedRandom random;
+  AddShapeStep(random, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f);
+  random.Add(0.5f);
+  DesignState state;
+  state.mFirstDraw = false;
+  DrawShape(canvas, random, state);
+  DrawFullScreenInverse(canvas, random, state);
+  EXPECT_EQ(VisibleCount(state.shpClone), 0);
+  EXPECT_EQ(state.shpClone.Find(1), nullptr);
+  EXPECT_TRUE(state.shpClone.TakeDirty().empty());
+}
+
+TEST(Shapes, EndOfRunRemovesTheElementsOfTheDesignInUse) {
+  RecordingCanvas canvas(12000.0f, 9000.0f);
+  ScriptedRandom random;
+  AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.0f);
+  random.Add(0.0f);
+  DesignState shapes;
+  shapes.mDesignInUse = 6;
+  DesignState inverse;
+  inverse.mDesignInUse = 7;
+  DrawShape(canvas, random, shapes);
+  DrawFullScreenInverse(canvas, random, inverse);
+  ASSERT_NE(shapes.shpClone.Find(30), nullptr);
+  RemoveDesignShapes(shapes);
+  RemoveDesignShapes(inverse);
+  for (int16_t index = 1; index <= 30; ++index) EXPECT_EQ(shapes.shpClone.Find(index), nullptr);
+  EXPECT_EQ(inverse.shpClone.Find(2), nullptr);
+  EXPECT_NE(shapes.shpClone.Find(0), nullptr);
+}
+
+}  // namespace
+}  // namespace sovelin

@@ -1,0 +1,323 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "saver/pass_pacer.h"
+#include "saver/run_error.h"
+#include "saver/verse_change.h"
+#include "saver/verse_loader.h"
+#include "saver/verse_store.h"
+#include "tests/scripted_random.h"
+
+namespace sovelin {
+namespace {
+
+using Parts = std::pair<std::string, std::string>;
+
+Parts Split(std::string_view line) {
+  VerseLineParts parts = SplitVerseLine(line);
+  return {std::move(parts.text), std::move(parts.reference)};
+}
+
+std::string Blanks(size_t count) {
+  return std::string(count, ' ');
+}
+
+VerseStore Load(const std::string& bytes) {
+  VerseStore store;
+  std::istringstream file(bytes);
+  LoadVerses(store, file);
+  return store;
+}
+
+// A file that hands out its bytes and then fails to read.
+class FailingBuffer final : public std::streambuf {
+ public:
+  explicit FailingBuffer(std::string bytes) : bytes_(std::move(bytes)) {
+    setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
+  }
+
+ protected:
+  int_type underflow() override { throw std::runtime_error("read error"); }
+
+ private:
+  std::string bytes_;
+};
+
+TEST(SplitVerseLine, SplitsAtTheLastEndMarkWithinTheWindowsOfTheTrimmedLength) {
+  // {line, text, reference}; no text: the line stays whole with no reference.
+  const std::tuple<std::string, const char*, std::string> cases[] = {
+      {"Love is kind! 1 Cor. 13:4-7", "Love is kind!", "1 Cor. 13:4-7"},
+      {"He said, \"Go.\" Mark 16:15", "He said, \"Go.\"", "Mark 16:15"},
+      {"x. 123:4", "x.", "123:4"},  // the end mark at least five before the colon
+      {"x. 12:3", nullptr, ""},
+      {"Text. Book 1:xxxxxxxxxxxxxxxxxxxxx", nullptr, ""},  // colon beyond its window
+      {"Amen. 123456789012345678901 1:2", nullptr, ""},     // mark beyond its window
+      {"Amen. 12345678901234567890 1:2", "Amen.", "12345678901234567890 1:2"},
+      {"In the beginning God created the heaven and the earth. Genesis 1", nullptr, ""},
+      {"No end mark here Psalm 23:1", nullptr, ""},
+      {"", nullptr, ""},
+      {".:", nullptr, ""},
+      {"a.   :", nullptr, ""},
+      // Windows end at the trimmed length while positions count leading blanks.
+      {"   Jesus wept. John 1:35   ", nullptr, ""},
+      {"   Jesus wept. John 1:350", "   Jesus wept.", "John 1:350"},
+      {"Jesus wept. John 1:35" + Blanks(30), "Jesus wept.", "John 1:35" + Blanks(30)},
+  };
+  for (const auto& [line, text, reference] : cases)
+    EXPECT_EQ(Split(line), Parts(text ? text : line, reference)) << line;
+}
+
+TEST(StoredVerse, IsAlwaysTheFixedFieldAndCutsOverlongLines) {
+  EXPECT_EQ(StoredVerse(""), "\r\n" + Blanks(250));
+  EXPECT_EQ(StoredVerse(std::string(245, 'a') + ". Psalm 119:105"),
+            std::string(245, 'a') + ".\r\nPsal");
+  EXPECT_EQ(CorruptFileText(),
+            FixedVerseField("Sovel.vrs file is corrupt!\r\n\r\nNo more verses have been loaded."
+                            "\r\n\r\nPlease fix the verse file before running again."));
+}
+
+TEST(LoadVerses, AppendsOneVersePerLineWhateverTheLineBreak) {
+  const VerseStore store = Load("Jesus wept. John 11:35\r\n\nA.   Job 1:1\rlast. Job 2:2");
+  ASSERT_EQ(store.gVerseCount, 4);
+  ASSERT_EQ(store.gVerses.size(), 5u);
+  EXPECT_EQ(store.gVerses[0], Blanks(kVerseLength));
+  EXPECT_EQ(store.gVerses[1], StoredVerse("Jesus wept. John 11:35"));
+  EXPECT_EQ(store.gVerses[2], "\r\n" + Blanks(250));
+  EXPECT_EQ(store.gVerses[3], StoredVerse("A.   Job 1:1"));
+  EXPECT_EQ(store.gVerses[4], StoredVerse("last. Job 2:2"));
+
+  // A break at the very end adds no empty verse; LF CR is two breaks.
+  for (const char* bytes : {"a. Job 1:1\r\n", "a. Job 1:1\n", "a. Job 1:1\r", "\r\n"}) {
+    EXPECT_EQ(Load(bytes).gVerseCount, 1) << bytes;
+  }
+  EXPECT_EQ(Load("a\r\n\r\n").gVerseCount, 2);
+  EXPECT_EQ(Load("a\n\rb").gVerseCount, 3);
+}
+
+TEST(LoadVerses, KeepsNulAndHighBytes) {
+  const VerseStore store = Load(std::string("caf\xE9\0\xFF. Job 1:1\r\n", 17));
+  ASSERT_EQ(store.gVerseCount, 1);
+  EXPECT_EQ(store.gVerses[1], FixedVerseField(std::string("caf\xE9\0\xFF.\r\nJob 1:1", 16)));
+}
+
+TEST(LoadVerses, MissingOrEmptyFilesGiveTheCorruptFileTextAsTheOnlyVerse) {
+  VerseStore missing;
+  LoadVerses(missing, std::filesystem::path("/nonexistent/dir/sovel.vrs"));
+  for (const VerseStore& store : {missing, Load("")}) {
+    ASSERT_EQ(store.gVerseCount, 1);
+    ASSERT_EQ(store.gVerses.size(), 2u);
+    EXPECT_EQ(store.gVerses[1], CorruptFileText());
+  }
+}
+
+TEST(LoadVerses, AReadErrorOrALineBeyondTheLimitsReplacesThatLineAndStops) {
+  // Fails inside the second line, then exactly where the second line would start; a stream
+  // that throws its errors (as running out of memory does) ends the same way.
+  for (const bool throws : {false, true}) {
+    for (const char* bytes : {"one. Job 1:1\r\ntwo", "one. Job 1:1\r\n"}) {
+      FailingBuffer failing(bytes);
+      std::istream file(&failing);
+      if (throws) file.exceptions(std::ios::badbit);
+      VerseStore store;
+      LoadVerses(store, file);
+      ASSERT_EQ(store.gVerseCount, 2);
+      EXPECT_EQ(store.gVerses[1], StoredVerse("one. Job 1:1"));
+      EXPECT_EQ(store.gVerses[2], CorruptFileText());
+    }
+  }
+  VerseStore store;
+  std::istringstream file("one. Job 1:1\r\ntwo. Job 2:2\r\n");
+  LoadVerses(store, file, VerseLimits{.fileBytes = 20});
+  ASSERT_EQ(store.gVerseCount, 2);
+  EXPECT_EQ(store.gVerses[2], CorruptFileText());
+}
+
+TEST(LoadVerses, AHugeFileStopsAtTheVerseLimitAndEachVerseTakesLittleMemory) {
+  std::string bytes;
+  for (int i = 0; i <= 100'000; ++i) bytes += "v. Job 1:1\r\n";
+  const VerseStore store = Load(bytes);
+  ASSERT_EQ(store.gVerseCount, VerseLimits().verses + 1);
+  EXPECT_EQ(store.gVerses[100'000], StoredVerse("v. Job 1:1"));
+  EXPECT_EQ(store.gVerses[100'001], CorruptFileText());
+  EXPECT_LT(store.gVerses.Bytes(), 100'001u * 32);  // not a padded field of 252 each
+}
+
+const std::filesystem::path kShippedFile = SOVELIN_SOURCE_DIR "/resources/sovel.vrs";
+
+// Whether each verse fits the smallest label is measured in its real font in
+// shipped_verses_fit_win32_test.cpp.
+constexpr size_t kMaxTextLength = 200;
+
+TEST(ShippedVerses, EveryLineLoadsWithItsWholeReferenceAsPlainText) {
+  std::ifstream file(kShippedFile, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+  ASSERT_TRUE(bytes.ends_with("\r\n"));
+  VerseStore store;
+  LoadVerses(store, kShippedFile);
+  EXPECT_GE(store.gVerseCount, 365);
+
+  int32_t n = 0;
+  for (size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos;
+       start = end + 2) {
+    const std::string line = bytes.substr(start, end - start);
+    SCOPED_TRACE(line);
+    ASSERT_LT(n, store.gVerseCount);
+    EXPECT_EQ(store.gVerses[++n], StoredVerse(line));
+    // Plain text: printable ASCII, no lone line break, single blanks.
+    EXPECT_EQ(line.find_first_not_of(" !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                     "[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~"),
+              std::string::npos);
+    EXPECT_EQ(line.find("  "), std::string::npos);
+
+    const VerseLineParts parts = SplitVerseLine(line);
+    ASSERT_NE(parts.reference.find(':'), std::string::npos);
+    EXPECT_EQ(parts.text + " " + parts.reference, line);
+    EXPECT_LE(parts.text.size() + 2 + parts.reference.size(), kVerseLength);
+    EXPECT_LE(parts.text.size(), kMaxTextLength);
+  }
+  EXPECT_EQ(n, store.gVerseCount);
+}
+
+using namespace verse_colors;
+
+// Ticks until the next change; returns how many ticks that took.
+int TicksToNextChange(VerseChangeState& state, const VerseChangeSetup& setup) {
+  ScriptedRandom random{0.5f};
+  for (int ticks = 1; ticks <= 1000; ++ticks) {
+    if (Timer1_Timer(state, setup, random)) return ticks;
+  }
+  return -1;
+}
+
+// The text colours of the next five changes.
+std::vector<int32_t> ColorsOfChanges(const VerseChangeSetup& setup) {
+  VerseChangeState state;
+  std::vector<int32_t> colors;
+  for (int i = 0; i < 5; ++i) {
+    ScriptedRandom random{0.5f};
+    while (colors.size() == static_cast<size_t>(i)) {
+      if (const auto change = Timer1_Timer(state, setup, random))
+        colors.push_back(change->textColor);
+    }
+  }
+  return colors;
+}
+
+TEST(VerseChange, FirstChangeAfterTheWholePeriodThenOneTickEarlier) {
+  VerseChangeState state;
+  const VerseChangeSetup thirtySeconds{30000, 10, 0, 0};
+  EXPECT_EQ(TicksToNextChange(state, thirtySeconds), 15);  // 30 s
+  EXPECT_EQ(TicksToNextChange(state, thirtySeconds), 14);  // then every 28 s
+}
+
+TEST(VerseChange, DrawsAVerseFromOneToTheCount) {
+  ScriptedRandom random{0.0f, 0.95f, 0.99f};
+  VerseChangeState state;
+  EXPECT_EQ(Timer1_Timer(state, {2000, 10, 0, 0}, random)->gVerseIndex, 1);
+  EXPECT_EQ(Timer1_Timer(state, {2000, 10, 0, 0}, random)->gVerseIndex, 10);
+  EXPECT_EQ(Timer1_Timer(state, {2000, 1, 0, 0}, random)->gVerseIndex, 1);
+  EXPECT_EQ(state.gVerseIndex, 1);
+  EXPECT_EQ(PickVerseIndex(40000, 0.99999994f), 40000);  // rounding never passes the count
+}
+
+TEST(VerseChange, PictureWindowsCycleFromBlue) {
+  EXPECT_EQ(InitialTextColor(0), kBlue);
+  EXPECT_EQ(InitialTextColor(9), kBlue);  // any other number is the open book
+  const std::vector<int32_t> cycle{kRed, kMagenta, kBlack, kBlue, kRed};
+  EXPECT_EQ(ColorsOfChanges({2000, 5, 3, kRed}), cycle);  // no white swap off the box
+}
+
+TEST(VerseChange, BoxAndOvalCycleFromWhiteAndNeverShowTheUsersColour) {
+  EXPECT_EQ(InitialTextColor(5), kWhite);
+  EXPECT_EQ(InitialTextColor(6), kWhite);
+  const std::vector<int32_t> cycle{kCyan, kYellow, kWhite, kWhite, kCyan};
+  EXPECT_EQ(ColorsOfChanges({2000, 5, 5, 0}), cycle);
+  const std::vector<int32_t> onCyan{kWhite, kYellow, kWhite, kWhite, kWhite};
+  EXPECT_EQ(ColorsOfChanges({2000, 5, 5, kCyan}), onCyan);
+  const std::vector<int32_t> onYellow{kCyan, kWhite, kWhite, kWhite, kCyan};
+  EXPECT_EQ(ColorsOfChanges({2000, 5, 6, kYellow}), onYellow);
+}
+
+class FakeClock final : public MonotonicClock {
+ public:
+  std::chrono::microseconds Now() const override { return now; }
+  std::chrono::microseconds now{5'000'000};
+};
+
+using std::chrono::microseconds;
+
+TEST(PassPacer, SaysHowLongUntilPassesAreDue) {
+  FakeClock clock;
+  PassPacer pacer(clock, 1200);
+  EXPECT_EQ(pacer.TimeUntil(15), microseconds(12'500));
+  clock.now += microseconds(12'500);
+  EXPECT_EQ(pacer.TimeUntil(15), microseconds(0));
+  EXPECT_EQ(pacer.TakeDuePasses(), 15);
+  EXPECT_EQ(pacer.TimeUntil(1), microseconds(834));  // rounds up: never wakes too early
+}
+
+TEST(PassPacer, ALongStallBeyondThePlannedSleepDoesNotMakeTheSaverJumpAhead) {
+  FakeClock clock;
+  PassPacer pacer(clock, 1200);
+  clock.now += std::chrono::seconds(60);  // e.g. a modal prompt
+  EXPECT_EQ(pacer.TakeDuePasses(), kMaxCatchUpPasses);
+  clock.now += microseconds(10'000);
+  EXPECT_EQ(pacer.TakeDuePasses(), 12);
+  clock.now += std::chrono::seconds(60);  // a planned sleep is caught up, a stall is not
+  EXPECT_EQ(pacer.TakeDuePasses(300), 300 + kMaxCatchUpPasses);
+
+  MovePacing pacing(clock, 28);
+  pacing.PlanSleep(8);  // 8 moves of 29 passes
+  clock.now += std::chrono::seconds(60);
+  EXPECT_EQ(pacing.TakeDueMoves(), (8 * 29 + kMaxCatchUpPasses) / 29);
+}
+
+// The main loop's pacing over simulated time: it sleeps until the next move that changes a
+// pixel (15 twips a pixel), and not less than a frame, then runs the moves that came due.
+TEST(MovePacing, EverySpeedRunsItsNominalMoveRate) {
+  const int16_t moveDelays[] = {28, 21, 14, 7, 0};  // Speed 0 to 4
+  const std::pair<int32_t, int32_t> steps[] = {{1, 1}, {1, -1}, {2, 1}};
+  for (int speed = 0; speed <= 4; ++speed) {
+    for (const auto& [dx, dy] : steps) {
+      FakeClock clock;
+      MovePacing pacing(clock, moveDelays[speed]);
+      const microseconds frame(speed >= 3 ? 16'667 : 50'000);
+      int32_t left = 7, top = 7;
+      int64_t moves = 0;
+      while (clock.now < microseconds(5'000'000 + 60'000'000)) {
+        clock.now += pacing.PlanSleep(MovesUntilPixelChange(left, top, dx, dy, 15, 15), frame);
+        for (int64_t due = pacing.TakeDueMoves(); due > 0; --due, ++moves) {
+          left += dx;
+          top += dy;
+        }
+      }
+      const double nominal = 60.0 * kPassesPerSecond / (moveDelays[speed] + 1);
+      EXPECT_NEAR(moves, nominal, nominal / 100) << speed << " " << dx << "," << dy;
+    }
+  }
+}
+
+TEST(MovesUntilPixelChange, CountsTheMovesThatChangeNothingOnScreen) {
+  EXPECT_EQ(MovesUntilPixelChange(0, 0, 3, 4, 15, 15), 2);   // y reaches 8 twips: pixel 1
+  EXPECT_EQ(MovesUntilPixelChange(0, 0, 1, -1, 15, 15), 8);  // x at 8 or y at -8 twips
+  EXPECT_EQ(MovesUntilPixelChange(7, 7, 25, 0, 15, 15), 1);
+  EXPECT_EQ(MovesUntilPixelChange(0, 0, 0, 0, 15, 15), 64);  // never: wakes after the limit
+  EXPECT_EQ(MovesUntilPixelChange(0, 0, 1, 1, 15, 15, 5), 5);
+}
+
+TEST(RunError, AnUnexpectedErrorShowsItsNumberAndDescription) {
+  EXPECT_EQ(UnexpectedErrorMessage(7, "Out of memory"),
+            "Unexpected Error # 7\r\nOut of memory\r\n\r\nAborting.");
+}
+
+}  // namespace
+}  // namespace sovelin

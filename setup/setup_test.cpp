@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "setup/setup_form.h"
+#include "setup/setup_model.h"
+#include "setup/sysinfo.h"
+
+namespace sovelin {
+namespace {
+
+TEST(SetupForm, IdsAreUniqueAndOptionsMapBothWays) {
+  std::set<int> ids;
+  for (const ControlDescriptor& control : SetupControls()) {
+    EXPECT_TRUE(ids.insert(control.id).second) << control.name << " " << control.index;
+  }
+  for (OptionGroup group :
+       {OptionGroup::kDisplay, OptionGroup::kSpeed, OptionGroup::kFreq, OptionGroup::kBackground}) {
+    for (int16_t index = 0; index < OptionCount(group); ++index) {
+      const ControlDescriptor* option = FindControl(OptionId(group, index));
+      ASSERT_NE(option, nullptr);
+      EXPECT_EQ(option->groupStart, index == 0);
+      const std::optional<OptionRef> back = OptionFromId(option->id);
+      ASSERT_TRUE(back);
+      EXPECT_EQ(back->group, group);
+      EXPECT_EQ(back->index, index);
+    }
+    EXPECT_EQ(FindControl(OptionId(group, OptionCount(group))), nullptr);
+  }
+  EXPECT_EQ(OptionFromId(kCmdOK), std::nullopt);
+}
+
+TEST(SetupForm, PlacesControlsWithinTheirContainers) {
+  // Every control on a tab page fits inside the tab control.
+  const ControlDescriptor& tabs = *FindControl(kTbsOptions);
+  for (const ControlDescriptor& control : SetupControls()) {
+    if (control.tab == SetupTab::kNone) {
+      continue;
+    }
+    const TwipPoint at = PositionInDialog(control);
+    EXPECT_GE(at.x, tabs.left) << control.name;
+    EXPECT_LE(at.x + control.width, tabs.left + tabs.width) << control.name;
+    EXPECT_LE(at.y + control.height, tabs.top + tabs.height) << control.name << control.index;
+  }
+}
+
+// The real dialog (tests/setup_dialog_win32_test.cpp) shows the stored choices, follows the
+// enabling rules and writes all seven values; here what it does not reach.
+class FakeColorPicker final : public ColorPicker {
+ public:
+  explicit FakeColorPicker(std::optional<int32_t> answer) : answer_(answer) {}
+  std::optional<int32_t> PickColor(const ColorDialogRequest& request) override {
+    requests.push_back(request);
+    return answer_;
+  }
+  std::vector<ColorDialogRequest> requests;
+
+ private:
+  std::optional<int32_t> answer_;
+};
+
+TEST(SetupModel, OutOfRangeOptionsLoadAsNoneAndOkKeepsOrReplacesThemInWriteOrder) {
+  SaverSettings s;
+  s.gDisplayOption = 8;
+  s.gSpeed = -1;
+  s.gFrequency = 5;
+  s.gBackground = 12;
+  s.gClearScreen = 3;
+  SetupModel model(s);
+  model.Form_Load();
+  const SetupState& state = model.state();
+  EXPECT_EQ(state.lblVersion, "Version 3.0.1");
+  EXPECT_EQ(state.optDisplay, kNoOption);
+  EXPECT_EQ(state.optSpeed, kNoOption);
+  EXPECT_EQ(state.chkBackgroundClear, kUnchecked);
+  EXPECT_FALSE(state.cmdColorSelectEnabled);
+  EXPECT_FALSE(model.SelectOption(OptionGroup::kDisplay, 8));
+
+  MemorySettingsStore store;
+  model.cmdOK_Click(store);
+  EXPECT_EQ(store.writeOrder,
+            (std::vector<std::string>{"Speed", "Frequency", "DisplayOption", "RectangleColor",
+                                      "ClearScreen", "Background", "PWProtected"}));
+  const std::map<std::string, std::string> some = {
+      {"DisplayOption", "8"}, {"Speed", "5"}, {"Frequency", "5"}, {"Background", "10"}};
+  for (const auto& [name, value] : some) EXPECT_EQ(store.values[name], value) << name;
+}
+
+TEST(SetupModel, TheColourDialogAlwaysStartsBlackAndOnlyOkWritesTheChoice) {
+  SaverSettings s;
+  s.gDisplayOption = 5;
+  s.gRectangleColor = 0x00FF00;
+  SetupModel model(s);
+  model.Form_Load();
+
+  FakeColorPicker chooser(0x0000FF);
+  model.cmdColorSelect_Click(chooser);
+  model.cmdColorSelect_Click(chooser);
+  ASSERT_EQ(chooser.requests.size(), 2u);
+  for (const ColorDialogRequest& request : chooser.requests) {
+    EXPECT_EQ(request.flags, 1u);
+    EXPECT_EQ(request.initialColor, 0);
+  }
+  EXPECT_EQ(s.gRectangleColor, 0x0000FF);
+
+  FakeColorPicker canceller(std::nullopt);
+  model.cmdColorSelect_Click(canceller);
+  EXPECT_EQ(s.gRectangleColor, 0x0000FF);
+}
+
+using namespace std::string_literals;
+
+TEST(RegistryValueText, TextWithoutItsTerminatorNumbersInHexAndNothingElse) {
+  const std::pair<RegistryValue, std::optional<std::string>> cases[] = {
+      {{kRegText, "C:\\msinfo32.exe\0"s}, "C:\\msinfo32.exe"},
+      {{kRegText, "C:\\msinfo32.exe"s}, "C:\\msinfo32.exe"},
+      {{kRegText, "\0"s}, ""},
+      {{kRegText, "C:\\a\0junk\0"s}, "C:\\a"},  // what follows a zero is not used
+      {{kRegNumber, "\x78\x56\x34\x12"s}, "&h12345678"},
+      {{kRegNumber, "\xff\xff\xff\xff"s}, "&hFFFFFFFF"},
+      {{kRegNumber, "\0\0\0\0"s}, "&h0"},
+      {{kRegText, ""}, std::nullopt},
+      {{kRegNumber, ""}, std::nullopt},
+      {{kRegText, std::string(kValueBufferSize + 1, 'a')}, std::nullopt},
+      {{kRegText, std::string(kValueBufferSize, 'a')}, std::string(kValueBufferSize, 'a')},
+      {{2, "C:\\x\0"s}, std::nullopt},  // expandable text
+      {{3, "C:\\x\0"s}, std::nullopt},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(RegistryValueText(value), text) << value.type;
+}
+
+// Registry and file system in memory; records what the launcher does, in order.
+class FakePlatform final : public SysInfoPlatform {
+ public:
+  std::optional<RegistryValue> ReadLocalMachineValue(std::string_view keyName,
+                                                     std::string_view valueName) override {
+    const auto found = values.find({std::string(keyName), std::string(valueName)});
+    if (found == values.end()) {
+      return std::nullopt;
+    }
+    return found->second;
+  }
+  bool FileExists(const std::string& path) override {
+    events.push_back("exists " + path);
+    return files.contains(path);
+  }
+  bool StartProgram(const std::string& path) override {
+    events.push_back("start " + path);
+    return files.contains(path);
+  }
+  void SetWaitCursor(bool waiting) override { events.push_back(waiting ? "hourglass" : "arrow"); }
+  void ShowMessage(const SetupMessage& message) override {
+    events.push_back("message " + std::string(message.text));
+    EXPECT_EQ(message.icon, MessageIcon::kExclamation);
+  }
+
+  void SetText(std::string_view key, std::string_view value, const std::string& text) {
+    values[{std::string(key), std::string(value)}] = RegistryValue{kRegText, text + '\0'};
+  }
+
+  std::map<std::pair<std::string, std::string>, RegistryValue> values;
+  std::set<std::string> files;
+  std::vector<std::string> events;
+};
+
+const std::string kUnavailable = "message System Information Is Unavailable At This Time";
+
+TEST(StartSysInfo, StartsTheRegisteredPathUntestedOrTheFolderOnlyWhenTheProgramIsThere) {
+  const std::string tools = "C:\\Tools\\msinfo32.exe", folder = "C:\\MSINFO\\MSINFO32.EXE";
+  using Events = std::vector<std::string>;
+  const struct {
+    bool registered;  // else only the folder
+    bool present;
+    Events events;
+  } cases[] = {
+      {true, true, {"hourglass", "start " + tools, "arrow"}},
+      {true, false, {"hourglass", "start " + tools, kUnavailable, "arrow"}},
+      {false, true, {"hourglass", "exists " + folder, "start " + folder, "arrow"}},
+      {false, false, {"hourglass", "exists " + folder, kUnavailable, "arrow"}},
+  };
+  for (const auto& c : cases) {
+    FakePlatform platform;
+    if (c.registered) platform.SetText(kMsInfoKey, kMsInfoPathValue, tools);
+    platform.SetText(kSharedToolsLocationKey, kMsInfoFolderValue, "C:\\MSINFO");
+    if (c.present) platform.files = {tools, folder};
+    StartSysInfo(platform);
+    EXPECT_EQ(platform.events, c.events) << c.registered << c.present;
+  }
+}
+
+TEST(StartSysInfo, UnusableValuesCountAsNotRegistered) {
+  FakePlatform platform;
+  StartSysInfo(platform);
+  EXPECT_EQ(platform.events, (std::vector<std::string>{"hourglass", kUnavailable, "arrow"}));
+
+  // Expandable text and empty text for the path move on to the folder; an empty folder is
+  // never turned into "\MSINFO32.EXE" at the drive root.
+  platform.values[{std::string(kMsInfoKey), std::string(kMsInfoPathValue)}] =
+      RegistryValue{2, "%windir%\\msinfo32.exe\0"s};
+  platform.SetText(kSharedToolsLocationKey, kMsInfoFolderValue, "");
+  platform.files = {"\\MSINFO32.EXE"};
+  EXPECT_EQ(FindSysInfoProgram(platform), std::nullopt);
+
+  platform.SetText(kMsInfoKey, kMsInfoPathValue, "");
+  platform.SetText(kSharedToolsLocationKey, kMsInfoFolderValue, "D:\\Tools");
+  platform.files = {"D:\\Tools\\MSINFO32.EXE"};
+  EXPECT_EQ(FindSysInfoProgram(platform), "D:\\Tools\\MSINFO32.EXE");
+}
+
+}  // namespace
+}  // namespace sovelin

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "startup/preview.h"
+#include "startup/run_mode.h"
+#include "startup/saver_start.h"
+#include "tests/scripted_random.h"
+
+namespace sovelin {
+namespace {
+
+TEST(RunMode, OnlyTheFirstTwoCharactersUpperCasedCountAndABlankBeforeThemStartsTheSaver) {
+  for (const char* settings : {"/c", "/C:1234", "/c 1234"})
+    EXPECT_EQ(ChooseRunMode(settings), RunMode::kSettings) << settings;
+  for (const char* preview : {"/p 1234", "/P 1234", "/Pxyz"})
+    EXPECT_EQ(ChooseRunMode(preview), RunMode::kPreview) << preview;
+  for (const char* saver : {"/s", "/S", "", "/a 1234", "-c", "/", "c", "//c", " /c"})
+    EXPECT_EQ(ChooseRunMode(saver), RunMode::kSaver) << '"' << saver << '"';
+}
+
+TEST(CommandLine, ArgumentsFollowTheProgramNameAndOneBlank) {
+  // clang-format off
+  const std::pair<const char*, const char*> cases[] = {
+      {"\"C:\\Windows\\Sovelin V30.scr\" /p 1234", "/p 1234"},
+      {"\"C:\\Windows\\Sovelin V30.scr\"/s", "/s"}, {"C:\\WINDOWS\\SOVELI~1.SCR /c:4242", "/c:4242"},
+      {"saver.scr", ""}, {"saver.scr  /c", " /c"}, {"\"unterminated", ""}, {"", ""}};
+  // clang-format on
+  for (const auto& [line, arguments] : cases) EXPECT_EQ(ArgumentsAfterProgramName(line), arguments);
+}
+
+TEST(PreviewHandle, TheLongestNumericTailRoundedHalvesToEvenInThirtyTwoBitsOrZero) {
+  // "1 2", "p5" and "1.2.7" are no numbers, so the tails " 2", "5" and "2.7" are the longest
+  // that are. A handle written unsigned keeps its 32 bits; anything wider gives 0.
+  // clang-format off
+  const std::pair<const char*, int32_t> cases[] = {
+      {"/p 1234", 1234}, {"/P    1234", 1234}, {"/p:1234", 1234}, {"  /p 1234  ", 1234},
+      {"/p\t1234", 1234}, {"/p -5", -5}, {"/p +5", 5}, {"/P 1E3", 1000}, {"/p 1 2", 2},
+      {"/p5", 5}, {"/p 7-", 0}, {"/p 12.5", 12}, {"/p 13.5", 14}, {"/p 1234.", 1234},
+      {"/p .6", 1}, {"/p -0.4", 0}, {"/p 1.2.7", 3}, {"", 0}, {"/P ", 0}, {"/p 12abc", 0},
+      {"/p .", 0}, {"/p -", 0}, {"/p 1e+", 0}, {"/p 2147483647", 2147483647},
+      {"/p -2147483648", INT32_MIN}, {"/p 4294967295", -1}, {"/p 2147483648", INT32_MIN},
+      {"/p 4294967296", 0}, {"/p -2147483649", 0}, {"/p 99999999999999999999", 0},
+      {"/p 1e400", 0}, {"/p -1e400", 0}};
+  // clang-format on
+  for (const auto& [text, handle] : cases)
+    EXPECT_EQ(PreviewHandleFromArguments(text), handle) << '"' << text << '"';
+}
+
+TEST(PreviewFrames, RunsToAndFroStayingTwoTicksAtEachEnd) {
+  PreviewFrames frames;
+  PreviewFormLoad(frames);
+  std::vector<int16_t> shown;
+  std::vector<int16_t> hidden;
+  for (int tick = 0; tick < 20; ++tick) {
+    const FrameChange change = PreviewTimerTick(frames);
+    EXPECT_EQ(change.show, PreviewPictureShown(frames));
+    shown.push_back(change.show);
+    hidden.push_back(change.hide.value_or(-1));
+  }
+  EXPECT_EQ(shown,
+            (std::vector<int16_t>{1, 2, 3, 4, 4, 3, 2, 1, 0, 0, 1, 2, 3, 4, 4, 3, 2, 1, 0, 0}));
+  // The frame shown before is hidden, except when the same frame stays.
+  EXPECT_EQ(hidden,
+            (std::vector<int16_t>{0, 1, 2, 3, -1, 4, 3, 2, 1, -1, 0, 1, 2, 3, -1, 4, 3, 2, 1, -1}));
+}
+
+// The window a random start picks when the previous run used `last`, drawing `draws`.
+int16_t RandomPick(const char* last, std::initializer_list<float> draws, ScriptedRandom* out) {
+  MemorySettingsStore store;
+  if (last) store.values["LastDisplayUsed"] = last;
+  *out = ScriptedRandom(draws);
+  return ChooseDisplay(kRandomDisplay, store, *out);
+}
+
+TEST(ChooseDisplay, ARandomWindowNeverRepeatsThePreviousOneAndABoxOrOvalIsFollowedByAPicture) {
+  ScriptedRandom random;
+  // 3/7 = 0.43: the third window (3) is the previous one, so it draws again.
+  EXPECT_EQ(RandomPick("3", {0.43f, 0.99f}, &random), 6);
+  EXPECT_EQ(random.Used(), 2u);
+  EXPECT_EQ(random.reseeds, 1);
+  // Nothing stored reads as 0: a draw of 0 is refused.
+  EXPECT_EQ(RandomPick(nullptr, {0.0f, 0.0f, 0.15f}, &random), 1);
+  EXPECT_EQ(RandomPick("5", {0.999f}, &random), 4);  // floor(5 * 0.999) = 4, never 5 or 6
+  EXPECT_EQ(RandomPick("6", {0.0f}, &random), 0);
+}
+
+TEST(PrepareSaverRun, RecordsAFixedWindowAsItIsWithoutDrawing) {
+  ScriptedRandom random;
+  MemorySettingsStore store;
+  store.values["LastDisplayUsed"] = "4";
+  SaverSettings settings;
+  settings.gDisplayOption = 9;
+  EXPECT_EQ(PrepareSaverRun(settings, store, random).gDisplayUsed, 9);
+  EXPECT_EQ(store.values["LastDisplayUsed"], "9");
+  EXPECT_EQ(random.Used(), 0u);
+  EXPECT_EQ(random.reseeds, 0);
+}
+
+TEST(PrepareSaverRun, EachSpeedAndFrequencyGivesItsMoveDelayAndChangeInterval) {
+  // {Speed and Frequency, move delay, change interval}
+  const struct {
+    int16_t value;
+    int16_t delay;
+    int32_t interval;
+  } cases[] = {{0, 28, 30000}, {1, 21, 60000},  {2, 14, 120000}, {3, 7, 300000},
+               {4, 0, 600000}, {-1, 14, 30000}, {5, 14, 30000}};
+  for (const auto& c : cases) {
+    ScriptedRandom random;
+    MemorySettingsStore store;
+    SaverSettings settings;
+    settings.gSpeed = settings.gFrequency = c.value;
+    const SaverRunSetup setup = PrepareSaverRun(settings, store, random);
+    EXPECT_EQ(setup.gMoveDelay, c.delay) << c.value;
+    EXPECT_EQ(setup.gChangeInterval, c.interval) << c.value;
+  }
+}
+
+}  // namespace
+}  // namespace sovelin
