@@ -126,11 +126,16 @@ void SaverSession::PlaceVerseWindow() {
   if (!verse_.MoveTo(left_, top_)) return;
   const POINT after = verse_.ScreenPixels();
   // Where the system does not repaint what the verse window uncovers (composited desktops,
-  // Wine), the trail is repainted here: the old outline less the new one.
-  Region uncovered = verse_.OutlineRegionAt(before.x, before.y);
-  const Region covered = verse_.OutlineRegionAt(after.x, after.y);
-  CombineRgn(uncovered.get(), uncovered.get(), covered.get(), RGN_DIFF);
-  window_.RepaintBackground(window_.dc(), uncovered.get());
+  // Wine), the trail is repainted here: the old outline less the new one. The outline is
+  // built once and then only shifted along, so a placement creates no region.
+  if (!outline_) {
+    outline_ = verse_.OutlineRegionAt(before.x, before.y);
+    trail_ = Region(CreateRectRgn(0, 0, 0, 0));
+  }
+  CombineRgn(trail_.get(), outline_.get(), nullptr, RGN_COPY);
+  OffsetRgn(outline_.get(), after.x - before.x, after.y - before.y);
+  CombineRgn(trail_.get(), trail_.get(), outline_.get(), RGN_DIFF);
+  window_.RepaintBackground(window_.dc(), trail_.get());
 }
 
 void SaverSession::RunMainLoop() {

@@ -103,10 +103,12 @@ void SaverWindow::OnPaint() {
   RepaintBackground(paint.get(), area.get());
 }
 
+// The callers hold no clip region of their own, so the area's clip is simply taken off again:
+// cheaper than saving and restoring the whole context at every placement of the verse window
+// (under Wine a restore selects the font again, which reads the X resources anew).
 void SaverWindow::RepaintBackground(HDC dc, HRGN area) {
   RECT box;
   GetRgnBox(area, &box);
-  SaveDC(dc);
   SelectClipRgn(dc, area);
   if (background_) {
     BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, backgroundDC_.get(),
@@ -114,7 +116,7 @@ void SaverWindow::RepaintBackground(HDC dc, HRGN area) {
   } else {
     FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   }
-  RestoreDC(dc, -1);
+  SelectClipRgn(dc, nullptr);
   if (paintAbove) paintAbove(dc, area);
 }
 
