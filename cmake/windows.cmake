@@ -62,3 +62,9 @@ foreach(test_file ${WIN32_TESTS})
   add_test(NAME ${test_name} COMMAND ${test_name} --gtest_brief=1)
   set_tests_properties(${test_name} PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
 endforeach()
+
+# Benchmark programs that bench/report runs under Wine.
+add_executable(swirl_cost ${CMAKE_SOURCE_DIR}/bench/swirl_cost_win32.cpp)
+target_link_libraries(swirl_cost PRIVATE sovelin_win32)
+target_link_options(swirl_cost PRIVATE ${STATIC_RUNTIME})
+target_compile_options(swirl_cost PRIVATE ${WARNINGS})

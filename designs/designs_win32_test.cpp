@@ -118,6 +118,52 @@ TEST_F(DesignsOnSaverWindow, TenPixelLineCoversItsWidthWithRoundEnds) {
   EXPECT_EQ(canvas.CurrentX(), 150 * 15.0f);
 }
 
+// Lines in every direction (some running off the surface) and circles, solid and hollow, at
+// one and five pixels: the canvas, which keeps its pens selected and paints one-pixel lines
+// with a plain pen, leaves exactly the pixels of a geometric round pen selected for each call.
+TEST_F(DesignsOnSaverWindow, CanvasPaintsThePixelsOfAGeometricPenPerCall) {
+  MemorySurface canvasSurface(240, 160);
+  MemorySurface plainSurface(240, 160);
+  GdiCanvas canvas(window->handle(), kTwips);
+  const auto plain = [&](int width, COLORREF colour, auto paint) {
+    const LOGBRUSH brush{BS_SOLID, colour, 0};
+    Pen pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                         static_cast<DWORD>(width), &brush, 0, nullptr));
+    SelectGuard select(plainSurface.dc(), pen.get());
+    paint(plainSurface.dc());
+  };
+  for (int16_t width : {1, 5}) {
+    GdiCanvas::DrawingScope scope(canvas, canvasSurface.dc());  // one per step, as the saver
+    canvas.SetPenWidth(width);
+    for (int step = 0; step < 48; ++step) {
+      const double angle = step * 3.14159 / 24;
+      const int x = 120 + static_cast<int>(std::lround(std::cos(angle) * (step % 3 ? 70 : 200)));
+      const int y = 80 + static_cast<int>(std::lround(std::sin(angle) * (step % 3 ? 50 : 200)));
+      const COLORREF colour = step % 4 < 2 ? 0x0000FF : 0x00FF00;
+      canvas.Line(120 * 15.0f, 80 * 15.0f, x * 15.0f, y * 15.0f, static_cast<int32_t>(colour));
+      plain(width, colour, [&](HDC dc) {
+        MoveToEx(dc, 120, 80, nullptr);
+        LineTo(dc, x, y);
+      });
+    }
+    for (int16_t fill : {kFillSolid, kFillTransparent}) {
+      const int cx = fill == kFillSolid ? 60 : 180;
+      canvas.SetFillStyle(fill);
+      canvas.SetFillColor(0xFF0000);
+      canvas.Circle(cx * 15.0f, 40 * 15.0f, 30 * 15.0f, 0x00FFFF);
+      Brush inside(CreateSolidBrush(0xFF0000));
+      SelectGuard brush(plainSurface.dc(),
+                        fill == kFillSolid ? inside.get() : GetStockObject(NULL_BRUSH));
+      plain(width, 0x00FFFF, [&](HDC dc) { Ellipse(dc, cx - 30, 10, cx + 31, 71); });
+    }
+  }
+  int different = 0;
+  for (int y = 0; y < 160; ++y) {
+    for (int x = 0; x < 240; ++x) different += canvasSurface.At(x, y) != plainSurface.At(x, y);
+  }
+  EXPECT_EQ(different, 0);
+}
+
 TEST_F(DesignsOnSaverWindow, SolidCircleIsFilledInsideAnOutlineOfThePen) {
   MemorySurface surface(200, 200);
   GdiCanvas canvas(window->handle(), kTwips);

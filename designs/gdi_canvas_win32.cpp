@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/numbers.h"
 
@@ -47,18 +48,40 @@ GdiCanvas::DrawingScope::DrawingScope(GdiCanvas& canvas, HDC dc)
   canvas_.dc_ = dc;
 }
 
+// Putting the context back also takes the canvas's pen and brush out of it.
 GdiCanvas::DrawingScope::~DrawingScope() {
   canvas_.dc_ = nullptr;
+  canvas_.selectedPen_ = nullptr;
+  canvas_.selectedBrush_ = nullptr;
   RestoreDC(dc_, saved_);
 }
 
-// A geometric pen of the current width with round ends and joins, in the colour.
+void GdiCanvas::Use(HGDIOBJ pen, HGDIOBJ brush) {
+  if (pen && pen != selectedPen_) {
+    SelectObject(dc_, pen);
+    selectedPen_ = pen;
+  }
+  if (brush && brush != selectedBrush_) {
+    SelectObject(dc_, brush);
+    selectedBrush_ = brush;
+  }
+}
+
+// A pen of the current width in the colour: one pixel wide, a plain solid pen; wider, a
+// geometric pen with round ends and joins. A geometric pen one pixel wide paints the same
+// pixels as the plain one, but Wine builds a region of every pixel run for it, which makes a
+// swirl or a large circle cost many times more. A pen that is replaced while selected is
+// swapped for the new one before it is deleted.
 HPEN GdiCanvas::PenFor(int32_t color) {
   const COLORREF colour = static_cast<COLORREF>(color);
   if (!pen_ || penColor_ != colour || penWidth_ != PenWidth()) {
     const LOGBRUSH brush{BS_SOLID, colour, 0};
-    pen_.Reset(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                            static_cast<DWORD>(PenWidth()), &brush, 0, nullptr));
+    Pen next(PenWidth() <= 1
+                 ? CreatePen(PS_SOLID, 1, colour)
+                 : ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                                static_cast<DWORD>(PenWidth()), &brush, 0, nullptr));
+    if (dc_ && selectedPen_ == pen_.get()) Use(next.get(), nullptr);
+    pen_ = std::move(next);
     penColor_ = colour;
     penWidth_ = PenWidth();
   }
@@ -68,7 +91,9 @@ HPEN GdiCanvas::PenFor(int32_t color) {
 HBRUSH GdiCanvas::BrushFor(int32_t color) {
   const COLORREF colour = static_cast<COLORREF>(color);
   if (!brush_ || brushColor_ != colour) {
-    brush_.Reset(CreateSolidBrush(colour));
+    Brush next(CreateSolidBrush(colour));
+    if (dc_ && selectedBrush_ == brush_.get()) Use(nullptr, next.get());
+    brush_ = std::move(next);
     brushColor_ = colour;
   }
   return brush_.get();
@@ -76,7 +101,7 @@ HBRUSH GdiCanvas::BrushFor(int32_t color) {
 
 void GdiCanvas::PaintLine(float x1, float y1, float x2, float y2, int32_t color) {
   if (!dc_) return;
-  SelectGuard pen(dc_, PenFor(color));
+  Use(PenFor(color), nullptr);
   MoveToEx(dc_, PixelX(x1), PixelY(y1), nullptr);
   LineTo(dc_, PixelX(x2), PixelY(y2));
 }
@@ -89,8 +114,7 @@ void GdiCanvas::PaintCircle(float x, float y, float radius, int32_t color) {
   const int r = PixelX(radius);
   HBRUSH inside = FillStyle() == kFillSolid ? BrushFor(FillColor())
                                             : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  SelectGuard pen(dc_, PenFor(color));
-  SelectGuard brush(dc_, inside);
+  Use(PenFor(color), inside);
   Ellipse(dc_, cx - r, cy - r, cx + r + 1, cy + r + 1);
 }
 
@@ -107,8 +131,7 @@ void GdiCanvas::PaintPoint(float x, float y, int32_t color) {
   // The stock DC pen and brush take the colour without creating an object per dot.
   const int left = cx - width / 2;
   const int top = cy - width / 2;
-  SelectGuard pen(dc_, GetStockObject(DC_PEN));
-  SelectGuard brush(dc_, GetStockObject(DC_BRUSH));
+  Use(GetStockObject(DC_PEN), GetStockObject(DC_BRUSH));
   SetDCPenColor(dc_, static_cast<COLORREF>(color));
   SetDCBrushColor(dc_, static_cast<COLORREF>(color));
   Ellipse(dc_, left, top, left + width, top + width);

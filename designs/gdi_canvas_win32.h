@@ -15,8 +15,8 @@ namespace sovelin {
 // pixel, each axis on its own.
 //
 // Painting needs a device context: attach one for a design step with DrawingScope. Pens and
-// brushes are cached for the latest colour and width, so a swirl of 360 lines in one colour
-// creates one pen.
+// brushes are cached for the latest colour and width and stay selected while the scope lasts,
+// so a swirl of 360 lines in one colour creates and selects one pen.
 class GdiCanvas final : public Canvas {
  public:
   GdiCanvas(HWND window, TwipsPerPixel twips) : window_(window), twips_(twips) {}
@@ -56,10 +56,15 @@ class GdiCanvas final : public Canvas {
   int PixelY(float twips) const { return TwipsToPixel(twips, twips_.y); }
   HPEN PenFor(int32_t color);
   HBRUSH BrushFor(int32_t color);
+  // Selects the pen and the brush (each unless null) into the attached context unless they
+  // are already there.
+  void Use(HGDIOBJ pen, HGDIOBJ brush);
 
   HWND window_;
   TwipsPerPixel twips_;
   HDC dc_ = nullptr;
+  HGDIOBJ selectedPen_ = nullptr;
+  HGDIOBJ selectedBrush_ = nullptr;
 
   Pen pen_;
   COLORREF penColor_ = 0;

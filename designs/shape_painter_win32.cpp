@@ -60,7 +60,15 @@ RECT PixelBoxAround(const TwipsRect& area, TwipsPerPixel twips) {
               CeilPixel(area.top + area.height, twips.y) + 1};
 }
 
+// Runs at every placement of the verse window: without a shape to show, the context is left
+// alone (under Wine restoring it costs more than the rest of the repaint).
 void PaintShapes(HDC dc, HRGN area, const ShapeGroup& group, TwipsPerPixel twips) {
+  const auto& elements = group.Elements();
+  if (std::none_of(elements.begin(), elements.end(), [](const ShapeElement& element) {
+        return element.created && element.visible;
+      })) {
+    return;
+  }
   const int saved = SaveDC(dc);
   SelectClipRgn(dc, area);
   for (const ShapeElement& element : group.Elements()) {

@@ -142,13 +142,22 @@ void SaverSession::PlaceVerseWindow() {
   if (!verse_.MoveTo(left_, top_)) return;
   const POINT after = verse_.ScreenPixels();
   // Where the system does not repaint what the verse window uncovers (composited desktops,
-  // Wine), the trail is repainted here: the old outline less the new one.
+  // Wine), the trail is repainted here: the old outline less the new one. The outline is
+  // built once and then only shifted along, so a placement creates no region; it is kept in
+  // the saver window's client pixels, which a display change may shift.
   const POINT from = window_.ClientPixels(before);
   const POINT to = window_.ClientPixels(after);
-  Region uncovered = verse_.OutlineRegionAt(from.x, from.y);
-  const Region covered = verse_.OutlineRegionAt(to.x, to.y);
-  CombineRgn(uncovered.get(), uncovered.get(), covered.get(), RGN_DIFF);
-  window_.RepaintBackground(window_.dc(), uncovered.get());
+  if (!outline_) {
+    outline_ = verse_.OutlineRegionAt(from.x, from.y);
+    outlineAt_ = from;
+    trail_ = Region(CreateRectRgn(0, 0, 0, 0));
+  }
+  OffsetRgn(outline_.get(), from.x - outlineAt_.x, from.y - outlineAt_.y);
+  CombineRgn(trail_.get(), outline_.get(), nullptr, RGN_COPY);
+  OffsetRgn(outline_.get(), to.x - from.x, to.y - from.y);
+  outlineAt_ = to;
+  CombineRgn(trail_.get(), trail_.get(), outline_.get(), RGN_DIFF);
+  window_.RepaintBackground(window_.dc(), trail_.get());
 }
 
 void SaverSession::RunMainLoop() {

@@ -57,6 +57,11 @@ class SaverSession final {
   int32_t left_ = 0;
   int32_t top_ = 0;
   bool placementPending_ = false;
+  // The verse window's outline where it stands on the screen, and the trail it leaves at a
+  // placement; made at the first placement.
+  Region outline_;
+  POINT outlineAt_{};  // where outline_ stands, in the saver window's client pixels
+  Region trail_;
   std::chrono::microseconds frame_{16667};
 };
 

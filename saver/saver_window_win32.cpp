@@ -127,10 +127,12 @@ void SaverWindow::OnPaint() {
   RepaintBackground(paint.get(), area.get());
 }
 
+// The callers hold no clip region of their own, so the area's clip is simply taken off again:
+// cheaper than saving and restoring the whole context at every placement of the verse window
+// (under Wine a restore selects the font again, which reads the X resources anew).
 void SaverWindow::RepaintBackground(HDC dc, HRGN area) {
   RECT box;
   GetRgnBox(area, &box);
-  SaveDC(dc);
   SelectClipRgn(dc, area);
   // The copy's pixel under client pixel (0, 0).
   const POINT shift{layout_.virtualScreen.left - backgroundOrigin_.x,
@@ -145,7 +147,7 @@ void SaverWindow::RepaintBackground(HDC dc, HRGN area) {
     BitBlt(dc, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
            backgroundDC_.get(), shown.left + shift.x, shown.top + shift.y, SRCCOPY);
   }
-  RestoreDC(dc, -1);
+  SelectClipRgn(dc, nullptr);
   if (paintAbove) paintAbove(dc, area);
 }
 
