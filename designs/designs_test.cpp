@@ -2,7 +2,10 @@
 // random values, its colours and where it leaves the current point.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,14 +26,9 @@ struct CanvasCall {
   enum class Kind { kLine, kCircle, kPoint };
   Kind kind = Kind::kLine;
   // Line: from (x1, y1) to (x2, y2). Circle and point: centre in (x1, y1).
-  float x1 = 0.0f;
-  float y1 = 0.0f;
-  float x2 = 0.0f;
-  float y2 = 0.0f;
-  float radius = 0.0f;
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0, radius = 0;
   int32_t color = 0;
-  int16_t penWidth = 0;
-  int16_t fillStyle = 0;
+  int16_t penWidth = 0, fillStyle = 0;
   int32_t fillColor = 0;
 };
 
@@ -66,10 +64,7 @@ class RecordingCanvas final : public Canvas {
         CanvasCall{kind, x1, y1, x2, y2, radius, color, PenWidth(), FillStyle(), FillColor()});
   }
 
-  float width_;
-  float height_;
-  float scaleWidth_;
-  float scaleHeight_;
+  float width_, height_, scaleWidth_, scaleHeight_;
 };
 
 int VisibleCount(const ShapeGroup& shapes) {
@@ -78,15 +73,9 @@ int VisibleCount(const ShapeGroup& shapes) {
   return visible;
 }
 
-// Enough middling values for any one step.
-ScriptedRandom Plenty() {
-  return ScriptedRandom(std::vector<float>(2000, 0.5f));
-}
-
 size_t CountOf(const RecordingCanvas& canvas, CanvasCall::Kind kind) {
-  size_t count = 0;
-  for (const CanvasCall& call : canvas.calls) count += call.kind == kind ? 1 : 0;
-  return count;
+  return std::count_if(canvas.calls.begin(), canvas.calls.end(),
+                       [&](const CanvasCall& call) { return call.kind == kind; });
 }
 
 TEST(DrawDesign, EachBackgroundDrawsItsOwnStep) {
@@ -105,15 +94,15 @@ TEST(DrawDesign, EachBackgroundDrawsItsOwnStep) {
   };
   for (const Case& c : cases) {
     RecordingCanvas canvas(12000.0f, 9000.0f);
-    ScriptedRandom random = Plenty();
+    ScriptedRandom random(std::vector<float>(2000, 0.5f));
     DesignState state;
     DrawDesign(canvas, random, state, c.background);
     EXPECT_EQ(state.mDesignInUse, c.background);
-    EXPECT_EQ(CountOf(canvas, CanvasCall::Kind::kLine), c.lines) << c.background;
-    EXPECT_EQ(CountOf(canvas, CanvasCall::Kind::kCircle), c.circles) << c.background;
-    EXPECT_EQ(CountOf(canvas, CanvasCall::Kind::kPoint), c.points) << c.background;
-    EXPECT_EQ(VisibleCount(state.shpClone), c.visibleShapes) << c.background;
-    EXPECT_EQ(random.reseeds, 0) << c.background;
+    using K = CanvasCall::Kind;
+    EXPECT_EQ(std::tuple(CountOf(canvas, K::kLine), CountOf(canvas, K::kCircle),
+                         CountOf(canvas, K::kPoint), VisibleCount(state.shpClone), random.reseeds),
+              std::tuple(c.lines, c.circles, c.points, c.visibleShapes, 0))
+        << c.background;
   }
 }
 
@@ -124,9 +113,7 @@ TEST(DrawDesign, NoneAndUnknownSettingsDrawNothingButAreKept) {
     DesignState state;
     DrawDesign(canvas, random, state, background);
     EXPECT_EQ(state.mDesignInUse, background);
-    EXPECT_TRUE(canvas.calls.empty());
-    EXPECT_EQ(random.Used(), 0u);
-    EXPECT_TRUE(state.mFirstDraw);
+    EXPECT_TRUE(canvas.calls.empty() && random.Used() == 0 && state.mFirstDraw);
   }
 }
 
@@ -157,16 +144,28 @@ TEST(Canvas, EveryOperationLeavesTheCurrentPointWhereItEnded) {
   canvas.LineFromCurrent(9.0f, 9.0f, 7);
 
   ASSERT_EQ(canvas.calls.size(), 7u);
-  const auto start = [&](size_t i) { return std::pair(canvas.calls[i].x1, canvas.calls[i].y1); };
-  EXPECT_EQ(start(0), std::pair(0.0f, 0.0f));
-  EXPECT_EQ(start(2), std::pair(70.0f, 205.0f));
-  EXPECT_EQ(start(4), std::pair(400.0f, 300.0f));
-  EXPECT_EQ(start(6), std::pair(7.0f, 8.0f));
+  std::vector<std::pair<float, float>> starts;
+  for (size_t i = 0; i < 7; i += 2) starts.emplace_back(canvas.calls[i].x1, canvas.calls[i].y1);
+  EXPECT_EQ(starts, (std::vector<std::pair<float, float>>{{0, 0}, {70, 205}, {400, 300}, {7, 8}}));
 }
 
 // Fill colour parts then outline colour parts of one circle.
 void AddCircleColors(ScriptedRandom& random) {
   for (float part : {1.0f / 255.0f, 0.0f, 0.0f, 0.0f, 2.0f / 255.0f, 0.0f}) random.Add(part);
+}
+
+// Every random value was used and each circle is solid with the scripted colours, keeps the
+// surface's pen, and has the given centre and radius: {x, y, radius}.
+void ExpectCircles(const RecordingCanvas& canvas, const ScriptedRandom& random,
+                   const std::vector<std::array<float, 3>>& circles) {
+  EXPECT_EQ(random.Left(), 0u);
+  ASSERT_EQ(canvas.calls.size(), circles.size());
+  for (size_t i = 0; i < circles.size(); ++i) {
+    const CanvasCall& call = canvas.calls[i];
+    EXPECT_EQ((std::array{call.x1, call.y1, call.radius}), circles[i]) << i;
+    EXPECT_EQ(std::tuple(call.kind, call.fillStyle, call.fillColor, call.color, call.penWidth),
+              std::tuple(CanvasCall::Kind::kCircle, kFillSolid, 1, 2 * 256, canvas.PenWidth()));
+  }
 }
 
 TEST(EmbeddedCircles, DrawsConcentricSolidCirclesEvery600TwipsDownToZero) {
@@ -177,51 +176,24 @@ TEST(EmbeddedCircles, DrawsConcentricSolidCirclesEvery600TwipsDownToZero) {
   for (int circle = 0; circle < 6; ++circle) AddCircleColors(random);
   DesignState state;
   DrawEmbeddedCircles(canvas, random, state);
-
-  EXPECT_EQ(random.Left(), 0u);
-  ASSERT_EQ(canvas.calls.size(), 6u);
-  float radius = 3000.0f;
-  for (const CanvasCall& call : canvas.calls) {
-    EXPECT_EQ(call.kind, CanvasCall::Kind::kCircle);
-    EXPECT_FLOAT_EQ(call.radius, radius);
-    EXPECT_FLOAT_EQ(call.x1, 4500.0f);
-    EXPECT_FLOAT_EQ(call.y1, 4500.0f);
-    EXPECT_EQ(call.fillStyle, kFillSolid);
-    EXPECT_EQ(call.fillColor, 1);
-    EXPECT_EQ(call.color, 2 * 256);
-    // The circles keep whatever pen the surface has.
-    EXPECT_EQ(call.penWidth, 150);
-    radius -= 600.0f;
-  }
-  EXPECT_FLOAT_EQ(canvas.CurrentX(), 4500.0f);
+  std::vector<std::array<float, 3>> circles;
+  for (float radius = 3000; radius >= 0; radius -= 600) circles.push_back({4500, 4500, radius});
+  ExpectCircles(canvas, random, circles);
+  EXPECT_EQ(std::pair(canvas.PenWidth(), canvas.CurrentX()), std::pair(int16_t{150}, 4500.0f));
 }
 
 TEST(RandomCircles, DrawsEvery500TwipsEachAtItsOwnUnlimitedCentre) {
   RecordingCanvas canvas(12000.0f, 6000.0f, 15000.0f, 9000.0f);
   // A third of 15000 is 5000; R0 = 0.2 * 5000 = 1000 gives circles 1000, 500, 0.
   ScriptedRandom random{0.2f};
-  const std::vector<float> centres = {0.9f, 0.9f, 0.5f, 0.5f, 0.0f, 0.25f};
-  for (size_t circle = 0; circle < 3; ++circle) {
-    random.Add(centres[2 * circle]);
-    random.Add(centres[2 * circle + 1]);
+  for (const auto& [x, y] : {std::pair(0.9f, 0.9f), {0.5f, 0.5f}, {0.0f, 0.25f}}) {
+    random.Add(x);
+    random.Add(y);
     AddCircleColors(random);
   }
   DesignState state;
   DrawRandomCircles(canvas, random, state);
-
-  EXPECT_EQ(random.Left(), 0u);
-  ASSERT_EQ(canvas.calls.size(), 3u);
-  EXPECT_FLOAT_EQ(canvas.calls[0].radius, 1000.0f);
-  EXPECT_FLOAT_EQ(canvas.calls[2].radius, 0.0f);
-  EXPECT_FLOAT_EQ(canvas.calls[0].x1, 13500.0f);
-  EXPECT_FLOAT_EQ(canvas.calls[0].y1, 8100.0f);
-  EXPECT_FLOAT_EQ(canvas.calls[1].x1, 7500.0f);
-  EXPECT_FLOAT_EQ(canvas.calls[2].y1, 2250.0f);
-  for (const CanvasCall& call : canvas.calls) {
-    EXPECT_EQ(call.fillStyle, kFillSolid);
-    EXPECT_EQ(call.fillColor, 1);
-    EXPECT_EQ(call.color, 2 * 256);
-  }
+  ExpectCircles(canvas, random, {{13500, 8100, 1000}, {7500, 4500, 500}, {0, 2250, 0}});
 }
 
 TEST(Confetti, Draws50DotsWithAFivePixelPenAtPlacesRoundedHalvesToEven) {
@@ -240,11 +212,8 @@ TEST(Confetti, Draws50DotsWithAFivePixelPenAtPlacesRoundedHalvesToEven) {
   ASSERT_EQ(canvas.calls.size(), 50u);
   for (size_t dot = 0; dot < canvas.calls.size(); ++dot) {
     const CanvasCall& call = canvas.calls[dot];
-    EXPECT_EQ(call.kind, CanvasCall::Kind::kPoint);
-    EXPECT_EQ(call.penWidth, 5);
-    EXPECT_EQ(call.x1, dot % 2 == 0 ? 0.0f : 2.0f);
-    EXPECT_EQ(call.y1, 2.0f);
-    EXPECT_EQ(call.color, 0x010101);
+    EXPECT_EQ(std::tuple(call.kind, call.penWidth, call.x1, call.y1, call.color),
+              std::tuple(CanvasCall::Kind::kPoint, 5, dot % 2 == 0 ? 0.0f : 2.0f, 2.0f, 0x010101));
   }
   EXPECT_EQ(canvas.PenWidth(), 5);
   EXPECT_EQ(canvas.CurrentX(), 2.0f);
@@ -267,13 +236,10 @@ TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrder) {
   // Angle step floor(0.5 * 20 + 1) = 11: lines at 1, 12, ..., 353.
   ASSERT_EQ(canvas.calls.size(), 33u);
   const CanvasCall& first = canvas.calls.front();
-  EXPECT_EQ(first.kind, CanvasCall::Kind::kLine);
-  // Colour parts floor(r * 256): 128, 64, 192.
-  EXPECT_EQ(first.color, 128 + 256 * 64 + 65536 * 192);
-  EXPECT_EQ(first.penWidth, 1);
-  // Centre: 0.5 * 12000 - 5, and 0 * 9000 - 5 raised to 5.
-  EXPECT_FLOAT_EQ(first.x1, 5995.0f);
-  EXPECT_FLOAT_EQ(first.y1, 5.0f);
+  // Colour parts floor(r * 256): 128, 64, 192. Centre: 0.5 * 12000 - 5, and 0 * 9000 - 5
+  // raised to 5.
+  EXPECT_EQ(std::tuple(first.kind, first.color, first.penWidth, first.x1, first.y1),
+            std::tuple(CanvasCall::Kind::kLine, 128 + 256 * 64 + 65536 * 192, 1, 5995.0f, 5.0f));
   // Start angle round(0.25 * 360) = 90, x mirrored (7.5 > 5), y not (5 is not above 5),
   // radius scale floor((4500 - 19) * 0.5 + 20) = 2260. The first line is at 91 degrees,
   // 91 * 2260 / 360 = 571.28 twips long.
@@ -283,12 +249,9 @@ TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrder) {
   const CanvasCall& last = canvas.calls.back();
   EXPECT_NEAR(last.x2 - last.x1, -338.944f, 0.002f);
   EXPECT_NEAR(last.y2 - last.y1, 2760.324f, 0.002f);
-  for (const CanvasCall& call : canvas.calls) {
-    EXPECT_EQ(call.x1, first.x1);
-    EXPECT_EQ(call.y1, first.y1);
-  }
-  EXPECT_EQ(canvas.CurrentX(), last.x2);
-  EXPECT_EQ(canvas.CurrentY(), last.y2);
+  for (const CanvasCall& call : canvas.calls)
+    EXPECT_EQ(std::pair(call.x1, call.y1), std::pair(first.x1, first.y1));
+  EXPECT_EQ(std::pair(canvas.CurrentX(), canvas.CurrentY()), std::pair(last.x2, last.y2));
 }
 
 TEST(ColorSwirls, PenWidthCyclesFromOneToFiveAcrossSwirls) {
@@ -307,10 +270,6 @@ TEST(ColorSwirls, PenWidthCyclesFromOneToFiveAcrossSwirls) {
   EXPECT_EQ(state.gCurveStyle, 1);
 }
 
-void AddColor(ScriptedRandom& random) {
-  for (int part = 0; part < 3; ++part) random.Add(0.0f);
-}
-
 TEST(ChasingLines, TheFirstSegmentOfTheRunStartsAtARandomPoint) {
   RecordingCanvas canvas(12000.0f, 9000.0f);
   // End point first, then the start point, then the colour.
@@ -321,36 +280,20 @@ TEST(ChasingLines, TheFirstSegmentOfTheRunStartsAtARandomPoint) {
   EXPECT_EQ(random.Left(), 0u);
   ASSERT_EQ(canvas.calls.size(), 1u);
   const CanvasCall& line = canvas.calls[0];
-  EXPECT_EQ(line.kind, CanvasCall::Kind::kLine);
-  EXPECT_EQ(line.x1, 1501.0f);
-  EXPECT_EQ(line.y1, 6751.0f);
-  EXPECT_EQ(line.x2, 6001.0f);
-  EXPECT_EQ(line.y2, 2251.0f);
-  EXPECT_EQ(line.color, 1);
-  EXPECT_EQ(line.penWidth, 10);
+  EXPECT_EQ(std::tuple(line.kind, line.x1, line.y1, line.x2, line.y2, line.color, line.penWidth),
+            std::tuple(CanvasCall::Kind::kLine, 1501.0f, 6751.0f, 6001.0f, 2251.0f, 1, 10));
   EXPECT_FALSE(state.mFirstDraw);
 }
 
 TEST(ChasingLines, RandomSwitchingBetweenTheTwoLineDesignsKeepsOnePath) {
   RecordingCanvas canvas(12000.0f, 9000.0f);
   DesignState state;
-  ScriptedRandom random;
-  random.Add(0.7f);  // "Random" picks design 4: five segments
-  for (int segment = 0; segment < 5; ++segment) {
-    random.Add(0.1f * static_cast<float>(segment + 1));
-    random.Add(0.05f * static_cast<float>(segment + 1));
-    if (segment == 0) {
-      random.Add(0.9f);
-      random.Add(0.9f);
-    }
-    AddColor(random);
-  }
-  random.Add(0.9f);  // then design 5: three segments
-  for (int segment = 0; segment < 3; ++segment) {
-    random.Add(0.3f);
-    random.Add(0.6f - 0.1f * static_cast<float>(segment));
-    AddColor(random);
-  }
+  // "Random" picks design 4: five segments, two start values, three colour parts each; then
+  // design 5: three segments.
+  ScriptedRandom random{0.7f};
+  for (int value = 0; value < 27; ++value) random.Add(0.03f * static_cast<float>(value));
+  random.Add(0.9f);
+  for (int value = 0; value < 15; ++value) random.Add(0.9f - 0.05f * static_cast<float>(value));
   DrawDesign(canvas, random, state, kRandomDesign);
   EXPECT_EQ(state.mDesignInUse, 4);
   DrawDesign(canvas, random, state, kRandomDesign);
@@ -358,11 +301,12 @@ TEST(ChasingLines, RandomSwitchingBetweenTheTwoLineDesignsKeepsOnePath) {
 
   EXPECT_EQ(random.Left(), 0u);
   ASSERT_EQ(canvas.calls.size(), 8u);
-  EXPECT_EQ(canvas.calls[0].x1, 10801.0f);
   for (size_t segment = 1; segment < canvas.calls.size(); ++segment) {
-    EXPECT_EQ(canvas.calls[segment].x1, canvas.calls[segment - 1].x2) << segment;
-    EXPECT_EQ(canvas.calls[segment].y1, canvas.calls[segment - 1].y2) << segment;
-    EXPECT_EQ(canvas.calls[segment].penWidth, segment < 5 ? 10 : 150) << segment;
+    const CanvasCall& call = canvas.calls[segment];
+    EXPECT_EQ(std::tuple(call.x1, call.y1, call.penWidth),
+              std::tuple(canvas.calls[segment - 1].x2, canvas.calls[segment - 1].y2,
+                         segment < 5 ? 10 : 150))
+        << segment;
   }
 }
 
@@ -385,13 +329,10 @@ TEST(Shapes, FirstStepCreatesThirtyHiddenElementsAndShowsTheFirst) {
   EXPECT_EQ(VisibleCount(state.shpClone), 1);
   const ShapeElement& shown = *state.shpClone.Find(1);
   ASSERT_TRUE(shown.visible);
-  EXPECT_EQ(shown.kind, kShapeCircle);
-  // Centred on the target point.
+  // Centred on the target point; the draw mode and border are the template's.
   EXPECT_EQ(shown.rect, (TwipsRect{5001.0f, 2626.0f, 2000.0f, 3750.0f}));
-  EXPECT_EQ(shown.backColor, 0x00FFFF);
-  // The rest is the template's.
-  EXPECT_EQ(shown.drawMode, kDrawModeMergePenNot);
-  EXPECT_EQ(shown.borderColor, 0xFF0000);
+  EXPECT_EQ(std::tuple(shown.kind, shown.backColor, shown.drawMode, shown.borderColor),
+            std::tuple(kShapeCircle, 0x00FFFF, kDrawModeMergePenNot, 0xFF0000));
   EXPECT_TRUE(canvas.calls.empty());
   EXPECT_EQ(state.shpClone.TakeDirty(), (std::vector<TwipsRect>{shown.rect}));
 }
@@ -409,8 +350,7 @@ TEST(Shapes, TheThirtyFirstStepMovesTheOldestShape) {
   state.shpClone.TakeDirty();
 
   DrawShape(canvas, random, state);
-  EXPECT_EQ(state.mCloneIndex, 1);
-  EXPECT_EQ(VisibleCount(state.shpClone), 30);
+  EXPECT_EQ(std::pair(state.mCloneIndex, VisibleCount(state.shpClone)), std::pair(int16_t{1}, 30));
   const ShapeElement& moved = *state.shpClone.Find(1);
   EXPECT_EQ(moved.rect, (TwipsRect{-999.0f, -999.0f, 2000.0f, 2000.0f}));
   EXPECT_EQ(moved.backColor, 0x800000);
@@ -438,29 +378,18 @@ TEST(FullScreenInverse, AlternatesTwoWindowSizedRectangles) {
   EXPECT_EQ(state.shpClone.Find(3), nullptr);
 }
 
-TEST(Shapes, StepsOnElementsThatWereNeverCreatedAreSkipped) {
+TEST(Shapes, StepsOnElementsNeverCreatedAreSkippedAndEndOfRunRemovesTheDesignsElements) {
   // Another design cleared the shared first-draw flag, so nothing was created.
   RecordingCanvas canvas(12000.0f, 9000.0f);
-  ScriptedRandom random;
-  AddShapeStep(random, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f);
-  random.Add(0.5f);
-  DesignState state;
-  state.mFirstDraw = false;
-  DrawShape(canvas, random, state);
-  DrawFullScreenInverse(canvas, random, state);
-  EXPECT_EQ(VisibleCount(state.shpClone), 0);
-  EXPECT_EQ(state.shpClone.Find(1), nullptr);
-  EXPECT_TRUE(state.shpClone.TakeDirty().empty());
-}
+  ScriptedRandom random(std::vector<float>(14, 0.5f));
+  DesignState never, shapes, inverse;
+  never.mFirstDraw = false;
+  DrawShape(canvas, random, never);
+  DrawFullScreenInverse(canvas, random, never);
+  EXPECT_EQ(never.shpClone.Find(1), nullptr);
+  EXPECT_TRUE(never.shpClone.TakeDirty().empty());
 
-TEST(Shapes, EndOfRunRemovesTheElementsOfTheDesignInUse) {
-  RecordingCanvas canvas(12000.0f, 9000.0f);
-  ScriptedRandom random;
-  AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.0f);
-  random.Add(0.0f);
-  DesignState shapes;
   shapes.mDesignInUse = 6;
-  DesignState inverse;
   inverse.mDesignInUse = 7;
   DrawShape(canvas, random, shapes);
   DrawFullScreenInverse(canvas, random, inverse);

@@ -16,9 +16,7 @@ void Require(bool condition) {
 
 std::string UpperCased(std::string_view text) {
   std::string upper(text);
-  for (char& c : upper) {
-    c = static_cast<char>(sovelin::UpperCaseWindows1252(static_cast<uint8_t>(c)));
-  }
+  for (char& c : upper) c = static_cast<char>(sovelin::UpperCaseWindows1252(uint8_t(c)));
   return upper;
 }
 

@@ -26,13 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const double number = sovelin::NumericPrefix(text);
   Require(!std::isnan(number));
 
-  const int16_t shortValue = sovelin::ReadInt16Setting(text, kShortDefault);
-  const auto shortFit = sovelin::ToInt16(number);
-  Require(shortValue == shortFit.value_or(kShortDefault));
-
-  const int32_t longValue = sovelin::ReadInt32Setting(text, kLongDefault);
+  Require(sovelin::ReadInt16Setting(text, kShortDefault) ==
+          sovelin::ToInt16(number).value_or(kShortDefault));
   const auto longFit = sovelin::ToInt32(number);
-  Require(longValue == longFit.value_or(kLongDefault));
+  Require(sovelin::ReadInt32Setting(text, kLongDefault) == longFit.value_or(kLongDefault));
   if (longFit) Require(static_cast<double>(*longFit) == sovelin::RoundHalfEven(number));
   return 0;
 }

@@ -40,8 +40,7 @@ void CheckLoad(const std::string& file) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string bytes(reinterpret_cast<const char*>(data), size);
-  CheckSplit(bytes);
-  CheckLoad(bytes);
+  CheckSplit(std::string_view(reinterpret_cast<const char*>(data), size));
+  CheckLoad(std::string(reinterpret_cast<const char*>(data), size));
   return 0;
 }

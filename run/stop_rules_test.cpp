@@ -9,12 +9,11 @@ namespace sovelin {
 namespace {
 
 TEST(StopRules, KeysAndClicksStopAndAskForThePasswordOnlyWhenProtected) {
-  RunFlags flags;
-  EXPECT_FALSE(OnStopInput(flags, false));
-  EXPECT_TRUE(flags.gStopRequested);
-  RunFlags guarded;
-  EXPECT_TRUE(OnStopInput(guarded, true));
-  EXPECT_TRUE(guarded.gStopRequested);
+  for (const bool protect : {false, true}) {
+    RunFlags flags;
+    EXPECT_EQ(OnStopInput(flags, protect), protect);
+    EXPECT_TRUE(flags.gStopRequested);
+  }
 }
 
 TEST(StopRules, OnlyMoreThanTenTwipsOnOneAxisFromTheLastPositionSeenStops) {

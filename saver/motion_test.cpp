@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "tests/scripted_random.h"
@@ -78,70 +80,54 @@ TEST(RunStart, DirectionBoundsAreSinglePrecisionAndTheVerticalStepComesFirst) {
   }
 }
 
-TEST(Bounce, BottomNearTheLeftSideWhileHeadingLeftLeavesUpAndRight) {
-  MotionState motion = Moving(-6, 5);
-  ScriptedRandom random{0.6f, 0.9f};
-  int designSteps = 0;
-  BounceBottom(motion, BookAt(3199, 7870), random, [&] { ++designSteps; });
-  EXPECT_EQ(designSteps, 1);
-  EXPECT_EQ(motion.gDeltaY, -4);
-  EXPECT_EQ(motion.gDeltaX, 6);
-  EXPECT_EQ(motion.gNewLeft, 3205);
-  EXPECT_EQ(motion.gNewTop, 7866);
+using Bounce = void (*)(MotionState&, const MotionArea&, RandomSource&, const DrawDesignStep&);
+
+TEST(Bounce, NearACornerBothStepsAreDrawnElseOnlyTheOneAcrossTheWall) {
+  struct Case {
+    Bounce bounce;
+    int32_t left, top, dx, dy, newDx, newDy;
+  };
+  const Case cases[] = {
+      // Bottom near the left side while heading left: up and right.
+      {BounceBottom, 3199, 7870, -6, 5, 6, -4},
+      // Right with the lower edge in the bottom sixth: left and up.
+      {BounceRight, 14830, 10800 - 1800 - 2925 + 1, 5, 6, -4, -6},
+      // Outside the side zones the horizontal step stays; the zones end exactly one sixth from
+      // each side.
+      {BounceTop, 8000, 3, -7, -5, -7, 4},
+      {BounceBottom, 3200, 7870, -6, 5, -6, -4},
+      {BounceBottom, 19200 - 3200 - 4365, 7870, 6, 5, 6, -4},
+  };
+  for (const Case& c : cases) {
+    MotionState motion = Moving(c.dx, c.dy);
+    ScriptedRandom random{0.6f, 0.9f};
+    int designSteps = 0;
+    c.bounce(motion, BookAt(c.left, c.top), random, [&] { ++designSteps; });
+    EXPECT_EQ(
+        std::tuple(designSteps, motion.gDeltaX, motion.gDeltaY, motion.gNewLeft, motion.gNewTop),
+        std::tuple(1, c.newDx, c.newDy, c.left + c.newDx, c.top + c.newDy))
+        << c.left << "," << c.top;
+  }
 }
 
-TEST(Bounce, RightWithTheLowerEdgeInTheBottomSixthLeavesLeftAndUp) {
-  MotionState motion = Moving(5, 6);
-  ScriptedRandom random{0.6f, 0.9f};
-  BounceRight(motion, BookAt(14830, 10800 - 1800 - 2925 + 1), random, [] {});
-  EXPECT_EQ(motion.gDeltaX, -4);
-  EXPECT_EQ(motion.gDeltaY, -6);
-}
-
-TEST(Bounce, OutsideTheSideZonesTheHorizontalStepStays) {
-  ScriptedRandom random{0.6f, 0.6f, 0.6f};
-  MotionState middle = Moving(-7, -5);
-  BounceTop(middle, BookAt(8000, 3), random, [] {});
-  EXPECT_EQ(middle.gDeltaX, -7);
-  EXPECT_EQ(middle.gDeltaY, 4);
-  EXPECT_EQ(middle.gNewTop, 7);
-  // The zones end exactly one sixth from each side.
-  MotionState left = Moving(-6, 5);
-  BounceBottom(left, BookAt(3200, 7870), random, [] {});
-  EXPECT_EQ(left.gDeltaX, -6);
-  MotionState right = Moving(6, 5);
-  BounceBottom(right, BookAt(19200 - 3200 - 4365, 7870), random, [] {});
-  EXPECT_EQ(right.gDeltaX, 6);
-}
-
-TEST(Move, BouncesOnlyBeyondTheEdges) {
-  ScriptedRandom random{0.6f, 0.6f};
-  int designSteps = 0;
-  const auto design = [&] { ++designSteps; };
-  MotionState onEdges = Moving(-6, 5);
-  const WindowPosition last = MoveVerseWindow(onEdges, BookAt(7, 7869), random, design);
-  EXPECT_EQ(last.Left, 1);
-  EXPECT_EQ(last.Top, 7874);
-  MotionState onFarEdges = Moving(6, -5);
-  MoveVerseWindow(onFarEdges, BookAt(14828, 6), random, design);
-  EXPECT_EQ(designSteps, 0);
-  MotionState pastLeft = Moving(-6, 5);
-  MoveVerseWindow(pastLeft, BookAt(6, 5000), random, design);
-  MotionState pastRight = Moving(6, 5);
-  MoveVerseWindow(pastRight, BookAt(14829, 5000), random, design);
-  EXPECT_EQ(designSteps, 2);
-  EXPECT_EQ(pastLeft.gDeltaX, 4);
-  EXPECT_EQ(pastRight.gDeltaX, -4);
-}
-
-TEST(Move, TheTopLeftCornerIsTurnedByTheLeftBounceAlone) {
-  MotionState motion = Moving(-6, -5);
-  ScriptedRandom random{0.6f, 0.9f};
-  int designSteps = 0;
-  const WindowPosition next = MoveVerseWindow(motion, BookAt(3, 3), random, [&] { ++designSteps; });
-  EXPECT_EQ(designSteps, 1);
-  EXPECT_EQ(next.Left, 7);
-  EXPECT_EQ(next.Top, 9);
+TEST(Move, BouncesOnlyBeyondTheEdgesAndTheTopLeftCornerByTheLeftBounceAlone) {
+  const struct {
+    int32_t left, top, dx, dy;
+    int designSteps;
+    WindowPosition next;
+  } cases[] = {
+      {7, 7869, -6, 5, 0, {1, 7874}},  {14828, 6, 6, -5, 0, {14834, 1}},
+      {6, 5000, -6, 5, 1, {10, 5005}}, {14829, 5000, 6, 5, 1, {14825, 5005}},
+      {3, 3, -6, -5, 1, {7, 9}},
+  };
+  for (const auto& c : cases) {
+    MotionState motion = Moving(c.dx, c.dy);
+    ScriptedRandom random{0.6f, 0.9f};
+    int steps = 0;
+    EXPECT_EQ(MoveVerseWindow(motion, BookAt(c.left, c.top), random, [&] { ++steps; }), c.next)
+        << c.left << "," << c.top;
+    EXPECT_EQ(steps, c.designSteps) << c.left << "," << c.top;
+  }
 }
 
 // Two monitors, 1280 x 1024 and 1024 x 768 pixels, the second to the right of the first: level
@@ -152,10 +138,6 @@ constexpr MonitorBox kLower[] = {kPrimary, {19200, 3840, 15360, 11520}};
 
 MotionArea BookOn(std::span<const MonitorBox> monitors, int32_t left, int32_t top) {
   return MotionArea{{left, top, 4365, 2925}, 34560, 15360, monitors};
-}
-
-bool OnMonitors(std::span<const MonitorBox> monitors, int32_t left, int32_t top) {
-  return KeepOnMonitors({left, top, 4365, 2925}, monitors) == WindowPosition{left, top};
 }
 
 TEST(Monitors, OneMonitorMovesAsTheScreenOfItsSize) {
@@ -175,9 +157,8 @@ TEST(Monitors, OneMonitorMovesAsTheScreenOfItsSize) {
         MoveVerseWindow(alone, area, aloneRandom, [] {}),
         MoveVerseWindow(listed, MotionArea{area.verse, 19200, 10800, screen}, listedRandom, [] {}))
         << left << "," << top;
-    EXPECT_EQ(alone.gDeltaX, listed.gDeltaX);
-    EXPECT_EQ(alone.gDeltaY, listed.gDeltaY);
-    EXPECT_EQ(aloneRandom.Used(), listedRandom.Used());
+    EXPECT_EQ(std::tuple(alone.gDeltaX, alone.gDeltaY, aloneRandom.Used()),
+              std::tuple(listed.gDeltaX, listed.gDeltaY, listedRandom.Used()));
   }
 }
 
@@ -195,6 +176,8 @@ TEST(Monitors, TheWindowCrossesWhereTheEdgeIsSharedAndBouncesOffGaps) {
       {kLower, 14830, 1000, 6, 5, 1, {14826, 1005}},    // beside the gap: a wall on the right
       {kLower, 25000, 3843, -6, -5, 1, {24994, 3847}},  // the second monitor's top
       {kLower, 24000, 1000, 6, 5, 1, {24006, 1004}},    // off: back onto the nearest one
+      // The top right corner would pass just inside the gap's lower left corner: a top bounce.
+      {kLower, 19200 - 4365 - 4, 3843, 6, -5, 1, {19200 - 4365 + 2, 3847}},
   };
   for (const Case& c : cases) {
     ScriptedRandom random{0.6f, 0.6f};
@@ -208,33 +191,16 @@ TEST(Monitors, TheWindowCrossesWhereTheEdgeIsSharedAndBouncesOffGaps) {
 }
 
 TEST(Monitors, ZonesAreASixthOfTheMonitorTheWindowIsOnAlongItsWalls) {
-  // Heading right on the second monitor into its top: its right sixth is 2560 twips wide.
-  const int32_t rightEdges[] = {34560 - 2560, 34560 - 2560 + 1};
-  const int32_t newSteps[] = {6, -6};
-  for (int i = 0; i < 2; ++i) {
+  // Heading right on the second monitor into its top: its right sixth is 2560 twips wide. In
+  // the primary monitor's right sixth, where it may pass on, there is no corner.
+  const std::pair<int32_t, int32_t> cases[] = {
+      {34560 - 2560, 6}, {34560 - 2560 + 1, -6}, {19200, 6}};
+  for (const auto& [rightEdge, newDx] : cases) {
     MotionState motion = Moving(6, -5);
     ScriptedRandom random{0.6f, 0.9f};
-    BounceTop(motion, BookOn(kLevel, rightEdges[i] - 4365, 3), random, [] {});
-    EXPECT_EQ(motion.gDeltaX, newSteps[i]) << rightEdges[i];
+    BounceTop(motion, BookOn(kLevel, rightEdge - 4365, 3), random, [] {});
+    EXPECT_EQ(motion.gDeltaX, newDx) << rightEdge;
   }
-  // In the primary monitor's right sixth, where it may pass on: no corner.
-  MotionState passing = Moving(6, -5);
-  ScriptedRandom random{0.6f};
-  BounceTop(passing, BookOn(kLevel, 19200 - 4365, 3), random, [] {});
-  EXPECT_EQ(passing.gDeltaX, 6);
-}
-
-TEST(Monitors, AStepAcrossTheCornerOfAGapRunsTheTopBounce) {
-  // The top right corner would pass just inside the gap's lower left corner.
-  MotionState motion = Moving(6, -5);
-  ScriptedRandom random{0.6f};
-  int steps = 0;
-  const WindowPosition next =
-      MoveVerseWindow(motion, BookOn(kLower, 19200 - 4365 - 4, 3843), random, [&] { ++steps; });
-  EXPECT_EQ(steps, 1);
-  EXPECT_EQ(motion.gDeltaY, 4);
-  EXPECT_EQ(next, (WindowPosition{19200 - 4365 + 2, 3847}));
-  EXPECT_TRUE(OnMonitors(kLower, next.Left, next.Top));
 }
 
 TEST(Monitors, AfterADisplayChangeTheWindowMovesOntoTheNearestMonitor) {

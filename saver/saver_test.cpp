@@ -20,13 +20,6 @@
 namespace sovelin {
 namespace {
 
-using Parts = std::pair<std::string, std::string>;
-
-Parts Split(std::string_view line) {
-  VerseLineParts parts = SplitVerseLine(line);
-  return {std::move(parts.text), std::move(parts.reference)};
-}
-
 std::string Blanks(size_t count) {
   return std::string(count, ' ');
 }
@@ -72,8 +65,11 @@ TEST(SplitVerseLine, SplitsAtTheLastEndMarkWithinTheWindowsOfTheTrimmedLength) {
       {"   Jesus wept. John 1:350", "   Jesus wept.", "John 1:350"},
       {"Jesus wept. John 1:35" + Blanks(30), "Jesus wept.", "John 1:35" + Blanks(30)},
   };
-  for (const auto& [line, text, reference] : cases)
-    EXPECT_EQ(Split(line), Parts(text ? text : line, reference)) << line;
+  for (const auto& [line, text, reference] : cases) {
+    const VerseLineParts parts = SplitVerseLine(line);
+    EXPECT_EQ(std::tie(parts.text, parts.reference), std::tie(text ? text : line, reference))
+        << line;
+  }
 }
 
 TEST(StoredVerse, IsAlwaysTheFixedFieldAndCutsOverlongLines) {
@@ -89,18 +85,16 @@ TEST(LoadVerses, AppendsOneVersePerLineWhateverTheLineBreak) {
   const VerseStore store = Load("Jesus wept. John 11:35\r\n\nA.   Job 1:1\rlast. Job 2:2");
   ASSERT_EQ(store.gVerseCount, 4);
   ASSERT_EQ(store.gVerses.size(), 5u);
-  EXPECT_EQ(store.gVerses[0], Blanks(kVerseLength));
-  EXPECT_EQ(store.gVerses[1], StoredVerse("Jesus wept. John 11:35"));
-  EXPECT_EQ(store.gVerses[2], "\r\n" + Blanks(250));
-  EXPECT_EQ(store.gVerses[3], StoredVerse("A.   Job 1:1"));
-  EXPECT_EQ(store.gVerses[4], StoredVerse("last. Job 2:2"));
+  const std::string expected[] = {Blanks(kVerseLength), StoredVerse("Jesus wept. John 11:35"),
+                                  StoredVerse(""), StoredVerse("A.   Job 1:1"),
+                                  StoredVerse("last. Job 2:2")};
+  for (size_t n = 0; n < 5; ++n) EXPECT_EQ(store.gVerses[n], expected[n]) << n;
 
   // A break at the very end adds no empty verse; LF CR is two breaks.
-  for (const char* bytes : {"a. Job 1:1\r\n", "a. Job 1:1\n", "a. Job 1:1\r", "\r\n"}) {
-    EXPECT_EQ(Load(bytes).gVerseCount, 1) << bytes;
-  }
-  EXPECT_EQ(Load("a\r\n\r\n").gVerseCount, 2);
-  EXPECT_EQ(Load("a\n\rb").gVerseCount, 3);
+  const std::pair<const char*, int32_t> counts[] = {{"a. Job 1:1\r\n", 1}, {"a. Job 1:1\n", 1},
+                                                    {"a. Job 1:1\r", 1},   {"\r\n", 1},
+                                                    {"a\r\n\r\n", 2},      {"a\n\rb", 3}};
+  for (const auto& [bytes, count] : counts) EXPECT_EQ(Load(bytes).gVerseCount, count) << bytes;
 }
 
 TEST(LoadVerses, KeepsNulAndHighBytes) {
@@ -198,20 +192,6 @@ int TicksToNextChange(VerseChangeState& state, const VerseChangeSetup& setup) {
   return -1;
 }
 
-// The text colours of the next five changes.
-std::vector<int32_t> ColorsOfChanges(const VerseChangeSetup& setup) {
-  VerseChangeState state;
-  std::vector<int32_t> colors;
-  for (int i = 0; i < 5; ++i) {
-    ScriptedRandom random{0.5f};
-    while (colors.size() == static_cast<size_t>(i)) {
-      if (const auto change = Timer1_Timer(state, setup, random))
-        colors.push_back(change->textColor);
-    }
-  }
-  return colors;
-}
-
 TEST(VerseChange, FirstChangeAfterTheWholePeriodThenOneTickEarlier) {
   VerseChangeState state;
   const VerseChangeSetup thirtySeconds{30000, 10, 0, 0};
@@ -229,22 +209,26 @@ TEST(VerseChange, DrawsAVerseFromOneToTheCount) {
   EXPECT_EQ(PickVerseIndex(40000, 0.99999994f), 40000);  // rounding never passes the count
 }
 
-TEST(VerseChange, PictureWindowsCycleFromBlue) {
-  EXPECT_EQ(InitialTextColor(0), kBlue);
-  EXPECT_EQ(InitialTextColor(9), kBlue);  // any other number is the open book
-  const std::vector<int32_t> cycle{kRed, kMagenta, kBlack, kBlue, kRed};
-  EXPECT_EQ(ColorsOfChanges({2000, 5, 3, kRed}), cycle);  // no white swap off the box
-}
-
-TEST(VerseChange, BoxAndOvalCycleFromWhiteAndNeverShowTheUsersColour) {
-  EXPECT_EQ(InitialTextColor(5), kWhite);
-  EXPECT_EQ(InitialTextColor(6), kWhite);
-  const std::vector<int32_t> cycle{kCyan, kYellow, kWhite, kWhite, kCyan};
-  EXPECT_EQ(ColorsOfChanges({2000, 5, 5, 0}), cycle);
-  const std::vector<int32_t> onCyan{kWhite, kYellow, kWhite, kWhite, kWhite};
-  EXPECT_EQ(ColorsOfChanges({2000, 5, 5, kCyan}), onCyan);
-  const std::vector<int32_t> onYellow{kCyan, kWhite, kWhite, kWhite, kCyan};
-  EXPECT_EQ(ColorsOfChanges({2000, 5, 6, kYellow}), onYellow);
+TEST(VerseChange, PicturesCycleFromBlueBoxAndOvalFromWhiteAndNeverInTheUsersColour) {
+  // {window, the box's colour, first colour, the next five}; 9 is any other number, the book.
+  const std::tuple<int16_t, int32_t, int32_t, std::vector<int32_t>> cases[] = {
+      {0, 0, kBlue, {}},
+      {9, 0, kBlue, {}},
+      {3, kRed, kBlue, {kRed, kMagenta, kBlack, kBlue, kRed}},  // no white swap off the box
+      {5, 0, kWhite, {kCyan, kYellow, kWhite, kWhite, kCyan}},
+      {5, kCyan, kWhite, {kWhite, kYellow, kWhite, kWhite, kWhite}},
+      {6, kYellow, kWhite, {kCyan, kWhite, kWhite, kWhite, kCyan}}};
+  for (const auto& [window, boxColor, first, cycle] : cases) {
+    EXPECT_EQ(InitialTextColor(window), first) << window;
+    VerseChangeState state;
+    std::vector<int32_t> colors;
+    ScriptedRandom random(std::vector<float>(cycle.size(), 0.5f));
+    while (colors.size() < cycle.size()) {
+      if (const auto change = Timer1_Timer(state, {2000, 5, window, boxColor}, random))
+        colors.push_back(change->textColor);
+    }
+    EXPECT_EQ(colors, cycle) << window << " " << boxColor;
+  }
 }
 
 class FakeClock final : public MonotonicClock {

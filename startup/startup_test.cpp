@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -86,18 +87,6 @@ TEST(ChooseDisplay, ARandomWindowNeverRepeatsThePreviousOneAndABoxOrOvalIsFollow
   EXPECT_EQ(RandomPick("6", {0.0f}, &random), 0);
 }
 
-TEST(PrepareSaverRun, RecordsAFixedWindowAsItIsWithoutDrawing) {
-  ScriptedRandom random;
-  MemorySettingsStore store;
-  store.values["LastDisplayUsed"] = "4";
-  SaverSettings settings;
-  settings.gDisplayOption = 9;
-  EXPECT_EQ(PrepareSaverRun(settings, store, random).gDisplayUsed, 9);
-  EXPECT_EQ(store.values["LastDisplayUsed"], "9");
-  EXPECT_EQ(random.Used(), 0u);
-  EXPECT_EQ(random.reseeds, 0);
-}
-
 TEST(PrepareSaverRun, EachSpeedAndFrequencyGivesItsMoveDelayAndChangeInterval) {
   // {Speed and Frequency, move delay, change interval}
   const struct {
@@ -109,11 +98,16 @@ TEST(PrepareSaverRun, EachSpeedAndFrequencyGivesItsMoveDelayAndChangeInterval) {
   for (const auto& c : cases) {
     ScriptedRandom random;
     MemorySettingsStore store;
+    store.values["LastDisplayUsed"] = "4";
     SaverSettings settings;
     settings.gSpeed = settings.gFrequency = c.value;
+    settings.gDisplayOption = 9;  // a fixed window is recorded as it is, without drawing
     const SaverRunSetup setup = PrepareSaverRun(settings, store, random);
-    EXPECT_EQ(setup.gMoveDelay, c.delay) << c.value;
-    EXPECT_EQ(setup.gChangeInterval, c.interval) << c.value;
+    EXPECT_EQ(std::tuple(setup.gMoveDelay, setup.gChangeInterval, setup.gDisplayUsed),
+              std::tuple(c.delay, c.interval, int16_t{9}))
+        << c.value;
+    EXPECT_EQ(store.values["LastDisplayUsed"], "9");
+    EXPECT_EQ(random.Used() + random.reseeds, 0u);
   }
 }
 
