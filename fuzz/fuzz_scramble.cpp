@@ -2,17 +2,13 @@
 // fail, keep the length, and ignore the case of the letters it upper-cases.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz/require.h"
 #include "password/scramble.h"
 
 namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
 std::string UpperCased(std::string_view text) {
   std::string upper(text);

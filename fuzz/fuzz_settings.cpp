@@ -3,23 +3,15 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 #include "common/numbers.h"
+#include "fuzz/require.h"
 #include "settings/settings.h"
-
-namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
 // Defaults far outside what any text rounds to within range, so a fallback is recognisable.
 constexpr int16_t kShortDefault = -12345;
 constexpr int32_t kLongDefault = -123456789;
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

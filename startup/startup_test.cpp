@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -52,19 +53,15 @@ TEST(PreviewHandle, TheLongestNumericTailRoundedHalvesToEvenInThirtyTwoBitsOrZer
 TEST(PreviewFrames, RunsToAndFroStayingTwoTicksAtEachEnd) {
   PreviewFrames frames;
   PreviewFormLoad(frames);
-  std::vector<int16_t> shown;
-  std::vector<int16_t> hidden;
+  std::string shown, hidden;
   for (int tick = 0; tick < 20; ++tick) {
     const FrameChange change = PreviewTimerTick(frames);
     EXPECT_EQ(change.show, PreviewPictureShown(frames));
-    shown.push_back(change.show);
-    hidden.push_back(change.hide.value_or(-1));
+    shown += static_cast<char>('0' + change.show);
+    hidden += change.hide ? static_cast<char>('0' + *change.hide) : '-';
   }
-  EXPECT_EQ(shown,
-            (std::vector<int16_t>{1, 2, 3, 4, 4, 3, 2, 1, 0, 0, 1, 2, 3, 4, 4, 3, 2, 1, 0, 0}));
   // The frame shown before is hidden, except when the same frame stays.
-  EXPECT_EQ(hidden,
-            (std::vector<int16_t>{0, 1, 2, 3, -1, 4, 3, 2, 1, -1, 0, 1, 2, 3, -1, 4, 3, 2, 1, -1}));
+  EXPECT_EQ(shown + " " + hidden, "12344321001234432100 0123-4321-0123-4321-");
 }
 
 // The window a random start picks when the previous run used `last`, drawing `draws`.
