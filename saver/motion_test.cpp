@@ -110,23 +110,34 @@ TEST(Bounce, NearACornerBothStepsAreDrawnElseOnlyTheOneAcrossTheWall) {
   }
 }
 
-TEST(Move, BouncesOnlyBeyondTheEdgesAndTheTopLeftCornerByTheLeftBounceAlone) {
+TEST(Move, BouncesOnlyBeyondTheEdgesAlikeOnTheScreenAndOnOneMonitorOfItsSize) {
+  const MonitorBox screen[] = {{0, 0, 19200, 10800}};
   const struct {
     int32_t left, top, dx, dy;
     int designSteps;
     WindowPosition next;
   } cases[] = {
-      {7, 7869, -6, 5, 0, {1, 7874}},  {14828, 6, 6, -5, 0, {14834, 1}},
-      {6, 5000, -6, 5, 1, {10, 5005}}, {14829, 5000, 6, 5, 1, {14825, 5005}},
-      {3, 3, -6, -5, 1, {7, 9}},
+      {7, 7869, -6, 5, 0, {1, 7874}},
+      {14828, 6, 6, -5, 0, {14834, 1}},
+      {6, 5000, -6, 5, 1, {10, 5005}},
+      {14829, 5000, 6, 5, 1, {14825, 5005}},
+      {3199, 7870, 6, 5, 1, {3205, 7866}},
+      {3, 3, -6, -5, 1, {7, 9}},  // the top left corner is turned by the left bounce alone
   };
   for (const auto& c : cases) {
-    MotionState motion = Moving(c.dx, c.dy);
-    ScriptedRandom random{0.6f, 0.9f};
-    int steps = 0;
-    EXPECT_EQ(MoveVerseWindow(motion, BookAt(c.left, c.top), random, [&] { ++steps; }), c.next)
-        << c.left << "," << c.top;
-    EXPECT_EQ(steps, c.designSteps) << c.left << "," << c.top;
+    size_t used[2] = {};
+    for (const bool listed : {false, true}) {
+      MotionState motion = Moving(c.dx, c.dy);
+      ScriptedRandom random{0.6f, 0.9f};
+      int steps = 0;
+      const MotionArea book = BookAt(c.left, c.top);
+      const MotionArea area = listed ? MotionArea{book.verse, 19200, 10800, screen} : book;
+      EXPECT_EQ(MoveVerseWindow(motion, area, random, [&] { ++steps; }), c.next)
+          << c.left << "," << c.top << " " << listed;
+      EXPECT_EQ(steps, c.designSteps) << c.left << "," << c.top << " " << listed;
+      used[listed] = random.Used();
+    }
+    EXPECT_EQ(used[0], used[1]) << c.left << "," << c.top;
   }
 }
 
@@ -138,28 +149,6 @@ constexpr MonitorBox kLower[] = {kPrimary, {19200, 3840, 15360, 11520}};
 
 MotionArea BookOn(std::span<const MonitorBox> monitors, int32_t left, int32_t top) {
   return MotionArea{{left, top, 4365, 2925}, 34560, 15360, monitors};
-}
-
-TEST(Monitors, OneMonitorMovesAsTheScreenOfItsSize) {
-  const MonitorBox screen[] = {{0, 0, 19200, 10800}};
-  const int32_t cases[][4] = {{7, 7869, -6, 5},
-                              {14829, 5000, 6, 5},
-                              {3, 3, -6, -5},
-                              {3199, 7870, 6, 5},
-                              {-50, 9000, -6, 5}};
-  for (const auto& [left, top, dx, dy] : cases) {
-    ScriptedRandom aloneRandom{0.6f, 0.9f, 0.6f, 0.9f};
-    ScriptedRandom listedRandom{0.6f, 0.9f, 0.6f, 0.9f};
-    MotionState alone = Moving(dx, dy);
-    MotionState listed = Moving(dx, dy);
-    const MotionArea area = BookAt(left, top);
-    EXPECT_EQ(
-        MoveVerseWindow(alone, area, aloneRandom, [] {}),
-        MoveVerseWindow(listed, MotionArea{area.verse, 19200, 10800, screen}, listedRandom, [] {}))
-        << left << "," << top;
-    EXPECT_EQ(std::tuple(alone.gDeltaX, alone.gDeltaY, aloneRandom.Used()),
-              std::tuple(listed.gDeltaX, listed.gDeltaY, listedRandom.Used()));
-  }
 }
 
 TEST(Monitors, TheWindowCrossesWhereTheEdgeIsSharedAndBouncesOffGaps) {
