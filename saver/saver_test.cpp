@@ -177,16 +177,13 @@ int TicksToNextChange(VerseChangeState& state, const VerseChangeSetup& setup) {
   return -1;
 }
 
-TEST(VerseChange, FirstChangeAfterTheWholePeriodThenOneTickEarlier) {
+TEST(VerseChange, FirstChangeAfterTheWholePeriodThenOneTickEarlierDrawingFromOneToTheCount) {
   VerseChangeState state;
   const VerseChangeSetup thirtySeconds{30000, 10, 0, 0};
   EXPECT_EQ(TicksToNextChange(state, thirtySeconds), 15);  // 30 s
   EXPECT_EQ(TicksToNextChange(state, thirtySeconds), 14);  // then every 28 s
-}
-
-TEST(VerseChange, DrawsAVerseFromOneToTheCount) {
+  // Each change draws a verse from one to the count.
   ScriptedRandom random{0.0f, 0.95f, 0.99f};
-  VerseChangeState state;
   EXPECT_EQ(Timer1_Timer(state, {2000, 10, 0, 0}, random)->gVerseIndex, 1);
   EXPECT_EQ(Timer1_Timer(state, {2000, 10, 0, 0}, random)->gVerseIndex, 10);
   EXPECT_EQ(Timer1_Timer(state, {2000, 1, 0, 0}, random)->gVerseIndex, 1);
@@ -224,7 +221,7 @@ class FakeClock final : public MonotonicClock {
 
 using std::chrono::microseconds;
 
-TEST(PassPacer, SaysHowLongUntilPassesAreDue) {
+TEST(PassPacer, SaysHowLongUntilPassesAreDueAndALongStallIsNotCaughtUp) {
   FakeClock clock;
   PassPacer pacer(clock, 1200);
   EXPECT_EQ(pacer.TimeUntil(15), microseconds(12'500));
@@ -232,11 +229,7 @@ TEST(PassPacer, SaysHowLongUntilPassesAreDue) {
   EXPECT_EQ(pacer.TimeUntil(15), microseconds(0));
   EXPECT_EQ(pacer.TakeDuePasses(), 15);
   EXPECT_EQ(pacer.TimeUntil(1), microseconds(834));  // rounds up: never wakes too early
-}
-
-TEST(PassPacer, ALongStallBeyondThePlannedSleepDoesNotMakeTheSaverJumpAhead) {
-  FakeClock clock;
-  PassPacer pacer(clock, 1200);
+  // A long stall beyond the planned sleep does not make the saver jump ahead.
   clock.now += std::chrono::seconds(60);  // e.g. a modal prompt
   EXPECT_EQ(pacer.TakeDuePasses(), kMaxCatchUpPasses);
   clock.now += microseconds(10'000);

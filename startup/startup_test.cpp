@@ -64,24 +64,22 @@ TEST(PreviewFrames, RunsToAndFroStayingTwoTicksAtEachEnd) {
   EXPECT_EQ(shown + " " + hidden, "12344321001234432100 0123-4321-0123-4321-");
 }
 
-// The window a random start picks when the previous run used `last`, drawing `draws`.
-int16_t RandomPick(const char* last, std::initializer_list<float> draws, ScriptedRandom* out) {
-  MemorySettingsStore store;
-  if (last) store.values["LastDisplayUsed"] = last;
-  *out = ScriptedRandom(draws);
-  return ChooseDisplay(kRandomDisplay, store, *out);
-}
-
 TEST(ChooseDisplay, ARandomWindowNeverRepeatsThePreviousOneAndABoxOrOvalIsFollowedByAPicture) {
-  ScriptedRandom random;
-  // 3/7 = 0.43: the third window (3) is the previous one, so it draws again.
-  EXPECT_EQ(RandomPick("3", {0.43f, 0.99f}, &random), 6);
-  EXPECT_EQ(random.Used(), 2u);
-  EXPECT_EQ(random.reseeds, 1);
-  // Nothing stored reads as 0: a draw of 0 is refused.
-  EXPECT_EQ(RandomPick(nullptr, {0.0f, 0.0f, 0.15f}, &random), 1);
-  EXPECT_EQ(RandomPick("5", {0.999f}, &random), 4);  // floor(5 * 0.999) = 4, never 5 or 6
-  EXPECT_EQ(RandomPick("6", {0.0f}, &random), 0);
+  // {previous window, draws, pick}. 3/7 = 0.43: the third window (3) is the previous one, so
+  // it draws again. Nothing stored reads as 0: a draw of 0 is refused. floor(5 * 0.999) = 4,
+  // never 5 or 6.
+  const std::tuple<const char*, std::vector<float>, int16_t> cases[] = {
+      {"3", {0.43f, 0.99f}, 6},
+      {nullptr, {0.0f, 0.0f, 0.15f}, 1},
+      {"5", {0.999f}, 4},
+      {"6", {0.0f}, 0}};
+  for (const auto& [last, draws, pick] : cases) {
+    MemorySettingsStore store;
+    if (last) store.values["LastDisplayUsed"] = last;
+    ScriptedRandom random(draws);
+    EXPECT_EQ(ChooseDisplay(kRandomDisplay, store, random), pick) << draws.size();
+    EXPECT_EQ(std::pair(random.Left(), random.reseeds), std::pair(size_t{0}, 1)) << draws.size();
+  }
 }
 
 TEST(PrepareSaverRun, EachSpeedAndFrequencyGivesItsMoveDelayAndChangeInterval) {
