@@ -113,11 +113,11 @@ TEST(DrawDesign, RandomReseedsAndPicksAmongThePaintedDesignsOnly) {
   RecordingCanvas canvas(12000.0f, 9000.0f);
   DesignState state;
   for (const auto& [r, design] : picks) {
-    ScriptedRandom random{r};
-    for (int value = 0; value < 2000; ++value) random.Add(0.5f);
+    std::vector<float> script(2001, 0.5f);
+    script[0] = r;
+    ScriptedRandom random(script);
     DrawDesign(canvas, random, state, kRandomDesign);
-    EXPECT_EQ(state.mDesignInUse, design) << r;
-    EXPECT_EQ(random.reseeds, 1) << r;
+    EXPECT_EQ(std::pair(state.mDesignInUse, random.reseeds), std::pair(design, 1)) << r;
   }
   EXPECT_EQ(VisibleCount(state.shpClone), 0);
 }
@@ -157,43 +157,38 @@ void ExpectCircles(const RecordingCanvas& canvas, const ScriptedRandom& random,
   }
 }
 
-TEST(EmbeddedCircles, DrawsConcentricSolidCirclesEvery600TwipsDownToZero) {
+TEST(Circles, EmbeddedEvery600TwipsDownToZeroAndRandomEvery500EachAtItsOwnUnlimitedCentre) {
   // A third of 18000 is 6000; R0 = 0.5 * 6000 = 3000 gives circles 3000, 2400, ..., 0.
-  RecordingCanvas canvas(18000.0f, 9000.0f);
-  canvas.SetPenWidth(150);
+  RecordingCanvas embedded(18000.0f, 9000.0f);
+  embedded.SetPenWidth(150);
   ScriptedRandom random{0.5f, 0.25f, 0.5f};
   for (int circle = 0; circle < 6; ++circle) AddCircleColors(random);
   DesignState state;
-  DrawEmbeddedCircles(canvas, random, state);
+  DrawEmbeddedCircles(embedded, random, state);
   std::vector<std::array<float, 3>> circles;
   for (float radius = 3000; radius >= 0; radius -= 600) circles.push_back({4500, 4500, radius});
-  ExpectCircles(canvas, random, circles);
-  EXPECT_EQ(std::pair(canvas.PenWidth(), canvas.CurrentX()), std::pair(int16_t{150}, 4500.0f));
-}
+  ExpectCircles(embedded, random, circles);
+  EXPECT_EQ(std::pair(embedded.PenWidth(), embedded.CurrentX()), std::pair(int16_t{150}, 4500.0f));
 
-TEST(RandomCircles, DrawsEvery500TwipsEachAtItsOwnUnlimitedCentre) {
-  RecordingCanvas canvas(12000.0f, 6000.0f, 15000.0f, 9000.0f);
   // A third of 15000 is 5000; R0 = 0.2 * 5000 = 1000 gives circles 1000, 500, 0.
-  ScriptedRandom random{0.2f};
+  RecordingCanvas scattered(12000.0f, 6000.0f, 15000.0f, 9000.0f);
+  random = ScriptedRandom{0.2f};
   for (const auto& [x, y] : {std::pair(0.9f, 0.9f), {0.5f, 0.5f}, {0.0f, 0.25f}}) {
     random.Add(x);
     random.Add(y);
     AddCircleColors(random);
   }
-  DesignState state;
-  DrawRandomCircles(canvas, random, state);
-  ExpectCircles(canvas, random, {{13500, 8100, 1000}, {7500, 4500, 500}, {0, 2250, 0}});
+  DrawRandomCircles(scattered, random, state);
+  ExpectCircles(scattered, random, {{13500, 8100, 1000}, {7500, 4500, 500}, {0, 2250, 0}});
 }
 
 TEST(Confetti, Draws50DotsWithAFivePixelPenAtPlacesRoundedHalvesToEven) {
   RecordingCanvas canvas(2.0f, 2.0f);
   ScriptedRandom random;
-  for (int dot = 0; dot < 50; ++dot) {
-    // 0.25 * 2 = 0.5 rounds to 0; 0.75 * 2 = 1.5 rounds to 2, onto the edge.
-    random.Add(dot % 2 == 0 ? 0.25f : 0.75f);
-    random.Add(0.75f);
-    for (int part = 0; part < 3; ++part) random.Add(1.0f / 255.0f);
-  }
+  // 0.25 * 2 = 0.5 rounds to 0; 0.75 * 2 = 1.5 rounds to 2, onto the edge.
+  for (int dot = 0; dot < 50; ++dot)
+    for (float value : {dot % 2 == 0 ? 0.25f : 0.75f, 0.75f, 1 / 255.0f, 1 / 255.0f, 1 / 255.0f})
+      random.Add(value);
   DesignState state;
   DrawConfetti(canvas, random, state);
 
@@ -204,8 +199,7 @@ TEST(Confetti, Draws50DotsWithAFivePixelPenAtPlacesRoundedHalvesToEven) {
     EXPECT_EQ(std::tuple(call.kind, call.penWidth, call.x1, call.y1, call.color),
               std::tuple(CanvasCall::Kind::kPoint, 5, dot % 2 == 0 ? 0.0f : 2.0f, 2.0f, 0x010101));
   }
-  EXPECT_EQ(canvas.PenWidth(), 5);
-  EXPECT_EQ(canvas.CurrentX(), 2.0f);
+  EXPECT_EQ(std::pair(canvas.PenWidth(), canvas.CurrentX()), std::pair(int16_t{5}, 2.0f));
 }
 
 // Random values of one swirl in the order it draws them: red, green, blue, centre x,
@@ -215,7 +209,7 @@ std::vector<float> SwirlScript(float loops, float startAngle, float signY = 0.0f
   return {0.5f, 0.25f, 0.75f, 0.5f, 0.0f, loops, startAngle, 0.75f, signY, factor};
 }
 
-TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrder) {
+TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrderAndCyclesThePenWidth) {
   RecordingCanvas canvas(12000.0f, 9000.0f);
   ScriptedRandom random(SwirlScript(0.5f, 0.25f, 0.5f));
   DesignState state;
@@ -241,19 +235,16 @@ TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrder) {
   for (const CanvasCall& call : canvas.calls)
     EXPECT_EQ(std::pair(call.x1, call.y1), std::pair(first.x1, first.y1));
   EXPECT_EQ(std::pair(canvas.CurrentX(), canvas.CurrentY()), std::pair(last.x2, last.y2));
-}
 
-TEST(ColorSwirls, PenWidthCyclesFromOneToFiveAcrossSwirls) {
-  RecordingCanvas canvas(12000.0f, 9000.0f);
-  DesignState state;
+  // The pen width cycles from one to five across swirls.
   std::vector<int> widths;
-  for (int swirl = 0; swirl < 6; ++swirl) {
+  for (int swirl = 0; swirl < 5; ++swirl) {
     ScriptedRandom random(SwirlScript(0.99f, 0.0f));
     canvas.calls.clear();
     DrawColorSwirls(canvas, random, state);
     widths.push_back(canvas.calls.front().penWidth);
   }
-  EXPECT_EQ(widths, (std::vector<int>{1, 2, 3, 4, 5, 1}));
+  EXPECT_EQ(widths, (std::vector<int>{2, 3, 4, 5, 1}));
   // The width stays set for whatever is drawn next.
   EXPECT_EQ(canvas.PenWidth(), 1);
   EXPECT_EQ(state.gCurveStyle, 1);
