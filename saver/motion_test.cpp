@@ -38,8 +38,8 @@ TEST(StepDraw, EachSpeedDrawsWithinItsRange) {
       RandomDeltaY(motion, random);
       steps.push_back(motion.gDeltaY);
     }
-    EXPECT_EQ(*std::min_element(steps.begin(), steps.end()), ranges[speed][0]) << speed;
-    EXPECT_EQ(*std::max_element(steps.begin(), steps.end()), ranges[speed][1]) << speed;
+    const auto [lowest, highest] = std::minmax_element(steps.begin(), steps.end());
+    EXPECT_EQ(std::pair(*lowest, *highest), std::pair(ranges[speed][0], ranges[speed][1])) << speed;
   }
 }
 
@@ -59,14 +59,10 @@ TEST(StepDraw, NeverMatchesTheOtherAxisPositiveStepAndMultipliesInSinglePrecisio
   EXPECT_EQ(fastest.gDeltaX, 18);
 }
 
-TEST(RunStart, ZonesRoundHalvesToEven) {
-  MotionState motion;
-  SetCornerZones(motion, 21, 15);  // 3.5 and 2.5
-  EXPECT_EQ(motion.gZoneX, 4);
-  EXPECT_EQ(motion.gZoneY, 2);
-}
-
-TEST(RunStart, DirectionBoundsAreSinglePrecisionAndTheVerticalStepComesFirst) {
+TEST(RunStart, ZonesRoundHalvesToEvenAndDirectionBoundsAreSinglePrecisionVerticalFirst) {
+  MotionState zones;
+  SetCornerZones(zones, 21, 15);  // 3.5 and 2.5
+  EXPECT_EQ(std::pair(zones.gZoneX, zones.gZoneY), std::pair(4, 2));
   // Each bound itself falls into the next choice.
   const float draws[] = {0.2599f, 0.26f, 0.51f, 0.7599f, 0.76f};
   const int signs[][2] = {{-1, 1}, {1, -1}, {-1, -1}, {-1, -1}, {1, 1}};
@@ -80,33 +76,50 @@ TEST(RunStart, DirectionBoundsAreSinglePrecisionAndTheVerticalStepComesFirst) {
   }
 }
 
+// Two monitors, 1280 x 1024 and 1024 x 768 pixels, the second to the right of the first: level
+// with it, or 256 pixels lower, which leaves a gap above it.
+constexpr MonitorBox kPrimary{0, 0, 19200, 15360};
+constexpr MonitorBox kLevel[] = {kPrimary, {19200, 0, 15360, 11520}};
+constexpr MonitorBox kLower[] = {kPrimary, {19200, 3840, 15360, 11520}};
+
+MotionArea BookOn(std::span<const MonitorBox> monitors, int32_t left, int32_t top) {
+  return MotionArea{{left, top, 4365, 2925}, 34560, 15360, monitors};
+}
+
 using Bounce = void (*)(MotionState&, const MotionArea&, RandomSource&, const DrawDesignStep&);
 
 TEST(Bounce, NearACornerBothStepsAreDrawnElseOnlyTheOneAcrossTheWall) {
   struct Case {
     Bounce bounce;
-    int32_t left, top, dx, dy, newDx, newDy;
+    MotionArea area;
+    int32_t dx, dy, newDx, newDy;
   };
   const Case cases[] = {
       // Bottom near the left side while heading left: up and right.
-      {BounceBottom, 3199, 7870, -6, 5, 6, -4},
+      {BounceBottom, BookAt(3199, 7870), -6, 5, 6, -4},
       // Right with the lower edge in the bottom sixth: left and up.
-      {BounceRight, 14830, 10800 - 1800 - 2925 + 1, 5, 6, -4, -6},
+      {BounceRight, BookAt(14830, 10800 - 1800 - 2925 + 1), 5, 6, -4, -6},
       // Outside the side zones the horizontal step stays; the zones end exactly one sixth from
       // each side.
-      {BounceTop, 8000, 3, -7, -5, -7, 4},
-      {BounceBottom, 3200, 7870, -6, 5, -6, -4},
-      {BounceBottom, 19200 - 3200 - 4365, 7870, 6, 5, 6, -4},
+      {BounceTop, BookAt(8000, 3), -7, -5, -7, 4},
+      {BounceBottom, BookAt(3200, 7870), -6, 5, -6, -4},
+      {BounceBottom, BookAt(19200 - 3200 - 4365, 7870), 6, 5, 6, -4},
+      // Zones are a sixth of the monitor the window is on, along its walls: heading right on
+      // the second monitor into its top, its right sixth is 2560 twips wide. In the primary
+      // monitor's right sixth, where it may pass on, there is no corner.
+      {BounceTop, BookOn(kLevel, 34560 - 2560 - 4365, 3), 6, -5, 6, 4},
+      {BounceTop, BookOn(kLevel, 34560 - 2560 - 4365 + 1, 3), 6, -5, -6, 4},
+      {BounceTop, BookOn(kLevel, 19200 - 4365, 3), 6, -5, 6, 4},
   };
   for (const Case& c : cases) {
     MotionState motion = Moving(c.dx, c.dy);
     ScriptedRandom random{0.6f, 0.9f};
     int designSteps = 0;
-    c.bounce(motion, BookAt(c.left, c.top), random, [&] { ++designSteps; });
+    c.bounce(motion, c.area, random, [&] { ++designSteps; });
     EXPECT_EQ(
         std::tuple(designSteps, motion.gDeltaX, motion.gDeltaY, motion.gNewLeft, motion.gNewTop),
-        std::tuple(1, c.newDx, c.newDy, c.left + c.newDx, c.top + c.newDy))
-        << c.left << "," << c.top;
+        std::tuple(1, c.newDx, c.newDy, c.area.verse.Left + c.newDx, c.area.verse.Top + c.newDy))
+        << c.area.verse.Left << "," << c.area.verse.Top;
   }
 }
 
@@ -141,16 +154,6 @@ TEST(Move, BouncesOnlyBeyondTheEdgesAlikeOnTheScreenAndOnOneMonitorOfItsSize) {
   }
 }
 
-// Two monitors, 1280 x 1024 and 1024 x 768 pixels, the second to the right of the first: level
-// with it, or 256 pixels lower, which leaves a gap above it.
-constexpr MonitorBox kPrimary{0, 0, 19200, 15360};
-constexpr MonitorBox kLevel[] = {kPrimary, {19200, 0, 15360, 11520}};
-constexpr MonitorBox kLower[] = {kPrimary, {19200, 3840, 15360, 11520}};
-
-MotionArea BookOn(std::span<const MonitorBox> monitors, int32_t left, int32_t top) {
-  return MotionArea{{left, top, 4365, 2925}, 34560, 15360, monitors};
-}
-
 TEST(Monitors, TheWindowCrossesWhereTheEdgeIsSharedAndBouncesOffGaps) {
   struct Case {
     std::span<const MonitorBox> monitors;
@@ -176,19 +179,6 @@ TEST(Monitors, TheWindowCrossesWhereTheEdgeIsSharedAndBouncesOffGaps) {
         MoveVerseWindow(motion, BookOn(c.monitors, c.left, c.top), random, [&] { ++steps; });
     EXPECT_EQ(steps, c.designSteps) << c.left << "," << c.top;
     EXPECT_EQ(next, c.next) << c.left << "," << c.top;
-  }
-}
-
-TEST(Monitors, ZonesAreASixthOfTheMonitorTheWindowIsOnAlongItsWalls) {
-  // Heading right on the second monitor into its top: its right sixth is 2560 twips wide. In
-  // the primary monitor's right sixth, where it may pass on, there is no corner.
-  const std::pair<int32_t, int32_t> cases[] = {
-      {34560 - 2560, 6}, {34560 - 2560 + 1, -6}, {19200, 6}};
-  for (const auto& [rightEdge, newDx] : cases) {
-    MotionState motion = Moving(6, -5);
-    ScriptedRandom random{0.6f, 0.9f};
-    BounceTop(motion, BookOn(kLevel, rightEdge - 4365, 3), random, [] {});
-    EXPECT_EQ(motion.gDeltaX, newDx) << rightEdge;
   }
 }
 
