@@ -8,10 +8,6 @@
 namespace sovelin {
 namespace {
 
-PicturePixels Plain(int width, int height, uint32_t color) {
-  return {width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, color)};
-}
-
 TEST(PictureScale, TheSourceIsNeverEnlargedUpToTwiceTheDesignSize) {
   for (const double scale : {1.0, 1.25 * 0.8, 0.8}) EXPECT_EQ(PictureSourceScale(scale), 1);
   for (const double scale : {1.2, 12.0 / 7}) EXPECT_EQ(PictureSourceScale(scale), 2);
@@ -30,7 +26,8 @@ TEST(PictureScale, ReducingAveragesTheCoveredAreaAndKeepsPlainColoursExact) {
   EXPECT_EQ(ResizePicture(row, 2, 1).pixels, (std::vector<uint32_t>{0x000050, 0x000050}));
 
   // A plain picture stays plain at an odd reduction: the weights of a pixel add up to 1.
-  const PicturePixels plain = ResizePicture(Plain(576, 388, 0x00C8A064), 346, 233);
+  const PicturePixels plain =
+      ResizePicture({576, 388, std::vector<uint32_t>(576 * 388, 0x00C8A064)}, 346, 233);
   EXPECT_EQ(std::pair(plain.width, plain.height), std::pair(346, 233));
   EXPECT_TRUE(std::all_of(plain.pixels.begin(), plain.pixels.end(),
                           [](uint32_t p) { return p == 0x00C8A064; }));
