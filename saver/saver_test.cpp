@@ -21,10 +21,10 @@
 namespace sovelin {
 namespace {
 
-VerseStore Load(const std::string& bytes) {
+VerseStore Load(const std::string& bytes, VerseLimits limits = {}) {
   VerseStore store;
   std::istringstream file(bytes);
-  LoadVerses(store, file);
+  LoadVerses(store, file, limits);
   return store;
 }
 
@@ -117,9 +117,7 @@ TEST(LoadVerses, AReadErrorOrALineBeyondTheLimitsReplacesThatLineAndStops) {
       EXPECT_EQ(store.gVerses[2], CorruptFileText());
     }
   }
-  VerseStore store;
-  std::istringstream file("one. Job 1:1\r\ntwo. Job 2:2\r\n");
-  LoadVerses(store, file, VerseLimits{.fileBytes = 20});
+  const VerseStore store = Load("one. Job 1:1\r\ntwo. Job 2:2\r\n", {.fileBytes = 20});
   ASSERT_EQ(store.gVerseCount, 2);
   EXPECT_EQ(store.gVerses[2], CorruptFileText());
 }
