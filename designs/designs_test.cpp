@@ -246,8 +246,7 @@ TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrderAndCyclesThePenWidth) {
   }
   EXPECT_EQ(widths, (std::vector<int>{2, 3, 4, 5, 1}));
   // The width stays set for whatever is drawn next.
-  EXPECT_EQ(canvas.PenWidth(), 1);
-  EXPECT_EQ(state.gCurveStyle, 1);
+  EXPECT_EQ(std::pair(canvas.PenWidth(), state.gCurveStyle), std::pair(int16_t{1}, int16_t{1}));
 }
 
 TEST(ChasingLines, TheRunStartsAtARandomPointAndRandomSwitchingBetweenTheTwoKeepsOnePath) {
