@@ -2,7 +2,10 @@
 // random values, its colours and where it leaves the current point.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,110 +26,83 @@ struct CanvasCall {
   enum class Kind { kLine, kCircle, kPoint };
   Kind kind = Kind::kLine;
   // Line: from (x1, y1) to (x2, y2). Circle and point: centre in (x1, y1).
-  float x1 = 0.0f;
-  float y1 = 0.0f;
-  float x2 = 0.0f;
-  float y2 = 0.0f;
-  float radius = 0.0f;
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0, radius = 0;
   int32_t color = 0;
-  int16_t penWidth = 0;
-  int16_t fillStyle = 0;
+  int16_t penWidth = 0, fillStyle = 0;
   int32_t fillColor = 0;
 };
 
 // Test surface of a fixed size that records every primitive instead of painting it.
 class RecordingCanvas final : public Canvas {
  public:
-  RecordingCanvas(float width, float height) : RecordingCanvas(width, height, width, height) {}
-  RecordingCanvas(float width, float height, float scaleWidth, float scaleHeight)
-      : width_(width), height_(height), scaleWidth_(scaleWidth), scaleHeight_(scaleHeight) {}
+  RecordingCanvas(float width, float height, float scaleWidth = 0, float scaleHeight = 0)
+      : size_{width, height, scaleWidth ? scaleWidth : width, scaleHeight ? scaleHeight : height} {}
 
-  float Width() const override { return width_; }
-  float Height() const override { return height_; }
-  float ScaleWidth() const override { return scaleWidth_; }
-  float ScaleHeight() const override { return scaleHeight_; }
+  float Width() const override { return size_[0]; }
+  float Height() const override { return size_[1]; }
+  float ScaleWidth() const override { return size_[2]; }
+  float ScaleHeight() const override { return size_[3]; }
 
   std::vector<CanvasCall> calls;
 
  protected:
-  void PaintLine(float x1, float y1, float x2, float y2, int32_t color) override {
-    Record(CanvasCall::Kind::kLine, x1, y1, x2, y2, 0.0f, color);
+  using K = CanvasCall::Kind;
+  void PaintLine(float x1, float y1, float x2, float y2, int32_t c) override {
+    Record({K::kLine, x1, y1, x2, y2, 0, c});
   }
-  void PaintCircle(float x, float y, float radius, int32_t color) override {
-    Record(CanvasCall::Kind::kCircle, x, y, x, y, radius, color);
+  void PaintCircle(float x, float y, float r, int32_t c) override {
+    Record({K::kCircle, x, y, x, y, r, c});
   }
-  void PaintPoint(float x, float y, int32_t color) override {
-    Record(CanvasCall::Kind::kPoint, x, y, x, y, 0.0f, color);
-  }
+  void PaintPoint(float x, float y, int32_t c) override { Record({K::kPoint, x, y, x, y, 0, c}); }
 
  private:
-  void Record(CanvasCall::Kind kind, float x1, float y1, float x2, float y2, float radius,
-              int32_t color) {
-    calls.push_back(
-        CanvasCall{kind, x1, y1, x2, y2, radius, color, PenWidth(), FillStyle(), FillColor()});
+  void Record(CanvasCall call) {
+    call.penWidth = PenWidth();
+    call.fillStyle = FillStyle();
+    call.fillColor = FillColor();
+    calls.push_back(call);
   }
 
-  float width_;
-  float height_;
-  float scaleWidth_;
-  float scaleHeight_;
+  float size_[4];
 };
 
 int VisibleCount(const ShapeGroup& shapes) {
-  int visible = 0;
-  for (const ShapeElement& element : shapes.Elements()) visible += element.visible ? 1 : 0;
-  return visible;
-}
-
-// Enough middling values for any one step.
-ScriptedRandom Plenty() {
-  return ScriptedRandom(std::vector<float>(2000, 0.5f));
+  return static_cast<int>(
+      std::count_if(shapes.Elements().begin(), shapes.Elements().end(),
+                    [](const ShapeElement& element) { return element.visible; }));
 }
 
 size_t CountOf(const RecordingCanvas& canvas, CanvasCall::Kind kind) {
-  size_t count = 0;
-  for (const CanvasCall& call : canvas.calls) count += call.kind == kind ? 1 : 0;
-  return count;
+  return std::count_if(canvas.calls.begin(), canvas.calls.end(),
+                       [&](const CanvasCall& call) { return call.kind == kind; });
 }
 
-TEST(DrawDesign, EachBackgroundDrawsItsOwnStep) {
+TEST(DrawDesign, EachBackgroundDrawsItsOwnStepAndNoneOrUnknownDrawNothingButAreKept) {
   struct Case {
     int16_t background;
-    size_t lines;
-    size_t circles;
-    size_t points;
+    size_t lines, circles, points;
     int visibleShapes;
   };
   // At 0.5 a swirl has 33 lines and an embedded set floor(2000 / 600) + 1 = 4 circles,
   // a random set floor(2000 / 500) + 1 = 5.
   const std::vector<Case> cases = {
-      {0, 66, 0, 0, 0}, {1, 0, 8, 0, 0}, {2, 0, 5, 0, 0}, {3, 0, 0, 50, 0},
-      {4, 5, 0, 0, 0},  {5, 3, 0, 0, 0}, {6, 0, 0, 0, 2}, {7, 0, 0, 0, 1},
+      {0, 66, 0, 0, 0}, {1, 0, 8, 0, 0},  {2, 0, 5, 0, 0},  {3, 0, 0, 50, 0},
+      {4, 5, 0, 0, 0},  {5, 3, 0, 0, 0},  {6, 0, 0, 0, 2},  {7, 0, 0, 0, 1},
+      {9, 0, 0, 0, 0},  {12, 0, 0, 0, 0}, {-1, 0, 0, 0, 0}, {32767, 0, 0, 0, 0},
   };
   for (const Case& c : cases) {
     RecordingCanvas canvas(12000.0f, 9000.0f);
-    ScriptedRandom random = Plenty();
+    ScriptedRandom random(std::vector<float>(2000, 0.5f));
     DesignState state;
     DrawDesign(canvas, random, state, c.background);
     EXPECT_EQ(state.mDesignInUse, c.background);
-    EXPECT_EQ(CountOf(canvas, CanvasCall::Kind::kLine), c.lines) << c.background;
-    EXPECT_EQ(CountOf(canvas, CanvasCall::Kind::kCircle), c.circles) << c.background;
-    EXPECT_EQ(CountOf(canvas, CanvasCall::Kind::kPoint), c.points) << c.background;
-    EXPECT_EQ(VisibleCount(state.shpClone), c.visibleShapes) << c.background;
-    EXPECT_EQ(random.reseeds, 0) << c.background;
-  }
-}
-
-TEST(DrawDesign, NoneAndUnknownSettingsDrawNothingButAreKept) {
-  for (int16_t background : {int16_t{9}, int16_t{12}, int16_t{-1}, int16_t{32767}}) {
-    RecordingCanvas canvas(12000.0f, 9000.0f);
-    ScriptedRandom random;
-    DesignState state;
-    DrawDesign(canvas, random, state, background);
-    EXPECT_EQ(state.mDesignInUse, background);
-    EXPECT_TRUE(canvas.calls.empty());
-    EXPECT_EQ(random.Used(), 0u);
-    EXPECT_TRUE(state.mFirstDraw);
+    using K = CanvasCall::Kind;
+    EXPECT_EQ(std::tuple(CountOf(canvas, K::kLine), CountOf(canvas, K::kCircle),
+                         CountOf(canvas, K::kPoint), VisibleCount(state.shpClone), random.reseeds),
+              std::tuple(c.lines, c.circles, c.points, c.visibleShapes, 0))
+        << c.background;
+    const bool painted = c.background >= 0 && c.background <= 7;
+    EXPECT_TRUE(painted || (random.Used() == 0 && state.mFirstDraw)) << c.background;
   }
 }
 
@@ -137,11 +113,11 @@ TEST(DrawDesign, RandomReseedsAndPicksAmongThePaintedDesignsOnly) {
   RecordingCanvas canvas(12000.0f, 9000.0f);
   DesignState state;
   for (const auto& [r, design] : picks) {
-    ScriptedRandom random{r};
-    for (int value = 0; value < 2000; ++value) random.Add(0.5f);
+    std::vector<float> script(2001, 0.5f);
+    script[0] = r;
+    ScriptedRandom random(script);
     DrawDesign(canvas, random, state, kRandomDesign);
-    EXPECT_EQ(state.mDesignInUse, design) << r;
-    EXPECT_EQ(random.reseeds, 1) << r;
+    EXPECT_EQ(std::pair(state.mDesignInUse, random.reseeds), std::pair(design, 1)) << r;
   }
   EXPECT_EQ(VisibleCount(state.shpClone), 0);
 }
@@ -157,11 +133,9 @@ TEST(Canvas, EveryOperationLeavesTheCurrentPointWhereItEnded) {
   canvas.LineFromCurrent(9.0f, 9.0f, 7);
 
   ASSERT_EQ(canvas.calls.size(), 7u);
-  const auto start = [&](size_t i) { return std::pair(canvas.calls[i].x1, canvas.calls[i].y1); };
-  EXPECT_EQ(start(0), std::pair(0.0f, 0.0f));
-  EXPECT_EQ(start(2), std::pair(70.0f, 205.0f));
-  EXPECT_EQ(start(4), std::pair(400.0f, 300.0f));
-  EXPECT_EQ(start(6), std::pair(7.0f, 8.0f));
+  std::vector<std::pair<float, float>> starts;
+  for (size_t i = 0; i < 7; i += 2) starts.emplace_back(canvas.calls[i].x1, canvas.calls[i].y1);
+  EXPECT_EQ(starts, (std::vector<std::pair<float, float>>{{0, 0}, {70, 205}, {400, 300}, {7, 8}}));
 }
 
 // Fill colour parts then outline colour parts of one circle.
@@ -169,70 +143,52 @@ void AddCircleColors(ScriptedRandom& random) {
   for (float part : {1.0f / 255.0f, 0.0f, 0.0f, 0.0f, 2.0f / 255.0f, 0.0f}) random.Add(part);
 }
 
-TEST(EmbeddedCircles, DrawsConcentricSolidCirclesEvery600TwipsDownToZero) {
+// Every random value was used and each circle is solid with the scripted colours, keeps the
+// surface's pen, and has the given centre and radius: {x, y, radius}.
+void ExpectCircles(const RecordingCanvas& canvas, const ScriptedRandom& random,
+                   const std::vector<std::array<float, 3>>& circles) {
+  EXPECT_EQ(random.Left(), 0u);
+  ASSERT_EQ(canvas.calls.size(), circles.size());
+  for (size_t i = 0; i < circles.size(); ++i) {
+    const CanvasCall& call = canvas.calls[i];
+    EXPECT_EQ((std::array{call.x1, call.y1, call.radius}), circles[i]) << i;
+    EXPECT_EQ(std::tuple(call.kind, call.fillStyle, call.fillColor, call.color, call.penWidth),
+              std::tuple(CanvasCall::Kind::kCircle, kFillSolid, 1, 2 * 256, canvas.PenWidth()));
+  }
+}
+
+TEST(Circles, EmbeddedEvery600TwipsDownToZeroAndRandomEvery500EachAtItsOwnUnlimitedCentre) {
   // A third of 18000 is 6000; R0 = 0.5 * 6000 = 3000 gives circles 3000, 2400, ..., 0.
-  RecordingCanvas canvas(18000.0f, 9000.0f);
-  canvas.SetPenWidth(150);
+  RecordingCanvas embedded(18000.0f, 9000.0f);
+  embedded.SetPenWidth(150);
   ScriptedRandom random{0.5f, 0.25f, 0.5f};
   for (int circle = 0; circle < 6; ++circle) AddCircleColors(random);
   DesignState state;
-  DrawEmbeddedCircles(canvas, random, state);
+  DrawEmbeddedCircles(embedded, random, state);
+  std::vector<std::array<float, 3>> circles;
+  for (float radius = 3000; radius >= 0; radius -= 600) circles.push_back({4500, 4500, radius});
+  ExpectCircles(embedded, random, circles);
+  EXPECT_EQ(std::pair(embedded.PenWidth(), embedded.CurrentX()), std::pair(int16_t{150}, 4500.0f));
 
-  EXPECT_EQ(random.Left(), 0u);
-  ASSERT_EQ(canvas.calls.size(), 6u);
-  float radius = 3000.0f;
-  for (const CanvasCall& call : canvas.calls) {
-    EXPECT_EQ(call.kind, CanvasCall::Kind::kCircle);
-    EXPECT_FLOAT_EQ(call.radius, radius);
-    EXPECT_FLOAT_EQ(call.x1, 4500.0f);
-    EXPECT_FLOAT_EQ(call.y1, 4500.0f);
-    EXPECT_EQ(call.fillStyle, kFillSolid);
-    EXPECT_EQ(call.fillColor, 1);
-    EXPECT_EQ(call.color, 2 * 256);
-    // The circles keep whatever pen the surface has.
-    EXPECT_EQ(call.penWidth, 150);
-    radius -= 600.0f;
-  }
-  EXPECT_FLOAT_EQ(canvas.CurrentX(), 4500.0f);
-}
-
-TEST(RandomCircles, DrawsEvery500TwipsEachAtItsOwnUnlimitedCentre) {
-  RecordingCanvas canvas(12000.0f, 6000.0f, 15000.0f, 9000.0f);
   // A third of 15000 is 5000; R0 = 0.2 * 5000 = 1000 gives circles 1000, 500, 0.
-  ScriptedRandom random{0.2f};
-  const std::vector<float> centres = {0.9f, 0.9f, 0.5f, 0.5f, 0.0f, 0.25f};
-  for (size_t circle = 0; circle < 3; ++circle) {
-    random.Add(centres[2 * circle]);
-    random.Add(centres[2 * circle + 1]);
+  RecordingCanvas scattered(12000.0f, 6000.0f, 15000.0f, 9000.0f);
+  random = ScriptedRandom{0.2f};
+  for (const auto& [x, y] : {std::pair(0.9f, 0.9f), {0.5f, 0.5f}, {0.0f, 0.25f}}) {
+    random.Add(x);
+    random.Add(y);
     AddCircleColors(random);
   }
-  DesignState state;
-  DrawRandomCircles(canvas, random, state);
-
-  EXPECT_EQ(random.Left(), 0u);
-  ASSERT_EQ(canvas.calls.size(), 3u);
-  EXPECT_FLOAT_EQ(canvas.calls[0].radius, 1000.0f);
-  EXPECT_FLOAT_EQ(canvas.calls[2].radius, 0.0f);
-  EXPECT_FLOAT_EQ(canvas.calls[0].x1, 13500.0f);
-  EXPECT_FLOAT_EQ(canvas.calls[0].y1, 8100.0f);
-  EXPECT_FLOAT_EQ(canvas.calls[1].x1, 7500.0f);
-  EXPECT_FLOAT_EQ(canvas.calls[2].y1, 2250.0f);
-  for (const CanvasCall& call : canvas.calls) {
-    EXPECT_EQ(call.fillStyle, kFillSolid);
-    EXPECT_EQ(call.fillColor, 1);
-    EXPECT_EQ(call.color, 2 * 256);
-  }
+  DrawRandomCircles(scattered, random, state);
+  ExpectCircles(scattered, random, {{13500, 8100, 1000}, {7500, 4500, 500}, {0, 2250, 0}});
 }
 
 TEST(Confetti, Draws50DotsWithAFivePixelPenAtPlacesRoundedHalvesToEven) {
   RecordingCanvas canvas(2.0f, 2.0f);
   ScriptedRandom random;
-  for (int dot = 0; dot < 50; ++dot) {
-    // 0.25 * 2 = 0.5 rounds to 0; 0.75 * 2 = 1.5 rounds to 2, onto the edge.
-    random.Add(dot % 2 == 0 ? 0.25f : 0.75f);
-    random.Add(0.75f);
-    for (int part = 0; part < 3; ++part) random.Add(1.0f / 255.0f);
-  }
+  // 0.25 * 2 = 0.5 rounds to 0; 0.75 * 2 = 1.5 rounds to 2, onto the edge.
+  for (int dot = 0; dot < 50; ++dot)
+    for (float value : {dot % 2 == 0 ? 0.25f : 0.75f, 0.75f, 1 / 255.0f, 1 / 255.0f, 1 / 255.0f})
+      random.Add(value);
   DesignState state;
   DrawConfetti(canvas, random, state);
 
@@ -240,14 +196,10 @@ TEST(Confetti, Draws50DotsWithAFivePixelPenAtPlacesRoundedHalvesToEven) {
   ASSERT_EQ(canvas.calls.size(), 50u);
   for (size_t dot = 0; dot < canvas.calls.size(); ++dot) {
     const CanvasCall& call = canvas.calls[dot];
-    EXPECT_EQ(call.kind, CanvasCall::Kind::kPoint);
-    EXPECT_EQ(call.penWidth, 5);
-    EXPECT_EQ(call.x1, dot % 2 == 0 ? 0.0f : 2.0f);
-    EXPECT_EQ(call.y1, 2.0f);
-    EXPECT_EQ(call.color, 0x010101);
+    EXPECT_EQ(std::tuple(call.kind, call.penWidth, call.x1, call.y1, call.color),
+              std::tuple(CanvasCall::Kind::kPoint, 5, dot % 2 == 0 ? 0.0f : 2.0f, 2.0f, 0x010101));
   }
-  EXPECT_EQ(canvas.PenWidth(), 5);
-  EXPECT_EQ(canvas.CurrentX(), 2.0f);
+  EXPECT_EQ(std::pair(canvas.PenWidth(), canvas.CurrentX()), std::pair(int16_t{5}, 2.0f));
 }
 
 // Random values of one swirl in the order it draws them: red, green, blue, centre x,
@@ -257,7 +209,7 @@ std::vector<float> SwirlScript(float loops, float startAngle, float signY = 0.0f
   return {0.5f, 0.25f, 0.75f, 0.5f, 0.0f, loops, startAngle, 0.75f, signY, factor};
 }
 
-TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrder) {
+TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrderAndCyclesThePenWidth) {
   RecordingCanvas canvas(12000.0f, 9000.0f);
   ScriptedRandom random(SwirlScript(0.5f, 0.25f, 0.5f));
   DesignState state;
@@ -267,13 +219,10 @@ TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrder) {
   // Angle step floor(0.5 * 20 + 1) = 11: lines at 1, 12, ..., 353.
   ASSERT_EQ(canvas.calls.size(), 33u);
   const CanvasCall& first = canvas.calls.front();
-  EXPECT_EQ(first.kind, CanvasCall::Kind::kLine);
-  // Colour parts floor(r * 256): 128, 64, 192.
-  EXPECT_EQ(first.color, 128 + 256 * 64 + 65536 * 192);
-  EXPECT_EQ(first.penWidth, 1);
-  // Centre: 0.5 * 12000 - 5, and 0 * 9000 - 5 raised to 5.
-  EXPECT_FLOAT_EQ(first.x1, 5995.0f);
-  EXPECT_FLOAT_EQ(first.y1, 5.0f);
+  // Colour parts floor(r * 256): 128, 64, 192. Centre: 0.5 * 12000 - 5, and 0 * 9000 - 5
+  // raised to 5.
+  EXPECT_EQ(std::tuple(first.kind, first.color, first.penWidth, first.x1, first.y1),
+            std::tuple(CanvasCall::Kind::kLine, 128 + 256 * 64 + 65536 * 192, 1, 5995.0f, 5.0f));
   // Start angle round(0.25 * 360) = 90, x mirrored (7.5 > 5), y not (5 is not above 5),
   // radius scale floor((4500 - 19) * 0.5 + 20) = 2260. The first line is at 91 degrees,
   // 91 * 2260 / 360 = 571.28 twips long.
@@ -283,86 +232,49 @@ TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrder) {
   const CanvasCall& last = canvas.calls.back();
   EXPECT_NEAR(last.x2 - last.x1, -338.944f, 0.002f);
   EXPECT_NEAR(last.y2 - last.y1, 2760.324f, 0.002f);
-  for (const CanvasCall& call : canvas.calls) {
-    EXPECT_EQ(call.x1, first.x1);
-    EXPECT_EQ(call.y1, first.y1);
-  }
-  EXPECT_EQ(canvas.CurrentX(), last.x2);
-  EXPECT_EQ(canvas.CurrentY(), last.y2);
-}
+  for (const CanvasCall& call : canvas.calls)
+    EXPECT_EQ(std::pair(call.x1, call.y1), std::pair(first.x1, first.y1));
+  EXPECT_EQ(std::pair(canvas.CurrentX(), canvas.CurrentY()), std::pair(last.x2, last.y2));
 
-TEST(ColorSwirls, PenWidthCyclesFromOneToFiveAcrossSwirls) {
-  RecordingCanvas canvas(12000.0f, 9000.0f);
-  DesignState state;
+  // The pen width cycles from one to five across swirls.
   std::vector<int> widths;
-  for (int swirl = 0; swirl < 6; ++swirl) {
+  for (int swirl = 0; swirl < 5; ++swirl) {
     ScriptedRandom random(SwirlScript(0.99f, 0.0f));
     canvas.calls.clear();
     DrawColorSwirls(canvas, random, state);
     widths.push_back(canvas.calls.front().penWidth);
   }
-  EXPECT_EQ(widths, (std::vector<int>{1, 2, 3, 4, 5, 1}));
+  EXPECT_EQ(widths, (std::vector<int>{2, 3, 4, 5, 1}));
   // The width stays set for whatever is drawn next.
-  EXPECT_EQ(canvas.PenWidth(), 1);
-  EXPECT_EQ(state.gCurveStyle, 1);
+  EXPECT_EQ(std::pair(canvas.PenWidth(), state.gCurveStyle), std::pair(int16_t{1}, int16_t{1}));
 }
 
-void AddColor(ScriptedRandom& random) {
-  for (int part = 0; part < 3; ++part) random.Add(0.0f);
-}
-
-TEST(ChasingLines, TheFirstSegmentOfTheRunStartsAtARandomPoint) {
-  RecordingCanvas canvas(12000.0f, 9000.0f);
-  // End point first, then the start point, then the colour.
-  ScriptedRandom random{0.5f, 0.25f, 0.125f, 0.75f, 1.0f / 255.0f, 0.0f, 0.0f};
-  DesignState state;
-  DrawChasingLines(canvas, random, state);
-
-  EXPECT_EQ(random.Left(), 0u);
-  ASSERT_EQ(canvas.calls.size(), 1u);
-  const CanvasCall& line = canvas.calls[0];
-  EXPECT_EQ(line.kind, CanvasCall::Kind::kLine);
-  EXPECT_EQ(line.x1, 1501.0f);
-  EXPECT_EQ(line.y1, 6751.0f);
-  EXPECT_EQ(line.x2, 6001.0f);
-  EXPECT_EQ(line.y2, 2251.0f);
-  EXPECT_EQ(line.color, 1);
-  EXPECT_EQ(line.penWidth, 10);
-  EXPECT_FALSE(state.mFirstDraw);
-}
-
-TEST(ChasingLines, RandomSwitchingBetweenTheTwoLineDesignsKeepsOnePath) {
+TEST(ChasingLines, TheRunStartsAtARandomPointAndRandomSwitchingBetweenTheTwoKeepsOnePath) {
   RecordingCanvas canvas(12000.0f, 9000.0f);
   DesignState state;
-  ScriptedRandom random;
-  random.Add(0.7f);  // "Random" picks design 4: five segments
-  for (int segment = 0; segment < 5; ++segment) {
-    random.Add(0.1f * static_cast<float>(segment + 1));
-    random.Add(0.05f * static_cast<float>(segment + 1));
-    if (segment == 0) {
-      random.Add(0.9f);
-      random.Add(0.9f);
-    }
-    AddColor(random);
-  }
-  random.Add(0.9f);  // then design 5: three segments
-  for (int segment = 0; segment < 3; ++segment) {
-    random.Add(0.3f);
-    random.Add(0.6f - 0.1f * static_cast<float>(segment));
-    AddColor(random);
-  }
+  // "Random" picks design 4: five segments, the first taking its end point, then the start
+  // point, then the colour; then design 5: three segments.
+  ScriptedRandom random{0.7f, 0.5f, 0.25f, 0.125f, 0.75f, 1.0f / 255.0f, 0.0f, 0.0f};
+  for (int value = 0; value < 20; ++value) random.Add(0.03f * static_cast<float>(value));
+  random.Add(0.9f);
+  for (int value = 0; value < 15; ++value) random.Add(0.9f - 0.05f * static_cast<float>(value));
   DrawDesign(canvas, random, state, kRandomDesign);
   EXPECT_EQ(state.mDesignInUse, 4);
+  EXPECT_FALSE(state.mFirstDraw);
   DrawDesign(canvas, random, state, kRandomDesign);
   EXPECT_EQ(state.mDesignInUse, 5);
 
   EXPECT_EQ(random.Left(), 0u);
   ASSERT_EQ(canvas.calls.size(), 8u);
-  EXPECT_EQ(canvas.calls[0].x1, 10801.0f);
+  const CanvasCall& line = canvas.calls[0];
+  EXPECT_EQ(std::tuple(line.kind, line.x1, line.y1, line.x2, line.y2, line.color, line.penWidth),
+            std::tuple(CanvasCall::Kind::kLine, 1501.0f, 6751.0f, 6001.0f, 2251.0f, 1, 10));
   for (size_t segment = 1; segment < canvas.calls.size(); ++segment) {
-    EXPECT_EQ(canvas.calls[segment].x1, canvas.calls[segment - 1].x2) << segment;
-    EXPECT_EQ(canvas.calls[segment].y1, canvas.calls[segment - 1].y2) << segment;
-    EXPECT_EQ(canvas.calls[segment].penWidth, segment < 5 ? 10 : 150) << segment;
+    const CanvasCall& call = canvas.calls[segment];
+    EXPECT_EQ(std::tuple(call.x1, call.y1, call.penWidth),
+              std::tuple(canvas.calls[segment - 1].x2, canvas.calls[segment - 1].y2,
+                         segment < 5 ? 10 : 150))
+        << segment;
   }
 }
 
@@ -372,11 +284,14 @@ void AddShapeStep(ScriptedRandom& random, float kind, float height, float width,
   for (float value : {kind, height, width, left, top, color}) random.Add(value);
 }
 
-TEST(Shapes, FirstStepCreatesThirtyHiddenElementsAndShowsTheFirst) {
+TEST(Shapes, FirstStepCreatesThirtyHiddenElementsAndTheThirtyFirstMovesTheOldest) {
   RecordingCanvas canvas(12000.0f, 9000.0f);
   ScriptedRandom random;
   // Kind 3 (circle), height 3750, width 2000, target (6001, 4501), colour 14.
   AddShapeStep(random, 0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.99f);
+  for (int step = 1; step < 30; ++step) AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.0f);
+  // A target in the top left corner: the shape reaches beyond the screen.
+  AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.1f);
   DesignState state;
   DrawShape(canvas, random, state);
 
@@ -385,37 +300,24 @@ TEST(Shapes, FirstStepCreatesThirtyHiddenElementsAndShowsTheFirst) {
   EXPECT_EQ(VisibleCount(state.shpClone), 1);
   const ShapeElement& shown = *state.shpClone.Find(1);
   ASSERT_TRUE(shown.visible);
-  EXPECT_EQ(shown.kind, kShapeCircle);
-  // Centred on the target point.
-  EXPECT_EQ(shown.rect, (TwipsRect{5001.0f, 2626.0f, 2000.0f, 3750.0f}));
-  EXPECT_EQ(shown.backColor, 0x00FFFF);
-  // The rest is the template's.
-  EXPECT_EQ(shown.drawMode, kDrawModeMergePenNot);
-  EXPECT_EQ(shown.borderColor, 0xFF0000);
+  // Centred on the target point; the draw mode and border are the template's.
+  const TwipsRect first{5001.0f, 2626.0f, 2000.0f, 3750.0f};
+  EXPECT_EQ(shown.rect, first);
+  EXPECT_EQ(std::tuple(shown.kind, shown.backColor, shown.drawMode, shown.borderColor),
+            std::tuple(kShapeCircle, 0x00FFFF, kDrawModeMergePenNot, 0xFF0000));
   EXPECT_TRUE(canvas.calls.empty());
-  EXPECT_EQ(state.shpClone.TakeDirty(), (std::vector<TwipsRect>{shown.rect}));
-}
+  EXPECT_EQ(state.shpClone.TakeDirty(), (std::vector<TwipsRect>{first}));
 
-TEST(Shapes, TheThirtyFirstStepMovesTheOldestShape) {
-  RecordingCanvas canvas(12000.0f, 9000.0f);
-  ScriptedRandom random;
-  for (int step = 0; step < 30; ++step) AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.0f);
-  // A target in the top left corner: the shape reaches beyond the screen.
-  AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.1f);
-  DesignState state;
-  for (int step = 0; step < 30; ++step) DrawShape(canvas, random, state);
+  for (int step = 1; step < 30; ++step) DrawShape(canvas, random, state);
   EXPECT_EQ(VisibleCount(state.shpClone), 30);
-  const TwipsRect before = state.shpClone.Find(1)->rect;
   state.shpClone.TakeDirty();
-
   DrawShape(canvas, random, state);
-  EXPECT_EQ(state.mCloneIndex, 1);
-  EXPECT_EQ(VisibleCount(state.shpClone), 30);
+  EXPECT_EQ(std::pair(state.mCloneIndex, VisibleCount(state.shpClone)), std::pair(int16_t{1}, 30));
   const ShapeElement& moved = *state.shpClone.Find(1);
   EXPECT_EQ(moved.rect, (TwipsRect{-999.0f, -999.0f, 2000.0f, 2000.0f}));
   EXPECT_EQ(moved.backColor, 0x800000);
   // The area it left and the one it took.
-  EXPECT_EQ(state.shpClone.TakeDirty(), (std::vector<TwipsRect>{before, moved.rect}));
+  EXPECT_EQ(state.shpClone.TakeDirty(), (std::vector<TwipsRect>{first, moved.rect}));
 }
 
 TEST(FullScreenInverse, AlternatesTwoWindowSizedRectangles) {
@@ -438,29 +340,18 @@ TEST(FullScreenInverse, AlternatesTwoWindowSizedRectangles) {
   EXPECT_EQ(state.shpClone.Find(3), nullptr);
 }
 
-TEST(Shapes, StepsOnElementsThatWereNeverCreatedAreSkipped) {
+TEST(Shapes, StepsOnElementsNeverCreatedAreSkippedAndEndOfRunRemovesTheDesignsElements) {
   // Another design cleared the shared first-draw flag, so nothing was created.
   RecordingCanvas canvas(12000.0f, 9000.0f);
-  ScriptedRandom random;
-  AddShapeStep(random, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f);
-  random.Add(0.5f);
-  DesignState state;
-  state.mFirstDraw = false;
-  DrawShape(canvas, random, state);
-  DrawFullScreenInverse(canvas, random, state);
-  EXPECT_EQ(VisibleCount(state.shpClone), 0);
-  EXPECT_EQ(state.shpClone.Find(1), nullptr);
-  EXPECT_TRUE(state.shpClone.TakeDirty().empty());
-}
+  ScriptedRandom random(std::vector<float>(14, 0.5f));
+  DesignState never, shapes, inverse;
+  never.mFirstDraw = false;
+  DrawShape(canvas, random, never);
+  DrawFullScreenInverse(canvas, random, never);
+  EXPECT_EQ(never.shpClone.Find(1), nullptr);
+  EXPECT_TRUE(never.shpClone.TakeDirty().empty());
 
-TEST(Shapes, EndOfRunRemovesTheElementsOfTheDesignInUse) {
-  RecordingCanvas canvas(12000.0f, 9000.0f);
-  ScriptedRandom random;
-  AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.0f);
-  random.Add(0.0f);
-  DesignState shapes;
   shapes.mDesignInUse = 6;
-  DesignState inverse;
   inverse.mDesignInUse = 7;
   DrawShape(canvas, random, shapes);
   DrawFullScreenInverse(canvas, random, inverse);

@@ -2,23 +2,17 @@
 // reading the argument text must give the same handle as reading it lower-cased.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz/require.h"
 #include "startup/preview.h"
 
 namespace {
 
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
 std::string LowerAscii(std::string_view text) {
   std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : lower) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
   return lower;
 }
 

@@ -2,23 +2,17 @@
 // fail, keep the length, and ignore the case of the letters it upper-cases.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz/require.h"
 #include "password/scramble.h"
 
 namespace {
 
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
-
 std::string UpperCased(std::string_view text) {
   std::string upper(text);
-  for (char& c : upper) {
-    c = static_cast<char>(sovelin::UpperCaseWindows1252(static_cast<uint8_t>(c)));
-  }
+  for (char& c : upper) c = static_cast<char>(sovelin::UpperCaseWindows1252(uint8_t(c)));
   return upper;
 }
 

@@ -3,36 +3,25 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 #include "common/numbers.h"
+#include "fuzz/require.h"
 #include "settings/settings.h"
-
-namespace {
-
-void Require(bool condition) {
-  if (!condition) std::abort();
-}
 
 // Defaults far outside what any text rounds to within range, so a fallback is recognisable.
 constexpr int16_t kShortDefault = -12345;
 constexpr int32_t kLongDefault = -123456789;
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const double number = sovelin::NumericPrefix(text);
   Require(!std::isnan(number));
 
-  const int16_t shortValue = sovelin::ReadInt16Setting(text, kShortDefault);
-  const auto shortFit = sovelin::ToInt16(number);
-  Require(shortValue == shortFit.value_or(kShortDefault));
-
-  const int32_t longValue = sovelin::ReadInt32Setting(text, kLongDefault);
+  Require(sovelin::ReadInt16Setting(text, kShortDefault) ==
+          sovelin::ToInt16(number).value_or(kShortDefault));
   const auto longFit = sovelin::ToInt32(number);
-  Require(longValue == longFit.value_or(kLongDefault));
+  Require(sovelin::ReadInt32Setting(text, kLongDefault) == longFit.value_or(kLongDefault));
   if (longFit) Require(static_cast<double>(*longFit) == sovelin::RoundHalfEven(number));
   return 0;
 }

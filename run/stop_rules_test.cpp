@@ -9,12 +9,11 @@ namespace sovelin {
 namespace {
 
 TEST(StopRules, KeysAndClicksStopAndAskForThePasswordOnlyWhenProtected) {
-  RunFlags flags;
-  EXPECT_FALSE(OnStopInput(flags, false));
-  EXPECT_TRUE(flags.gStopRequested);
-  RunFlags guarded;
-  EXPECT_TRUE(OnStopInput(guarded, true));
-  EXPECT_TRUE(guarded.gStopRequested);
+  for (const bool protect : {false, true}) {
+    RunFlags flags;
+    EXPECT_EQ(OnStopInput(flags, protect), protect);
+    EXPECT_TRUE(flags.gStopRequested);
+  }
 }
 
 TEST(StopRules, OnlyMoreThanTenTwipsOnOneAxisFromTheLastPositionSeenStops) {
@@ -45,11 +44,10 @@ TEST(StopRules, MovementWhileThePromptIsUpOrJustAfterItIsOnlyRecorded) {
   flags.gPromptShown = false;
   EXPECT_TRUE(OnSaverMouseMove(flags, 5100.0f, 5000.0f, true));
 
-  RunFlags after;
-  OnSaverMouseMove(after, 100.0f, 100.0f, true);
-  ForgetMousePosition(after);
-  EXPECT_FALSE(OnSaverMouseMove(after, 7000.0f, 100.0f, true));
-  EXPECT_FALSE(after.gStopRequested);
+  flags = RunFlags{};
+  OnSaverMouseMove(flags, 100.0f, 100.0f, true);
+  ForgetMousePosition(flags);
+  EXPECT_FALSE(OnSaverMouseMove(flags, 7000.0f, 100.0f, true) || flags.gStopRequested);
 }
 
 }  // namespace

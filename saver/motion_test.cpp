@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "tests/scripted_random.h"
@@ -36,8 +38,8 @@ TEST(StepDraw, EachSpeedDrawsWithinItsRange) {
       RandomDeltaY(motion, random);
       steps.push_back(motion.gDeltaY);
     }
-    EXPECT_EQ(*std::min_element(steps.begin(), steps.end()), ranges[speed][0]) << speed;
-    EXPECT_EQ(*std::max_element(steps.begin(), steps.end()), ranges[speed][1]) << speed;
+    const auto [lowest, highest] = std::minmax_element(steps.begin(), steps.end());
+    EXPECT_EQ(std::pair(*lowest, *highest), std::pair(ranges[speed][0], ranges[speed][1])) << speed;
   }
 }
 
@@ -57,14 +59,10 @@ TEST(StepDraw, NeverMatchesTheOtherAxisPositiveStepAndMultipliesInSinglePrecisio
   EXPECT_EQ(fastest.gDeltaX, 18);
 }
 
-TEST(RunStart, ZonesRoundHalvesToEven) {
-  MotionState motion;
-  SetCornerZones(motion, 21, 15);  // 3.5 and 2.5
-  EXPECT_EQ(motion.gZoneX, 4);
-  EXPECT_EQ(motion.gZoneY, 2);
-}
-
-TEST(RunStart, DirectionBoundsAreSinglePrecisionAndTheVerticalStepComesFirst) {
+TEST(RunStart, ZonesRoundHalvesToEvenAndDirectionBoundsAreSinglePrecisionVerticalFirst) {
+  MotionState zones;
+  SetCornerZones(zones, 21, 15);  // 3.5 and 2.5
+  EXPECT_EQ(std::pair(zones.gZoneX, zones.gZoneY), std::pair(4, 2));
   // Each bound itself falls into the next choice.
   const float draws[] = {0.2599f, 0.26f, 0.51f, 0.7599f, 0.76f};
   const int signs[][2] = {{-1, 1}, {1, -1}, {-1, -1}, {-1, -1}, {1, 1}};
@@ -78,72 +76,6 @@ TEST(RunStart, DirectionBoundsAreSinglePrecisionAndTheVerticalStepComesFirst) {
   }
 }
 
-TEST(Bounce, BottomNearTheLeftSideWhileHeadingLeftLeavesUpAndRight) {
-  MotionState motion = Moving(-6, 5);
-  ScriptedRandom random{0.6f, 0.9f};
-  int designSteps = 0;
-  BounceBottom(motion, BookAt(3199, 7870), random, [&] { ++designSteps; });
-  EXPECT_EQ(designSteps, 1);
-  EXPECT_EQ(motion.gDeltaY, -4);
-  EXPECT_EQ(motion.gDeltaX, 6);
-  EXPECT_EQ(motion.gNewLeft, 3205);
-  EXPECT_EQ(motion.gNewTop, 7866);
-}
-
-TEST(Bounce, RightWithTheLowerEdgeInTheBottomSixthLeavesLeftAndUp) {
-  MotionState motion = Moving(5, 6);
-  ScriptedRandom random{0.6f, 0.9f};
-  BounceRight(motion, BookAt(14830, 10800 - 1800 - 2925 + 1), random, [] {});
-  EXPECT_EQ(motion.gDeltaX, -4);
-  EXPECT_EQ(motion.gDeltaY, -6);
-}
-
-TEST(Bounce, OutsideTheSideZonesTheHorizontalStepStays) {
-  ScriptedRandom random{0.6f, 0.6f, 0.6f};
-  MotionState middle = Moving(-7, -5);
-  BounceTop(middle, BookAt(8000, 3), random, [] {});
-  EXPECT_EQ(middle.gDeltaX, -7);
-  EXPECT_EQ(middle.gDeltaY, 4);
-  EXPECT_EQ(middle.gNewTop, 7);
-  // The zones end exactly one sixth from each side.
-  MotionState left = Moving(-6, 5);
-  BounceBottom(left, BookAt(3200, 7870), random, [] {});
-  EXPECT_EQ(left.gDeltaX, -6);
-  MotionState right = Moving(6, 5);
-  BounceBottom(right, BookAt(19200 - 3200 - 4365, 7870), random, [] {});
-  EXPECT_EQ(right.gDeltaX, 6);
-}
-
-TEST(Move, BouncesOnlyBeyondTheEdges) {
-  ScriptedRandom random{0.6f, 0.6f};
-  int designSteps = 0;
-  const auto design = [&] { ++designSteps; };
-  MotionState onEdges = Moving(-6, 5);
-  const WindowPosition last = MoveVerseWindow(onEdges, BookAt(7, 7869), random, design);
-  EXPECT_EQ(last.Left, 1);
-  EXPECT_EQ(last.Top, 7874);
-  MotionState onFarEdges = Moving(6, -5);
-  MoveVerseWindow(onFarEdges, BookAt(14828, 6), random, design);
-  EXPECT_EQ(designSteps, 0);
-  MotionState pastLeft = Moving(-6, 5);
-  MoveVerseWindow(pastLeft, BookAt(6, 5000), random, design);
-  MotionState pastRight = Moving(6, 5);
-  MoveVerseWindow(pastRight, BookAt(14829, 5000), random, design);
-  EXPECT_EQ(designSteps, 2);
-  EXPECT_EQ(pastLeft.gDeltaX, 4);
-  EXPECT_EQ(pastRight.gDeltaX, -4);
-}
-
-TEST(Move, TheTopLeftCornerIsTurnedByTheLeftBounceAlone) {
-  MotionState motion = Moving(-6, -5);
-  ScriptedRandom random{0.6f, 0.9f};
-  int designSteps = 0;
-  const WindowPosition next = MoveVerseWindow(motion, BookAt(3, 3), random, [&] { ++designSteps; });
-  EXPECT_EQ(designSteps, 1);
-  EXPECT_EQ(next.Left, 7);
-  EXPECT_EQ(next.Top, 9);
-}
-
 // Two monitors, 1280 x 1024 and 1024 x 768 pixels, the second to the right of the first: level
 // with it, or 256 pixels lower, which leaves a gap above it.
 constexpr MonitorBox kPrimary{0, 0, 19200, 15360};
@@ -154,30 +86,71 @@ MotionArea BookOn(std::span<const MonitorBox> monitors, int32_t left, int32_t to
   return MotionArea{{left, top, 4365, 2925}, 34560, 15360, monitors};
 }
 
-bool OnMonitors(std::span<const MonitorBox> monitors, int32_t left, int32_t top) {
-  return KeepOnMonitors({left, top, 4365, 2925}, monitors) == WindowPosition{left, top};
+using Bounce = void (*)(MotionState&, const MotionArea&, RandomSource&, const DrawDesignStep&);
+
+TEST(Bounce, NearACornerBothStepsAreDrawnElseOnlyTheOneAcrossTheWall) {
+  struct Case {
+    Bounce bounce;
+    MotionArea area;
+    int32_t dx, dy, newDx, newDy;
+  };
+  const Case cases[] = {
+      // Bottom near the left side while heading left: up and right.
+      {BounceBottom, BookAt(3199, 7870), -6, 5, 6, -4},
+      // Right with the lower edge in the bottom sixth: left and up.
+      {BounceRight, BookAt(14830, 10800 - 1800 - 2925 + 1), 5, 6, -4, -6},
+      // Outside the side zones the horizontal step stays; the zones end exactly one sixth from
+      // each side.
+      {BounceTop, BookAt(8000, 3), -7, -5, -7, 4},
+      {BounceBottom, BookAt(3200, 7870), -6, 5, -6, -4},
+      {BounceBottom, BookAt(19200 - 3200 - 4365, 7870), 6, 5, 6, -4},
+      // Zones are a sixth of the monitor the window is on, along its walls: heading right on
+      // the second monitor into its top, its right sixth is 2560 twips wide. In the primary
+      // monitor's right sixth, where it may pass on, there is no corner.
+      {BounceTop, BookOn(kLevel, 34560 - 2560 - 4365, 3), 6, -5, 6, 4},
+      {BounceTop, BookOn(kLevel, 34560 - 2560 - 4365 + 1, 3), 6, -5, -6, 4},
+      {BounceTop, BookOn(kLevel, 19200 - 4365, 3), 6, -5, 6, 4},
+  };
+  for (const Case& c : cases) {
+    MotionState motion = Moving(c.dx, c.dy);
+    ScriptedRandom random{0.6f, 0.9f};
+    int designSteps = 0;
+    c.bounce(motion, c.area, random, [&] { ++designSteps; });
+    EXPECT_EQ(
+        std::tuple(designSteps, motion.gDeltaX, motion.gDeltaY, motion.gNewLeft, motion.gNewTop),
+        std::tuple(1, c.newDx, c.newDy, c.area.verse.Left + c.newDx, c.area.verse.Top + c.newDy))
+        << c.area.verse.Left << "," << c.area.verse.Top;
+  }
 }
 
-TEST(Monitors, OneMonitorMovesAsTheScreenOfItsSize) {
+TEST(Move, BouncesOnlyBeyondTheEdgesAlikeOnTheScreenAndOnOneMonitorOfItsSize) {
   const MonitorBox screen[] = {{0, 0, 19200, 10800}};
-  const int32_t cases[][4] = {{7, 7869, -6, 5},
-                              {14829, 5000, 6, 5},
-                              {3, 3, -6, -5},
-                              {3199, 7870, 6, 5},
-                              {-50, 9000, -6, 5}};
-  for (const auto& [left, top, dx, dy] : cases) {
-    ScriptedRandom aloneRandom{0.6f, 0.9f, 0.6f, 0.9f};
-    ScriptedRandom listedRandom{0.6f, 0.9f, 0.6f, 0.9f};
-    MotionState alone = Moving(dx, dy);
-    MotionState listed = Moving(dx, dy);
-    const MotionArea area = BookAt(left, top);
-    EXPECT_EQ(
-        MoveVerseWindow(alone, area, aloneRandom, [] {}),
-        MoveVerseWindow(listed, MotionArea{area.verse, 19200, 10800, screen}, listedRandom, [] {}))
-        << left << "," << top;
-    EXPECT_EQ(alone.gDeltaX, listed.gDeltaX);
-    EXPECT_EQ(alone.gDeltaY, listed.gDeltaY);
-    EXPECT_EQ(aloneRandom.Used(), listedRandom.Used());
+  const struct {
+    int32_t left, top, dx, dy;
+    int designSteps;
+    WindowPosition next;
+  } cases[] = {
+      {7, 7869, -6, 5, 0, {1, 7874}},
+      {14828, 6, 6, -5, 0, {14834, 1}},
+      {6, 5000, -6, 5, 1, {10, 5005}},
+      {14829, 5000, 6, 5, 1, {14825, 5005}},
+      {3199, 7870, 6, 5, 1, {3205, 7866}},
+      {3, 3, -6, -5, 1, {7, 9}},  // the top left corner is turned by the left bounce alone
+  };
+  for (const auto& c : cases) {
+    size_t used[2] = {};
+    for (const bool listed : {false, true}) {
+      MotionState motion = Moving(c.dx, c.dy);
+      ScriptedRandom random{0.6f, 0.9f};
+      int steps = 0;
+      const MotionArea book = BookAt(c.left, c.top);
+      const MotionArea area = listed ? MotionArea{book.verse, 19200, 10800, screen} : book;
+      EXPECT_EQ(MoveVerseWindow(motion, area, random, [&] { ++steps; }), c.next)
+          << c.left << "," << c.top << " " << listed;
+      EXPECT_EQ(steps, c.designSteps) << c.left << "," << c.top << " " << listed;
+      used[listed] = random.Used();
+    }
+    EXPECT_EQ(used[0], used[1]) << c.left << "," << c.top;
   }
 }
 
@@ -195,6 +168,8 @@ TEST(Monitors, TheWindowCrossesWhereTheEdgeIsSharedAndBouncesOffGaps) {
       {kLower, 14830, 1000, 6, 5, 1, {14826, 1005}},    // beside the gap: a wall on the right
       {kLower, 25000, 3843, -6, -5, 1, {24994, 3847}},  // the second monitor's top
       {kLower, 24000, 1000, 6, 5, 1, {24006, 1004}},    // off: back onto the nearest one
+      // The top right corner would pass just inside the gap's lower left corner: a top bounce.
+      {kLower, 19200 - 4365 - 4, 3843, 6, -5, 1, {19200 - 4365 + 2, 3847}},
   };
   for (const Case& c : cases) {
     ScriptedRandom random{0.6f, 0.6f};
@@ -205,36 +180,6 @@ TEST(Monitors, TheWindowCrossesWhereTheEdgeIsSharedAndBouncesOffGaps) {
     EXPECT_EQ(steps, c.designSteps) << c.left << "," << c.top;
     EXPECT_EQ(next, c.next) << c.left << "," << c.top;
   }
-}
-
-TEST(Monitors, ZonesAreASixthOfTheMonitorTheWindowIsOnAlongItsWalls) {
-  // Heading right on the second monitor into its top: its right sixth is 2560 twips wide.
-  const int32_t rightEdges[] = {34560 - 2560, 34560 - 2560 + 1};
-  const int32_t newSteps[] = {6, -6};
-  for (int i = 0; i < 2; ++i) {
-    MotionState motion = Moving(6, -5);
-    ScriptedRandom random{0.6f, 0.9f};
-    BounceTop(motion, BookOn(kLevel, rightEdges[i] - 4365, 3), random, [] {});
-    EXPECT_EQ(motion.gDeltaX, newSteps[i]) << rightEdges[i];
-  }
-  // In the primary monitor's right sixth, where it may pass on: no corner.
-  MotionState passing = Moving(6, -5);
-  ScriptedRandom random{0.6f};
-  BounceTop(passing, BookOn(kLevel, 19200 - 4365, 3), random, [] {});
-  EXPECT_EQ(passing.gDeltaX, 6);
-}
-
-TEST(Monitors, AStepAcrossTheCornerOfAGapRunsTheTopBounce) {
-  // The top right corner would pass just inside the gap's lower left corner.
-  MotionState motion = Moving(6, -5);
-  ScriptedRandom random{0.6f};
-  int steps = 0;
-  const WindowPosition next =
-      MoveVerseWindow(motion, BookOn(kLower, 19200 - 4365 - 4, 3843), random, [&] { ++steps; });
-  EXPECT_EQ(steps, 1);
-  EXPECT_EQ(motion.gDeltaY, 4);
-  EXPECT_EQ(next, (WindowPosition{19200 - 4365 + 2, 3847}));
-  EXPECT_TRUE(OnMonitors(kLower, next.Left, next.Top));
 }
 
 TEST(Monitors, AfterADisplayChangeTheWindowMovesOntoTheNearestMonitor) {

@@ -21,17 +21,13 @@ TEST(SettingsConversion, TakesTheNumericPrefixRoundedHalvesToEvenOrTheDefaultWhe
 
 TEST(Settings, AnEmptyStoreGivesTheDefaultsOnlyOneProtectsAndOnlyZeroShowsTheDesktop) {
   MemorySettingsStore store;
-  SaverSettings s = ReadSettings(store);
-  EXPECT_EQ(s.gSpeed, 2);
-  EXPECT_EQ(s.gFrequency, 1);
-  store.values = {{"PWProtected", "-1"}, {"ClearScreen", "2"}};
-  s = ReadSettings(store);
-  EXPECT_FALSE(s.IsProtected());
-  EXPECT_FALSE(s.ShowsDesktop());
-  store.values = {{"PWProtected", "1"}, {"ClearScreen", "0"}};
-  s = ReadSettings(store);
-  EXPECT_TRUE(s.IsProtected());
-  EXPECT_TRUE(s.ShowsDesktop());
+  const SaverSettings defaults = ReadSettings(store);
+  EXPECT_EQ(std::pair(defaults.gSpeed, defaults.gFrequency), std::pair(int16_t{2}, int16_t{1}));
+  for (const bool on : {false, true}) {
+    store.values = {{"PWProtected", on ? "1" : "-1"}, {"ClearScreen", on ? "0" : "2"}};
+    const SaverSettings s = ReadSettings(store);
+    EXPECT_EQ(std::pair(s.IsProtected(), s.ShowsDesktop()), std::pair(on, on));
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -51,51 +53,33 @@ TEST(PreviewHandle, TheLongestNumericTailRoundedHalvesToEvenInThirtyTwoBitsOrZer
 TEST(PreviewFrames, RunsToAndFroStayingTwoTicksAtEachEnd) {
   PreviewFrames frames;
   PreviewFormLoad(frames);
-  std::vector<int16_t> shown;
-  std::vector<int16_t> hidden;
+  std::string shown, hidden;
   for (int tick = 0; tick < 20; ++tick) {
     const FrameChange change = PreviewTimerTick(frames);
     EXPECT_EQ(change.show, PreviewPictureShown(frames));
-    shown.push_back(change.show);
-    hidden.push_back(change.hide.value_or(-1));
+    shown += static_cast<char>('0' + change.show);
+    hidden += change.hide ? static_cast<char>('0' + *change.hide) : '-';
   }
-  EXPECT_EQ(shown,
-            (std::vector<int16_t>{1, 2, 3, 4, 4, 3, 2, 1, 0, 0, 1, 2, 3, 4, 4, 3, 2, 1, 0, 0}));
   // The frame shown before is hidden, except when the same frame stays.
-  EXPECT_EQ(hidden,
-            (std::vector<int16_t>{0, 1, 2, 3, -1, 4, 3, 2, 1, -1, 0, 1, 2, 3, -1, 4, 3, 2, 1, -1}));
-}
-
-// The window a random start picks when the previous run used `last`, drawing `draws`.
-int16_t RandomPick(const char* last, std::initializer_list<float> draws, ScriptedRandom* out) {
-  MemorySettingsStore store;
-  if (last) store.values["LastDisplayUsed"] = last;
-  *out = ScriptedRandom(draws);
-  return ChooseDisplay(kRandomDisplay, store, *out);
+  EXPECT_EQ(shown + " " + hidden, "12344321001234432100 0123-4321-0123-4321-");
 }
 
 TEST(ChooseDisplay, ARandomWindowNeverRepeatsThePreviousOneAndABoxOrOvalIsFollowedByAPicture) {
-  ScriptedRandom random;
-  // 3/7 = 0.43: the third window (3) is the previous one, so it draws again.
-  EXPECT_EQ(RandomPick("3", {0.43f, 0.99f}, &random), 6);
-  EXPECT_EQ(random.Used(), 2u);
-  EXPECT_EQ(random.reseeds, 1);
-  // Nothing stored reads as 0: a draw of 0 is refused.
-  EXPECT_EQ(RandomPick(nullptr, {0.0f, 0.0f, 0.15f}, &random), 1);
-  EXPECT_EQ(RandomPick("5", {0.999f}, &random), 4);  // floor(5 * 0.999) = 4, never 5 or 6
-  EXPECT_EQ(RandomPick("6", {0.0f}, &random), 0);
-}
-
-TEST(PrepareSaverRun, RecordsAFixedWindowAsItIsWithoutDrawing) {
-  ScriptedRandom random;
-  MemorySettingsStore store;
-  store.values["LastDisplayUsed"] = "4";
-  SaverSettings settings;
-  settings.gDisplayOption = 9;
-  EXPECT_EQ(PrepareSaverRun(settings, store, random).gDisplayUsed, 9);
-  EXPECT_EQ(store.values["LastDisplayUsed"], "9");
-  EXPECT_EQ(random.Used(), 0u);
-  EXPECT_EQ(random.reseeds, 0);
+  // {previous window, draws, pick}. 3/7 = 0.43: the third window (3) is the previous one, so
+  // it draws again. Nothing stored reads as 0: a draw of 0 is refused. floor(5 * 0.999) = 4,
+  // never 5 or 6.
+  const std::tuple<const char*, std::vector<float>, int16_t> cases[] = {
+      {"3", {0.43f, 0.99f}, 6},
+      {nullptr, {0.0f, 0.0f, 0.15f}, 1},
+      {"5", {0.999f}, 4},
+      {"6", {0.0f}, 0}};
+  for (const auto& [last, draws, pick] : cases) {
+    MemorySettingsStore store;
+    if (last) store.values["LastDisplayUsed"] = last;
+    ScriptedRandom random(draws);
+    EXPECT_EQ(ChooseDisplay(kRandomDisplay, store, random), pick) << draws.size();
+    EXPECT_EQ(std::pair(random.Left(), random.reseeds), std::pair(size_t{0}, 1)) << draws.size();
+  }
 }
 
 TEST(PrepareSaverRun, EachSpeedAndFrequencyGivesItsMoveDelayAndChangeInterval) {
@@ -109,11 +93,16 @@ TEST(PrepareSaverRun, EachSpeedAndFrequencyGivesItsMoveDelayAndChangeInterval) {
   for (const auto& c : cases) {
     ScriptedRandom random;
     MemorySettingsStore store;
+    store.values["LastDisplayUsed"] = "4";
     SaverSettings settings;
     settings.gSpeed = settings.gFrequency = c.value;
+    settings.gDisplayOption = 9;  // a fixed window is recorded as it is, without drawing
     const SaverRunSetup setup = PrepareSaverRun(settings, store, random);
-    EXPECT_EQ(setup.gMoveDelay, c.delay) << c.value;
-    EXPECT_EQ(setup.gChangeInterval, c.interval) << c.value;
+    EXPECT_EQ(std::tuple(setup.gMoveDelay, setup.gChangeInterval, setup.gDisplayUsed),
+              std::tuple(c.delay, c.interval, int16_t{9}))
+        << c.value;
+    EXPECT_EQ(store.values["LastDisplayUsed"], "9");
+    EXPECT_EQ(random.Used() + random.reseeds, 0u);
   }
 }
 

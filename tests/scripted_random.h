@@ -14,8 +14,7 @@ namespace sovelin {
 // Running past the end of the script is a test failure.
 class ScriptedRandom final : public RandomSource {
  public:
-  ScriptedRandom() = default;
-  ScriptedRandom(std::initializer_list<float> values) : values_(values) {}
+  ScriptedRandom(std::initializer_list<float> values = {}) : values_(values) {}
   explicit ScriptedRandom(std::vector<float> values) : values_(std::move(values)) {}
 
   float Next() override {
