@@ -33,13 +33,18 @@ constexpr int kPictureWindows = 5;
 // light tones may match it here and there, but a band along an edge is hundreds.
 constexpr int kStrayBackPixels = 40;
 
-// The screen with the saver's verse window standing still on it (its rectangle the same before
-// and after the copy, put in `box`), or an empty shot when it moved.
-Screenshot StillShot(DWORD saverId, RECT& box) {
-  box = VerseWindowRect(saverId);
-  Screenshot shot = CaptureScreen();
-  const RECT after = VerseWindowRect(saverId);
-  return EqualRect(&box, &after) ? shot : Screenshot();
+// Copies the screen with the saver's verse window on it into `shot` and the window's rectangle
+// into `box`, up to `tries` times until the window stands still (the same rectangle before and
+// after the copy). Returns whether it stood still; on a large screen the copy may never be quick
+// enough, and the last one is kept.
+bool StillShot(DWORD saverId, int tries, RECT& box, Screenshot& shot) {
+  for (int attempt = 0; attempt < tries; ++attempt) {
+    box = VerseWindowRect(saverId);
+    shot = CaptureScreen();
+    const RECT after = VerseWindowRect(saverId);
+    if (EqualRect(&box, &after)) return true;
+  }
+  return false;
 }
 
 // The verse window's region is its outline at the window's scale, inside the window, and its
@@ -64,7 +69,7 @@ void CheckOutlineAndPicture(DWORD saverId, HWND verse, int16_t used, double scal
 
   RECT box{};
   Screenshot shot;
-  WaitUntil([&] { return !(shot = StillShot(saverId, box)).pixels.empty(); }, kStartMs);
+  StillShot(saverId, 20, box, shot);
   const COLORREF back = GetSysColor(COLOR_BTNFACE);
   const uint32_t backPixel = (GetRValue(back) << 16) | (GetGValue(back) << 8) | GetBValue(back);
   int inside = 0, backShowing = 0;
@@ -177,8 +182,8 @@ int ShownLine(DWORD saverId, const std::vector<Label>& labels) {
   WaitUntil(
       [&] {
         RECT box{};
-        const Screenshot shot = StillShot(saverId, box);
-        if (shot.pixels.empty()) return false;  // it moved during the shot
+        Screenshot shot;
+        if (!StillShot(saverId, 1, box, shot)) return false;
         const Label shown = ReadLabel(shot, POINT{box.left, box.top});
         for (size_t line = 0; line < labels.size(); ++line)
           if (shown == labels[line]) found = static_cast<int>(line);
