@@ -24,6 +24,10 @@ bool Enabled(HWND dialog, const PasswordControl& control) {
   return IsWindowEnabled(GetDlgItem(dialog, Id(control))) != FALSE;
 }
 
+std::string Text(HWND dialog, const PasswordControl& control) {
+  return driver::WindowText(GetDlgItem(dialog, Id(control)));
+}
+
 std::string Scrambled(const char* typed) {
   return ScramblePassword(typed, UpperCaseWindows1252);
 }
@@ -48,77 +52,51 @@ class ChangePasswordDialogWin32 : public ::testing::Test {
   HWND focusAtStart = nullptr;
 };
 
+// The user's thread checks the dialog while it is up (Google Test is thread-safe here).
 TEST_F(ChangePasswordDialogWin32, FirstUseAsksTwiceAndStoresOnlyTheScrambledText) {
-  bool oldEnabled = true, newEnabled = false, retypeEnabled = false, labelEnabled = true;
-  HWND newField = nullptr;
-  std::string mismatch, newKept, retypeKept;
-  HICON icon = nullptr;
-  std::vector<std::string> clipped;
   Run([&](HWND dialog) {
-    clipped = ClippedCaptions(dialog);
-    oldEnabled = Enabled(dialog, kTxtOldPswd);
-    labelEnabled = Enabled(dialog, kLblOldPswd);
-    newEnabled = Enabled(dialog, kTxtNewPswd);
-    retypeEnabled = Enabled(dialog, kTxtRetypePswd);
-    newField = GetDlgItem(dialog, Id(kTxtNewPswd));
-    icon = reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0));
+    const std::vector<std::string> clipped = ClippedCaptions(dialog);
+    EXPECT_TRUE(clipped.empty()) << "cut at this DPI: " << clipped.front();
+    EXPECT_FALSE(Enabled(dialog, kTxtOldPswd) || Enabled(dialog, kLblOldPswd));
+    EXPECT_TRUE(Enabled(dialog, kTxtNewPswd) && Enabled(dialog, kTxtRetypePswd));
+    EXPECT_EQ(focusAtStart, GetDlgItem(dialog, Id(kTxtNewPswd)));
+    EXPECT_NE(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0), 0) << "the title bar shows an icon";
     Type(dialog, Id(kTxtNewPswd), "Grace");
     Type(dialog, Id(kTxtRetypePswd), "grace");  // differs in case only
     Press(dialog, IDOK);
-    mismatch = AnswerError();
-    newKept = driver::WindowText(GetDlgItem(dialog, Id(kTxtNewPswd)));
-    retypeKept = driver::WindowText(GetDlgItem(dialog, Id(kTxtRetypePswd)));
+    EXPECT_EQ(AnswerError(),
+              "The valus for New Password and\r\nRetype New Password do not match!\r\n\r\n"
+              "Try again.");
+    EXPECT_EQ(Text(dialog, kTxtNewPswd) + "|" + Text(dialog, kTxtRetypePswd), "Grace|");
     Type(dialog, Id(kTxtRetypePswd), "Grace");
     Press(dialog, IDOK);
   });
-  EXPECT_TRUE(clipped.empty()) << "cut at this DPI: " << clipped.front();
-  EXPECT_FALSE(oldEnabled);
-  EXPECT_FALSE(labelEnabled);
-  EXPECT_TRUE(newEnabled);
-  EXPECT_TRUE(retypeEnabled);
-  EXPECT_EQ(focusAtStart, newField);
-  EXPECT_NE(icon, nullptr) << "the title bar shows an icon";
-  EXPECT_EQ(mismatch,
-            "The valus for New Password and\r\nRetype New Password do not match!\r\n\r\n"
-            "Try again.");
-  EXPECT_EQ(newKept, "Grace");
-  EXPECT_EQ(retypeKept, "");
   EXPECT_EQ(driver::ReadSetting("Password"), Scrambled("GRACE"));
 }
 
 TEST_F(ChangePasswordDialogWin32, AStoredPasswordMustBeGivenFirstInAnyCase) {
   store.Write("Password", Scrambled("faith"));
-  bool newEnabledAtStart = true, newEnabledAfterEmptyOk = true, newEnabledAfterTyping = false;
-  bool oldEnabled = false;
-  std::string wrongOld, emptyOld, oldKept, newKept;
-  HWND oldField = nullptr;
+  const std::string wrongOld = "The value for Old Password is not correct!\r\n\r\nTry again.";
   Run([&](HWND dialog) {
-    oldEnabled = Enabled(dialog, kTxtOldPswd);
-    oldField = GetDlgItem(dialog, Id(kTxtOldPswd));
-    newEnabledAtStart = Enabled(dialog, kTxtNewPswd) || Enabled(dialog, kLblRetypePswd);
+    const auto newEnabled = [&] {
+      return Enabled(dialog, kTxtNewPswd) || Enabled(dialog, kLblRetypePswd);
+    };
+    EXPECT_TRUE(Enabled(dialog, kTxtOldPswd));
+    EXPECT_EQ(focusAtStart, GetDlgItem(dialog, Id(kTxtOldPswd)));
+    EXPECT_FALSE(newEnabled());
     Press(dialog, IDOK);  // the dialog empties the empty old field: nothing was typed
-    emptyOld = AnswerError();
-    newEnabledAfterEmptyOk = Enabled(dialog, kTxtNewPswd) || Enabled(dialog, kLblRetypePswd);
+    EXPECT_EQ(AnswerError(), wrongOld);
+    EXPECT_FALSE(newEnabled());
     Type(dialog, Id(kTxtOldPswd), "faithful");
-    newEnabledAfterTyping = Enabled(dialog, kTxtNewPswd) && Enabled(dialog, kLblRetypePswd);
+    EXPECT_TRUE(Enabled(dialog, kTxtNewPswd) && Enabled(dialog, kLblRetypePswd));
     Type(dialog, Id(kTxtNewPswd), "hope");
     Type(dialog, Id(kTxtRetypePswd), "hope");
     Press(dialog, IDOK);
-    wrongOld = AnswerError();
-    oldKept = driver::WindowText(GetDlgItem(dialog, Id(kTxtOldPswd)));
-    newKept = driver::WindowText(GetDlgItem(dialog, Id(kTxtNewPswd)));
+    EXPECT_EQ(AnswerError(), wrongOld);
+    EXPECT_EQ(Text(dialog, kTxtOldPswd) + "|" + Text(dialog, kTxtNewPswd), "|hope");
     Type(dialog, Id(kTxtOldPswd), "FAITH");
     Press(dialog, IDOK);
   });
-  EXPECT_TRUE(oldEnabled);
-  EXPECT_EQ(focusAtStart, oldField);
-  EXPECT_FALSE(newEnabledAtStart);
-  EXPECT_FALSE(newEnabledAfterEmptyOk);
-  EXPECT_TRUE(newEnabledAfterTyping);
-  EXPECT_EQ(wrongOld, "The value for Old Password is not correct!\r\n\r\nTry again.");
-  EXPECT_EQ(emptyOld, wrongOld);
-  EXPECT_EQ(oldKept, "");
-  EXPECT_EQ(newKept, "hope");
   EXPECT_EQ(driver::ReadSetting("Password"), Scrambled("hope"));
 }
 
@@ -129,12 +107,10 @@ TEST_F(ChangePasswordDialogWin32, CancelEscapeAndTheCloseBoxWriteNothing) {
       Type(dialog, Id(kTxtOldPswd), "faith");
       Type(dialog, Id(kTxtNewPswd), "x");
       Type(dialog, Id(kTxtRetypePswd), "x");
-      if (way == 0)
-        Press(dialog, IDCANCEL);
-      else if (way == 1)
-        PostMessageA(GetDlgItem(dialog, Id(kTxtNewPswd)), WM_KEYDOWN, VK_ESCAPE, 0);
-      else
-        PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+      const HWND targets[] = {dialog, GetDlgItem(dialog, Id(kTxtNewPswd)), dialog};
+      const UINT messages[] = {WM_COMMAND, WM_KEYDOWN, WM_SYSCOMMAND};
+      const WPARAM params[] = {IDCANCEL, VK_ESCAPE, SC_CLOSE};
+      PostMessageA(targets[way], messages[way], params[way], 0);
     });
     EXPECT_EQ(driver::ReadSetting("Password"), Scrambled("faith")) << "way " << way;
   }

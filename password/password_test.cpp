@@ -16,18 +16,15 @@ std::string Scramble(std::string_view text) {
 }
 
 TEST(ScrambleChar, SkipsForbiddenResultsAndAllowsTheRest) {
-  // Key 1 flips the lowest bit: {value, value afterwards}.
-  const int16_t cases[][2] = {{33, 33},   {32, 33},   {127, 126}, {126, 126}, {145, 145},
-                              {144, 145}, {147, 146}, {146, 146}, {158, 158}, {161, 160},
-                              {60, 60},   {90, 90},   {92, 92},   {1, 1},     {256, 257}};
-  for (const auto& [before, after] : cases) {
-    int16_t value = before;
-    ScrambleChar(1, value);
-    EXPECT_EQ(value, after) << "value " << before;
+  // {key, value, value afterwards}: key 1 flips the lowest bit; negative results are allowed.
+  int16_t cases[][3] = {{1, 33, 33},   {1, 32, 33},   {1, 127, 126}, {1, 126, 126},
+                        {1, 145, 145}, {1, 144, 145}, {1, 147, 146}, {1, 146, 146},
+                        {1, 158, 158}, {1, 161, 160}, {1, 60, 60},   {1, 90, 90},
+                        {1, 92, 92},   {1, 1, 1},     {1, 256, 257}, {-1, 5, -6}};
+  for (auto [key, value, after] : cases) {
+    ScrambleChar(key, value);
+    EXPECT_EQ(value, after) << "key " << key << ", value afterwards " << value;
   }
-  int16_t value = 5;
-  ScrambleChar(-1, value);
-  EXPECT_EQ(value, -6) << "negative results are allowed";
 }
 
 TEST(ScramblePassword, KnownScramblesWorkedOutByHand) {
@@ -93,22 +90,7 @@ bool Matches(std::string_view typed, const SettingsStore& store) {
   return PasswordMatches(typed, store, UpperCaseWindows1252);
 }
 
-TEST(PasswordMatches, ComparesScrambledTextsUpToTheLongestPassword) {
-  MemorySettingsStore store;
-  SavePassword(store, ScramblePassword("Secret", UpperCaseWindows1252));
-  EXPECT_TRUE(Matches("SECRET", store));
-  EXPECT_FALSE(Matches("secre", store));
-  EXPECT_FALSE(Matches("", store));
-
-  const std::string longest(kMaxPasswordLength, 'k');
-  SavePassword(store, ScramblePassword(longest, UpperCaseWindows1252));
-  EXPECT_TRUE(Matches(std::string(kMaxPasswordLength, 'K'), store));
-  // From 256 characters on the keys leave the byte range; such a text is refused, not fatal.
-  EXPECT_FALSE(Matches(longest + "k", store));
-  EXPECT_EQ(ScramblePassword(std::string(300, 'z'), UpperCaseWindows1252).size(), 300u);
-}
-
-TEST(PasswordMatches, WithoutAPasswordOnlyTheEmptyEntryMatches) {
+TEST(PasswordMatches, ComparesScrambledTextsUpToTheLongestAndWithoutOneOnlyTheEmptyEntry) {
   MemorySettingsStore store;
   EXPECT_TRUE(Matches("", store));
   EXPECT_FALSE(Matches("0", store));
@@ -117,52 +99,41 @@ TEST(PasswordMatches, WithoutAPasswordOnlyTheEmptyEntryMatches) {
   SavePassword(store, "0");
   EXPECT_TRUE(Matches("", store));
   EXPECT_FALSE(Matches("x", store));
+
+  SavePassword(store, Scramble("Secret"));
+  EXPECT_TRUE(Matches("SECRET", store));
+  EXPECT_FALSE(Matches("secre", store));
+  EXPECT_FALSE(Matches("", store));
+  const std::string longest(kMaxPasswordLength, 'k');
+  SavePassword(store, Scramble(longest));
+  EXPECT_TRUE(Matches(std::string(kMaxPasswordLength, 'K'), store));
+  // From 256 characters on the keys leave the byte range; such a text is refused, not fatal.
+  EXPECT_FALSE(Matches(longest + "k", store));
+  EXPECT_EQ(Scramble(std::string(300, 'z')).size(), 300u);
 }
 
 // The real saver's prompt (tests/saver_start_win32_test.cpp) refuses a wrong password with
-// its message, goes back on Cancel and ends on the right one; here the rules it cannot see.
-class PasswordPromptTest : public ::testing::Test {
- protected:
-  PasswordPromptTest() { settings.gPWProtected = 1; }
-
-  void StorePassword(std::string_view typed) {
-    SavePassword(store, ScramblePassword(typed, UpperCaseWindows1252));
-  }
-  PasswordPrompt Prompt() {
-    return PasswordPrompt(store, UpperCaseWindows1252, settings, gStopRequested, gPromptShown);
-  }
-
+// its message, goes back on Cancel and ends on the right one, and the prompt's own test
+// (ask_password_win32_test.cpp) sees it loaded and closed; here the rules they cannot see.
+TEST(PasswordPrompt, ThePasswordIsReadAfreshAtEachTryAndEndingWritesNothing) {
   MemorySettingsStore store;
   SaverSettings settings;
-  bool gStopRequested = true;
-  bool gPromptShown = false;
-};
-
-TEST_F(PasswordPromptTest, ThePasswordIsReadAfreshAtEachTryAndEndingWritesNothing) {
-  StorePassword("amen");
-  PasswordPrompt prompt = Prompt();
-  EXPECT_EQ(prompt.Ok("amen ").result, PromptResult::TryAgain);
+  settings.gPWProtected = 1;
+  bool gStopRequested = true, gPromptShown = false;
+  const auto prompt = [&] {
+    return PasswordPrompt(store, UpperCaseWindows1252, settings, gStopRequested, gPromptShown);
+  };
+  SavePassword(store, Scramble("amen"));
+  PasswordPrompt first = prompt();
+  EXPECT_EQ(first.Ok("amen ").result, PromptResult::TryAgain);
   EXPECT_FALSE(gStopRequested);
-  StorePassword("new");
-  EXPECT_EQ(prompt.Ok("amen").result, PromptResult::TryAgain);
-  const PromptOkOutcome outcome = prompt.Ok("NEW");
-  EXPECT_EQ(outcome.result, PromptResult::EndSaver);
-  EXPECT_TRUE(outcome.stopSaverRunning);
+  SavePassword(store, Scramble("new"));
+  EXPECT_EQ(first.Ok("amen").result, PromptResult::TryAgain);
+  const PromptOkOutcome outcome = first.Ok("NEW");
+  EXPECT_TRUE(outcome.result == PromptResult::EndSaver && outcome.stopSaverRunning);
   EXPECT_EQ(store.writeOrder.size(), 2u) << "only the two passwords stored here";
-
   settings.gPWProtected = -1;  // only a protected saver is told to stop running
-  EXPECT_FALSE(Prompt().Ok("new").stopSaverRunning);
-}
-
-TEST_F(PasswordPromptTest, LoadingMarksThePromptShownAndClosingResumesTheSaver) {
-  PasswordPrompt prompt = Prompt();
-  prompt.Load();
-  EXPECT_TRUE(gPromptShown);
-  EXPECT_TRUE(gStopRequested);
-  gStopRequested = true;
-  prompt.Close();
-  EXPECT_FALSE(gStopRequested);
-  EXPECT_EQ(prompt.Ok("").result, PromptResult::EndSaver) << "no password set";
+  EXPECT_FALSE(prompt().Ok("new").stopSaverRunning);
 }
 
 // The dialog's other decisions are driven through the real dialog in

@@ -52,8 +52,7 @@ inline std::string AnswerError() {
 inline HWND FocusOf(DWORD threadId) {
   GUITHREADINFO info{};
   info.cbSize = sizeof(info);
-  GetGUIThreadInfo(threadId, &info);
-  return info.hwndFocus;
+  return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
 }
 
 // The captions of the dialog's buttons and labels that do not fit their control in its own
@@ -77,9 +76,8 @@ inline std::vector<std::string> ClippedCaptions(HWND dialog) {
               DT_CALCRECT | (button ? DT_SINGLELINE : DT_WORDBREAK));
     const int edges = button ? 4 * GetSystemMetrics(SM_CXEDGE) : 0;
     if (extent.right + edges > client.right || extent.bottom > client.bottom)
-      clipped.push_back(text + " (" + std::to_string(extent.right + edges) + " x " +
-                        std::to_string(extent.bottom) + " in " + std::to_string(client.right) +
-                        " x " + std::to_string(client.bottom) + ")");
+      clipped.push_back(text + " in " + std::to_string(client.right) + " x " +
+                        std::to_string(client.bottom));
   }
   return clipped;
 }

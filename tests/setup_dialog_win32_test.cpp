@@ -70,8 +70,8 @@ class SetupDialogTest : public ::testing::Test {
 TEST_F(SetupDialogTest, IsAFixedUnownedDialogThatOnlyCancelClosesWithoutWriting) {
   ASSERT_NE(Open(), nullptr);
   EXPECT_EQ(GetWindow(dialog_, GW_OWNER), nullptr);
-  const LONG style = GetWindowLongA(dialog_, GWL_STYLE);
-  EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+  EXPECT_EQ(GetWindowLongA(dialog_, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+            0);
   EXPECT_EQ(SendMessageA(Item(kTbsOptions), TCM_GETITEMCOUNT, 0, 0), 6);
   EXPECT_TRUE(IsWindowVisible(Option(OptionGroup::kDisplay, 0)));
   EXPECT_EQ(WindowText(Item(kLblVersion)), "Version 3.0.1");
@@ -122,23 +122,20 @@ TEST_F(SetupDialogTest, EveryCaptionFitsItsControlAtThisDpi) {
       const bool wraps = control.kind == ControlKind::kLabel;
       DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent,
                 DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
-      switch (control.kind) {
-        case ControlKind::kPushButton:
-        case ControlKind::kFrame: EXPECT_LE(extent.right + edges, client.right); break;
-        case ControlKind::kOptionButton:
-        case ControlKind::kCheckBox: EXPECT_LE(mark + extent.right, client.right); break;
-        default:
-          EXPECT_LE(extent.right, client.right);
-          EXPECT_LE(extent.bottom, client.bottom);
-          break;
-      }
+      // Room for a button's or a frame's edges, an option's or a check box's mark.
+      const ControlKind kind = control.kind;
+      const int room = kind == ControlKind::kPushButton || kind == ControlKind::kFrame ? edges
+                       : kind == ControlKind::kOptionButton || kind == ControlKind::kCheckBox ? mark
+                                                                                              : 0;
+      EXPECT_LE(extent.right + room, client.right);
+      EXPECT_TRUE(room > 0 || extent.bottom <= client.bottom) << extent.bottom;
     }
   }
   Click(Item(kCmdCancel));
   EXPECT_TRUE(Closes());
 }
 
-TEST_F(SetupDialogTest, ShowsTheStoredValuesAndTheCloseBoxWritesNothing) {
+TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWritesAllSeven) {
   WriteSetting("DisplayOption", "5");
   WriteSetting("Speed", "3");
   WriteSetting("Frequency", "1");
@@ -147,96 +144,22 @@ TEST_F(SetupDialogTest, ShowsTheStoredValuesAndTheCloseBoxWritesNothing) {
   WriteSetting("PWProtected", "1");
   WriteSetting("RectangleColor", "255");
   ASSERT_NE(Open(), nullptr);
-
-  const auto selected = [this](OptionGroup group) {
-    int found = -1;
-    for (int16_t index = 0; index < OptionCount(group); ++index) {
-      if (IsChecked(Option(group, index)))
-        found = found == -1 ? index : 99;  // two selected would be a fault
-    }
-    return found;
-  };
-  EXPECT_EQ(selected(OptionGroup::kDisplay), 5);
-  EXPECT_EQ(selected(OptionGroup::kSpeed), 3);
-  EXPECT_EQ(selected(OptionGroup::kFreq), 1);
-  EXPECT_EQ(selected(OptionGroup::kBackground), -1);
+  std::string selected;  // the options checked in each group
+  for (OptionGroup group :
+       {OptionGroup::kDisplay, OptionGroup::kSpeed, OptionGroup::kFreq, OptionGroup::kBackground}) {
+    for (int16_t index = 0; index < OptionCount(group); ++index)
+      if (IsChecked(Option(group, index))) selected += std::to_string(index);
+    selected += "|";
+  }
+  EXPECT_EQ(selected, "5|3|1||");
   EXPECT_TRUE(IsChecked(Item(kChkBackgroundClear), BST_INDETERMINATE));
   EXPECT_TRUE(IsChecked(Item(kChkPswd)));
   EXPECT_TRUE(IsWindowEnabled(Item(kCmdColorSelect)));
   EXPECT_TRUE(IsWindowEnabled(Item(kCmdPswd)));
 
-  // Changes on several tabs, then the close box.
-  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 2),
-                         [&] { return !IsWindowEnabled(Item(kCmdColorSelect)); }));
-  ShowTab(SetupTab::kPassword);
-  ASSERT_TRUE(ClickUntil(kChkPswd, [&] { return !IsWindowEnabled(Item(kCmdPswd)); }));
-  PostMessageA(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_TRUE(Closes());
-  EXPECT_EQ(ReadSetting("DisplayOption"), "5");
-  EXPECT_EQ(ReadSetting("Background"), "12");
-  EXPECT_EQ(ReadSetting("ClearScreen"), "2");
-  EXPECT_EQ(ReadSetting("PWProtected"), "1");
-  EXPECT_EQ(ReadSetting("RectangleColor"), "255");
-}
-
-TEST_F(SetupDialogTest, ClicksFollowTheEnablingRulesAndOkWritesAllSeven) {
-  WriteSetting("Background", "12");
-  WriteSetting("ClearScreen", "2");
-  ASSERT_NE(Open(), nullptr);
-  EXPECT_FALSE(IsWindowEnabled(Item(kCmdColorSelect)));
-  EXPECT_FALSE(IsWindowEnabled(Item(kCmdPswd)));
-  EXPECT_FALSE(IsChecked(Item(kChkPswd)));
-
-  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 6),
-                         [&] { return IsWindowEnabled(Item(kCmdColorSelect)) != FALSE; }));
-  EXPECT_FALSE(IsChecked(Option(OptionGroup::kDisplay, 0)));
-  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 7),
-                         [&] { return !IsWindowEnabled(Item(kCmdColorSelect)); }));
-
-  ShowTab(SetupTab::kVerseSpeed);
-  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kSpeed, 4),
-                         [&] { return IsChecked(Option(OptionGroup::kSpeed, 4)); }));
-  ShowTab(SetupTab::kChangeFreq);
-  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kFreq, 3),
-                         [&] { return IsChecked(Option(OptionGroup::kFreq, 3)); }));
-
-  // A click on a greyed box ticks it; a greyed or clear password box keeps its button off.
-  ShowTab(SetupTab::kBackground);
-  ASSERT_TRUE(
-      ClickUntil(kChkBackgroundClear, [&] { return IsChecked(Item(kChkBackgroundClear)); }));
-
-  ShowTab(SetupTab::kPassword);
-  ASSERT_TRUE(ClickUntil(kChkPswd, [&] { return IsWindowEnabled(Item(kCmdPswd)) != FALSE; }));
-  ASSERT_TRUE(ClickUntil(kChkPswd, [&] { return !IsWindowEnabled(Item(kCmdPswd)); }));
-  EXPECT_FALSE(IsChecked(Item(kChkPswd)));
-
-  Click(Item(kCmdOK));
-  EXPECT_TRUE(Closes());
-  EXPECT_EQ(ReadSetting("DisplayOption"), "7");
-  EXPECT_EQ(ReadSetting("Speed"), "4");
-  EXPECT_EQ(ReadSetting("Frequency"), "3");
-  EXPECT_EQ(ReadSetting("Background"), "10");  // still none selected
-  EXPECT_EQ(ReadSetting("ClearScreen"), "1");
-  EXPECT_EQ(ReadSetting("PWProtected"), "0");
-  EXPECT_EQ(ReadSetting("RectangleColor"), "0");
-  // The key path written out, as other programs and earlier versions know it.
-  char speed[8] = {};
-  DWORD size = sizeof(speed);
-  EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER,
-                         "Software\\VB and VBA Program Settings\\Sovelin\\ScreenSaverSettings",
-                         "Speed", RRF_RT_REG_SZ, nullptr, speed, &size),
-            ERROR_SUCCESS);
-  EXPECT_STREQ(speed, "4");
-}
-
-TEST_F(SetupDialogTest, HelpButtonsShowTheirMessages) {
-  ASSERT_NE(Open(), nullptr);
-  const std::pair<SetupTab, ControlId> buttons[] = {
-      {SetupTab::kVerseDisplay, kCmdDisplayHelp},
-      {SetupTab::kBackground, kCmdBackgroundHelp},
-      {SetupTab::kPassword, kCmdPasswordHelp},
-  };
-  for (const auto& [tab, id] : buttons) {
+  for (const auto& [tab, id] : {std::pair{SetupTab::kVerseDisplay, kCmdDisplayHelp},
+                                {SetupTab::kBackground, kCmdBackgroundHelp},
+                                {SetupTab::kPassword, kCmdPasswordHelp}}) {
     ShowTab(tab);
     const SetupMessage& message = HelpMessage(*HelpTopicFor(id));
     Click(Item(id));
@@ -247,9 +170,45 @@ TEST_F(SetupDialogTest, HelpButtonsShowTheirMessages) {
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, kWaitMs));
   }
-  EXPECT_TRUE(saver_->Running());
-  Click(Item(kCmdCancel));
+  ShowTab(SetupTab::kVerseDisplay);
+  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 2),
+                         [&] { return !IsWindowEnabled(Item(kCmdColorSelect)); }));
+  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 6),
+                         [&] { return IsWindowEnabled(Item(kCmdColorSelect)) != FALSE; }));
+  EXPECT_FALSE(IsChecked(Option(OptionGroup::kDisplay, 2)));
+  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 7),
+                         [&] { return !IsWindowEnabled(Item(kCmdColorSelect)); }));
+  ShowTab(SetupTab::kVerseSpeed);
+  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kSpeed, 4),
+                         [&] { return IsChecked(Option(OptionGroup::kSpeed, 4)); }));
+  ShowTab(SetupTab::kChangeFreq);
+  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kFreq, 3),
+                         [&] { return IsChecked(Option(OptionGroup::kFreq, 3)); }));
+  // A click on a greyed box ticks it; a clear password box keeps its button off.
+  ShowTab(SetupTab::kBackground);
+  ASSERT_TRUE(
+      ClickUntil(kChkBackgroundClear, [&] { return IsChecked(Item(kChkBackgroundClear)); }));
+  ShowTab(SetupTab::kPassword);
+  ASSERT_TRUE(ClickUntil(kChkPswd, [&] { return !IsWindowEnabled(Item(kCmdPswd)); }));
+  ASSERT_TRUE(ClickUntil(kChkPswd, [&] { return IsWindowEnabled(Item(kCmdPswd)) != FALSE; }));
+  ASSERT_TRUE(ClickUntil(kChkPswd, [&] { return !IsWindowEnabled(Item(kCmdPswd)); }));
+  EXPECT_FALSE(IsChecked(Item(kChkPswd)));
+
+  Click(Item(kCmdOK));
   EXPECT_TRUE(Closes());
+  std::string stored;  // Background: still none selected
+  for (const char* name : {"DisplayOption", "Speed", "Frequency", "Background", "ClearScreen",
+                           "PWProtected", "RectangleColor"})
+    stored += ReadSetting(name).value_or("-") + " ";
+  EXPECT_EQ(stored, "7 4 3 10 1 0 255 ");
+  // The key path written out, as other programs and earlier versions know it.
+  char speed[8] = {};
+  DWORD size = sizeof(speed);
+  EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER,
+                         "Software\\VB and VBA Program Settings\\Sovelin\\ScreenSaverSettings",
+                         "Speed", RRF_RT_REG_SZ, nullptr, speed, &size),
+            ERROR_SUCCESS);
+  EXPECT_STREQ(speed, "4");
 }
 
 }  // namespace
