@@ -4,17 +4,13 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace sovelin {
 namespace {
 
-int gErrorNumber = 0;
-std::string gErrorText;
-
-void RecordError(int number, const char* description) {
-  gErrorNumber = number;
-  gErrorText = description;
-}
+using Error = std::pair<int, std::string>;  // number and text
+Error gError;                               // the last error reported
 
 struct Thrower {
   HWND window = nullptr;
@@ -33,7 +29,7 @@ INT_PTR CALLBACK ThrowingDialogBody(HWND, UINT, WPARAM, LPARAM) {
 }
 
 TEST(WindowBinding, AnErrorThrownInAProcedureGoesToTheErrorHandler) {
-  SetWindowErrorHandler(&RecordError);
+  SetWindowErrorHandler([](int number, const char* text) { gError = {number, text}; });
   ASSERT_TRUE(
       RegisterWindowClass(GetModuleHandleA(nullptr), "SovelinThrower", &Thrower::Procedure));
   Thrower thrower;
@@ -41,13 +37,11 @@ TEST(WindowBinding, AnErrorThrownInAProcedureGoesToTheErrorHandler) {
                                 GetModuleHandleA(nullptr), &thrower);
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(SendMessageA(window, WM_USER, 0, 0), 0);
-  EXPECT_EQ(gErrorNumber, 5);
-  EXPECT_EQ(gErrorText, "timer failed");
+  EXPECT_EQ(gError, Error(5, "timer failed"));
   SendMessageA(window, WM_USER + 1, 0, 0);
-  EXPECT_EQ(gErrorNumber, 7);
-  EXPECT_EQ(gErrorText, "Out of memory");
+  EXPECT_EQ(gError, Error(7, "Out of memory"));
   EXPECT_EQ(GuardedDialogProcedure<&ThrowingDialogBody>(window, WM_COMMAND, 0, 0), FALSE);
-  EXPECT_EQ(gErrorText, "dialog failed");
+  EXPECT_EQ(gError, Error(5, "dialog failed"));
   DestroyWindow(window);
   SetWindowErrorHandler(nullptr);
 }

@@ -8,30 +8,90 @@
 #include "settings/registry_store_win32.h"
 
 namespace sovelin::driver {
+namespace {
 
-std::string WindowsPath(const std::string& unixPath) {
-  std::string path = "Z:" + unixPath;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
+std::string FolderOf(const std::string& path) {
+  return path.substr(0, path.find_last_of('\\'));
 }
 
+using WindowSearch = std::pair<DWORD, std::vector<HWND>>;  // a process (0 for all), found
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
+  auto& [processId, found] = *reinterpret_cast<WindowSearch*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (IsWindowVisible(window) && (!processId || owner == processId)) found.push_back(window);
+  return TRUE;
+}
+
+// The visible top-level windows, of one process unless `processId` is 0.
+std::vector<HWND> VisibleWindows(DWORD processId) {
+  WindowSearch search{processId, {}};
+  EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+std::string Caption(HWND window) {
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof(text));
+  return text;
+}
+
+void SendMouse(DWORD flags, LONG x = 0, LONG y = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi = {x, y, 0, flags, 0, 0};
+  SendInput(1, &input, sizeof(INPUT));
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM parameter) {
+  auto& monitors = *reinterpret_cast<std::vector<RECT>*>(parameter);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoA(monitor, &info);
+  monitors.insert(info.dwFlags & MONITORINFOF_PRIMARY ? monitors.begin() : monitors.end(),
+                  info.rcMonitor);
+  return TRUE;
+}
+
+// The pattern's colour at screen pixel (x, y), as 0x00RRGGBB.
+uint32_t PatternColour(int x, int y) {
+  return (((x * 7) & 0xFF) << 16) | (((y * 13) & 0xFF) << 8) | ((x ^ y) & 0xFF);
+}
+
+LRESULT CALLBACK PatternProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  RECT box;
+  GetWindowRect(window, &box);
+  const int width = box.right - box.left, height = box.bottom - box.top;
+  std::vector<uint32_t> pixels;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) pixels.push_back(PatternColour(box.left + x, box.top + y));
+  const BITMAPINFO info = TopDownPixels(width, height);
+  SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  EndPaint(window, &paint);
+  return 0;
+}
+
+}  // namespace
+
 std::string SaverPath() {
-  return WindowsPath(SOVELIN_SAVER_PATH);
+  // The path as Wine's drive Z: sees it.
+  std::string path = "Z:" SOVELIN_SAVER_PATH;
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return path;
 }
 
 SaverProcess SaverProcess::Start(const std::string& arguments, const std::string& program) {
   SaverProcess process;
-  std::string commandLine = "\"" + program + "\"";
-  if (!arguments.empty()) commandLine += " " + arguments;
-  const std::string folder = program.substr(0, program.find_last_of('\\'));
+  std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.c_str(), &startup, &process.info_)) {
+                      FolderOf(program).c_str(), &startup, &process.info_))
     process.info_ = {};
-  }
   return process;
 }
 
@@ -41,20 +101,9 @@ SaverProcess::SaverProcess(SaverProcess&& other) noexcept : info_(other.info_) {
 
 SaverProcess::~SaverProcess() {
   if (!info_.hProcess) return;
-  if (Running()) {
-    TerminateProcess(info_.hProcess, 99);
-    WaitForSingleObject(info_.hProcess, 5000);
-  }
+  if (Running() && TerminateProcess(info_.hProcess, 99)) WaitForSingleObject(info_.hProcess, 5000);
   CloseHandle(info_.hThread);
   CloseHandle(info_.hProcess);
-}
-
-bool SaverProcess::Running() const {
-  return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
-
-bool SaverProcess::WaitForExit(DWORD ms) const {
-  return WaitUntil([this] { return !Running(); }, ms);
 }
 
 DWORD SaverProcess::ExitCode() const {
@@ -83,37 +132,6 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD ms) {
   }
   return true;
 }
-
-namespace {
-
-struct WindowSearch {
-  DWORD processId;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
-  auto* search = reinterpret_cast<WindowSearch*>(parameter);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (IsWindowVisible(window) && (!search->processId || owner == search->processId))
-    search->found.push_back(window);
-  return TRUE;
-}
-
-// The visible top-level windows, of one process unless `processId` is 0.
-std::vector<HWND> VisibleWindows(DWORD processId) {
-  WindowSearch search{processId, {}};
-  EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-std::string Caption(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof(text));
-  return text;
-}
-
-}  // namespace
 
 HWND FindCaption(const char* caption, DWORD processId) {
   for (HWND window : VisibleWindows(processId))
@@ -167,14 +185,6 @@ std::string MessageText(HWND box) {
   return longest;
 }
 
-std::string FolderOf(const std::string& path) {
-  return path.substr(0, path.find_last_of('\\'));
-}
-
-std::string FileNameOf(const std::string& path) {
-  return path.substr(path.find_last_of('\\') + 1);
-}
-
 // A fresh folder beside the built saver holding a copy of it, for one case.
 std::string SaverCopyFor(const std::string& caseName) {
   const std::string root = FolderOf(SaverPath()) + "\\saver-copies";
@@ -182,7 +192,7 @@ std::string SaverCopyFor(const std::string& caseName) {
   CreateDirectoryA(root.c_str(), nullptr);
   CreateDirectoryA(folder.c_str(), nullptr);
   DeleteFileA((folder + "\\sovel.vrs").c_str());
-  const std::string copy = folder + "\\" + FileNameOf(SaverPath());
+  const std::string copy = folder + SaverPath().substr(SaverPath().find_last_of('\\'));
   EXPECT_TRUE(CopyFileA(SaverPath().c_str(), copy.c_str(), FALSE)) << "cannot copy the saver";
   return copy;
 }
@@ -191,10 +201,6 @@ void WriteVerseFile(const std::string& saverCopy, const std::string& bytes) {
   std::ofstream file(FolderOf(saverCopy) + "\\sovel.vrs", std::ios::binary | std::ios::trunc);
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(file.good());
-}
-
-bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void ClearSettings() {
@@ -206,10 +212,8 @@ void WriteSetting(const std::string& name, const std::string& value) {
 }
 
 std::optional<std::string> ReadSetting(const std::string& name) {
-  const std::string missing = "\x01missing";
-  std::string value = RegistrySettingsStore().Read(name, missing);
-  if (value == missing) return std::nullopt;
-  return value;
+  const std::string missing = "\x01missing", value = RegistrySettingsStore().Read(name, missing);
+  return value == missing ? std::nullopt : std::optional(value);
 }
 
 bool WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE>& data) {
@@ -220,52 +224,27 @@ bool WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE
                         static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
 }
 
-namespace {
-
-INPUT KeyInput(WORD virtualKey, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = virtualKey;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-INPUT MouseInput(DWORD flags, LONG x = 0, LONG y = 0) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = x;
-  input.mi.dy = y;
-  input.mi.dwFlags = flags;
-  return input;
-}
-
-}  // namespace
-
 void PressKeys(const std::vector<WORD>& chord) {
-  std::vector<INPUT> inputs;
-  for (WORD key : chord) inputs.push_back(KeyInput(key, false));
-  for (auto key = chord.rbegin(); key != chord.rend(); ++key)
-    inputs.push_back(KeyInput(*key, true));
+  std::vector<INPUT> inputs(chord.size() * 2);
+  for (INPUT& input : inputs) input.type = INPUT_KEYBOARD;
+  for (size_t i = 0; i < chord.size(); ++i) {
+    inputs[i].ki.wVk = inputs[inputs.size() - 1 - i].ki.wVk = chord[i];
+    inputs[inputs.size() - 1 - i].ki.dwFlags = KEYEVENTF_KEYUP;  // released in reverse order
+  }
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void PressKey(WORD virtualKey) {
-  PressKeys({virtualKey});
-}
-
 void MoveMouseTo(int x, int y) {
-  // Absolute coordinates run from 0 to 65535 across the virtual screen (on one monitor, the
-  // primary screen).
+  // Absolute coordinates run from 0 to 65535 across the virtual screen.
   const RECT screen = VirtualScreen();
-  INPUT move = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK,
-                          MulDiv(x - screen.left, 65535, screen.right - screen.left - 1),
-                          MulDiv(y - screen.top, 65535, screen.bottom - screen.top - 1));
-  SendInput(1, &move, sizeof(INPUT));
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK,
+            MulDiv(x - screen.left, 65535, screen.right - screen.left - 1),
+            MulDiv(y - screen.top, 65535, screen.bottom - screen.top - 1));
 }
 
 void ClickMouse() {
-  INPUT click[2] = {MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
-  SendInput(2, click, sizeof(INPUT));
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  SendMouse(MOUSEEVENTF_LEFTUP);
 }
 
 BITMAPINFO TopDownPixels(int width, int height) {
@@ -285,35 +264,15 @@ RECT VirtualScreen() {
           top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-namespace {
-
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM parameter) {
-  auto& monitors = *reinterpret_cast<std::vector<RECT>*>(parameter);
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoA(monitor, &info);
-  monitors.insert(info.dwFlags & MONITORINFOF_PRIMARY ? monitors.begin() : monitors.end(),
-                  info.rcMonitor);
-  return TRUE;
-}
-
-}  // namespace
-
 std::vector<RECT> Monitors() {
   std::vector<RECT> monitors;
   EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
   return monitors;
 }
 
-Screenshot CaptureScreen() {
-  return CaptureScreen({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
-}
-
 Screenshot CaptureScreen(const RECT& area) {
-  Screenshot shot;
-  shot.width = area.right - area.left;
-  shot.height = area.bottom - area.top;
-  shot.pixels.resize(static_cast<size_t>(shot.width) * shot.height);
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  Screenshot shot{width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height)};
   WindowDC screen(nullptr);
   OwnedDC memory(CreateCompatibleDC(screen.get()));
   const BITMAPINFO info = TopDownPixels(shot.width, shot.height);
@@ -324,67 +283,50 @@ Screenshot CaptureScreen(const RECT& area) {
     BitBlt(memory.get(), 0, 0, shot.width, shot.height, screen.get(), area.left, area.top, SRCCOPY);
     GdiFlush();
   }
-  const auto* source = static_cast<const uint32_t*>(bits);
-  for (size_t i = 0; i < shot.pixels.size(); ++i) shot.pixels[i] = source[i] & 0x00FFFFFF;
+  for (size_t i = 0; i < shot.pixels.size(); ++i)
+    shot.pixels[i] = static_cast<const uint32_t*>(bits)[i] & 0x00FFFFFF;
   return shot;
 }
 
-namespace {
-
-constexpr const char* kPatternClass = "SovelinTestPattern";
-
-LRESULT CALLBACK PatternProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
-  RECT box;
-  GetWindowRect(window, &box);
-  const int width = box.right - box.left;
-  const int height = box.bottom - box.top;
-  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x)
-      pixels[static_cast<size_t>(y) * width + x] =
-          PatternWindow::ColourAt(box.left + x, box.top + y);
-  }
-  const BITMAPINFO info = TopDownPixels(width, height);
-  SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-  EndPaint(window, &paint);
-  return 0;
-}
-
-}  // namespace
-
-uint32_t PatternWindow::ColourAt(int x, int y) {
-  const uint32_t red = (x * 7) & 0xFF;
-  const uint32_t green = (y * 13) & 0xFF;
-  const uint32_t blue = (x ^ y) & 0xFF;
-  return (red << 16) | (green << 8) | blue;
-}
-
-PatternWindow::PatternWindow()
-    : PatternWindow(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}) {}
-
-PatternWindow::PatternWindow(const RECT& area) {
+HWND OpenPatternWindow(const RECT& area) {
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = &PatternProcedure;
   windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = kPatternClass;
+  windowClass.lpszClassName = "SovelinTestPattern";
   RegisterClassA(&windowClass);
-  window_ = CreateWindowExA(0, kPatternClass, "Sovelin test pattern", WS_POPUP | WS_VISIBLE,
-                            area.left, area.top, area.right - area.left, area.bottom - area.top,
-                            nullptr, nullptr, windowClass.hInstance, nullptr);
-  UpdateWindow(window_);
+  HWND window =
+      CreateWindowExA(0, windowClass.lpszClassName, "Sovelin test pattern", WS_POPUP | WS_VISIBLE,
+                      area.left, area.top, area.right - area.left, area.bottom - area.top, nullptr,
+                      nullptr, windowClass.hInstance, nullptr);
+  UpdateWindow(window);
   Pump(300);
+  return window;
 }
 
-PatternWindow::~PatternWindow() {
-  Close();
+HWND WaitForSaver(const SaverProcess& saver) {
+  HWND window = WaitForCaption("Sovelin Main Form", 30000, saver.id());
+  EXPECT_NE(window, nullptr) << "the saver window did not appear";
+  Pump(500);  // let it settle: first paint, first mouse position
+  return window;
 }
 
-void PatternWindow::Close() {
-  if (window_) DestroyWindow(window_);
-  window_ = nullptr;
+std::vector<int> PixelsUnlikeTheDesktop(DWORD saverId, bool black) {
+  const RECT screen = VirtualScreen();
+  const RECT before = VerseWindowRect(saverId);
+  const Screenshot shot = CaptureScreen(screen);
+  const RECT after = VerseWindowRect(saverId);
+  std::vector<int> wrong;
+  for (const RECT& monitor : Monitors()) {
+    int& count = wrong.emplace_back(0);
+    for (int y = monitor.top; y < monitor.bottom; ++y) {
+      for (int x = monitor.left; x < monitor.right; ++x) {
+        const POINT point{x, y};
+        if (PtInRect(&before, point) || PtInRect(&after, point)) continue;
+        count += shot.At(x - screen.left, y - screen.top) != (black ? 0u : PatternColour(x, y));
+      }
+    }
+  }
+  return wrong;
 }
 
 }  // namespace sovelin::driver

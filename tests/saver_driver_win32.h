@@ -12,38 +12,37 @@
 // windows, sends it input like a user would, and reads what it left in the registry.
 namespace sovelin::driver {
 
-// "/a/b c" as Wine's drive Z: sees it: "Z:\a\b c".
-std::string WindowsPath(const std::string& unixPath);
-
 // The built saver, as a Windows path.
 std::string SaverPath();
+
+// Waits, pumping this thread's messages, until the condition holds or `ms` have passed.
+bool WaitUntil(const std::function<bool()>& condition, DWORD ms);
+// Pumps this thread's messages for `ms`.
+void Pump(DWORD ms);
 
 class SaverProcess {
  public:
   // Starts `program` (the saver by default) with the argument text after its name.
   static SaverProcess Start(const std::string& arguments, const std::string& program = SaverPath());
-  SaverProcess(SaverProcess&& other) noexcept;
-  SaverProcess(const SaverProcess&) = delete;
-  SaverProcess& operator=(const SaverProcess&) = delete;
+  SaverProcess(SaverProcess&& other) noexcept;  // movable, never copied
   // Ends a process that is still running, so a failed test leaves nothing behind.
   ~SaverProcess();
 
   bool started() const { return info_.hProcess != nullptr; }
   DWORD id() const { return info_.dwProcessId; }
-  bool Running() const;
+  bool Running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+  }
   // True when the process ended within `ms`.
-  bool WaitForExit(DWORD ms) const;
+  bool WaitForExit(DWORD ms) const {
+    return WaitUntil([this] { return !Running(); }, ms);
+  }
   DWORD ExitCode() const;
 
  private:
   SaverProcess() = default;
   PROCESS_INFORMATION info_{};
 };
-
-// Waits, pumping this thread's messages, until the condition holds or `ms` have passed.
-bool WaitUntil(const std::function<bool()>& condition, DWORD ms);
-// Pumps this thread's messages for `ms`.
-void Pump(DWORD ms);
 
 // A visible top-level window with exactly this caption (of that process, when given).
 HWND FindCaption(const char* caption, DWORD processId = 0);
@@ -60,10 +59,6 @@ std::string WindowText(HWND window);
 // The message of a message box: its longest static text.
 std::string MessageText(HWND box);
 
-// The folder and the file name of a Windows path.
-std::string FolderOf(const std::string& path);
-std::string FileNameOf(const std::string& path);
-bool FileExists(const std::string& path);
 // A fresh folder beside the built saver holding a copy of it, for one case; and the verse file
 // beside such a copy.
 std::string SaverCopyFor(const std::string& caseName);
@@ -76,9 +71,11 @@ std::optional<std::string> ReadSetting(const std::string& name);
 // Stores a value of any registry type under the settings key, as a hand edit would.
 bool WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE>& data);
 // Input through the system's input queue, as from a keyboard and mouse.
-void PressKey(WORD virtualKey);
 void PressKeys(const std::vector<WORD>& chord);  // e.g. {VK_MENU, VK_F4}
-void MoveMouseTo(int x, int y);                  // screen pixels, on any monitor
+inline void PressKey(WORD virtualKey) {
+  PressKeys({virtualKey});
+}
+void MoveMouseTo(int x, int y);  // screen pixels, on any monitor
 void ClickMouse();
 
 // The screen's pixels as 0x00RRGGBB.
@@ -88,8 +85,9 @@ struct Screenshot {
   std::vector<uint32_t> pixels;
   uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
-Screenshot CaptureScreen();  // the primary monitor
-Screenshot CaptureScreen(const RECT& area);
+// The primary monitor by default.
+Screenshot CaptureScreen(const RECT& area = {0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                             GetSystemMetrics(SM_CYSCREEN)});
 // A 32-bit picture of top-down rows, for reading and writing pixels as 0x00RRGGBB.
 BITMAPINFO TopDownPixels(int width, int height);
 
@@ -97,20 +95,14 @@ BITMAPINFO TopDownPixels(int width, int height);
 RECT VirtualScreen();
 std::vector<RECT> Monitors();
 
-// A window painted with a known pattern, to stand for the user's desktop: over the primary
-// monitor, or over `area`.
-class PatternWindow {
- public:
-  PatternWindow();
-  explicit PatternWindow(const RECT& area);
-  ~PatternWindow();
-  PatternWindow(const PatternWindow&) = delete;
-  PatternWindow& operator=(const PatternWindow&) = delete;
-  static uint32_t ColourAt(int x, int y);  // 0x00RRGGBB at screen pixel (x, y)
-  void Close();
+// Opens a window painted with a known pattern, to stand for the user's desktop: over every
+// monitor, or over `area`. The caller destroys it.
+HWND OpenPatternWindow(const RECT& area = VirtualScreen());
 
- private:
-  HWND window_ = nullptr;
-};
+// Waits for the saver window of a started saver and lets it settle.
+HWND WaitForSaver(const SaverProcess& saver);
+// Per monitor, the pixels outside the verse window unlike the pattern window's (or not black). The
+// verse window moves: its place before and after the screenshot is left out.
+std::vector<int> PixelsUnlikeTheDesktop(DWORD saverId, bool black);
 
 }  // namespace sovelin::driver
