@@ -18,20 +18,15 @@ constexpr int32_t kInt16Max = std::numeric_limits<int16_t>::max();
 // 16-bit arithmetic it is worked out in (then the step keeps its value).
 std::optional<int32_t> DrawStep(int16_t speed, int32_t otherStep, RandomSource& random) {
   float r = random.Next();
-  if (r < 0.5f)
-    r += 0.5f;  // r now lies in [0.5, 1), so steps stay near the maximum
+  if (r < 0.5f) r += 0.5f;  // r now lies in [0.5, 1), so steps stay near the maximum
   const int32_t square = static_cast<int32_t>(speed) * speed;
-  if (square > kInt16Max)
-    return std::nullopt;
+  if (square > kInt16Max) return std::nullopt;
   const int32_t factor = square + square / 2 + 1;
-  if (factor > kInt16Max)
-    return std::nullopt;
+  if (factor > kInt16Max) return std::nullopt;
   int32_t step = static_cast<int32_t>(std::floor(static_cast<float>(factor) * r));
-  if (step == 0)
-    step = 1;
+  if (step == 0) step = 1;
   // Equal steps on both axes would run the window along a diagonal.
-  if (step == otherStep)
-    ++step;
+  if (step == otherStep) ++step;
   return step;
 }
 
@@ -230,16 +225,14 @@ bool InVerticalCornerZone(const MotionState& motion, const MotionArea& area) {
 void TurnHorizontally(MotionState& motion, RandomSource& random) {
   const bool wasHeadingRight = motion.gDeltaX >= 0;
   RandomDeltaX(motion, random);
-  if (wasHeadingRight)
-    motion.gDeltaX = -motion.gDeltaX;
+  if (wasHeadingRight) motion.gDeltaX = -motion.gDeltaX;
 }
 
 // Near the top or bottom: a new vertical step in the opposite direction.
 void TurnVertically(MotionState& motion, RandomSource& random) {
   const bool wasHeadingDown = motion.gDeltaY >= 0;
   RandomDeltaY(motion, random);
-  if (wasHeadingDown)
-    motion.gDeltaY = -motion.gDeltaY;
+  if (wasHeadingDown) motion.gDeltaY = -motion.gDeltaY;
 }
 
 void SetNextPosition(MotionState& motion, const VerseBox& verse) {
@@ -306,13 +299,11 @@ void StartMotion(MotionState& motion, RandomSource& random) {
 }
 
 void RandomDeltaY(MotionState& motion, RandomSource& random) {
-  if (const auto step = DrawStep(motion.gSpeed, motion.gDeltaX, random))
-    motion.gDeltaY = *step;
+  if (const auto step = DrawStep(motion.gSpeed, motion.gDeltaX, random)) motion.gDeltaY = *step;
 }
 
 void RandomDeltaX(MotionState& motion, RandomSource& random) {
-  if (const auto step = DrawStep(motion.gSpeed, motion.gDeltaY, random))
-    motion.gDeltaX = *step;
+  if (const auto step = DrawStep(motion.gSpeed, motion.gDeltaY, random)) motion.gDeltaX = *step;
 }
 
 void BounceBottom(MotionState& motion, const MotionArea& area, RandomSource& random,
@@ -320,8 +311,7 @@ void BounceBottom(MotionState& motion, const MotionArea& area, RandomSource& ran
   DrawDesign();
   RandomDeltaY(motion, random);
   motion.gDeltaY = -motion.gDeltaY;  // now moving up
-  if (InHorizontalCornerZone(motion, area))
-    TurnHorizontally(motion, random);
+  if (InHorizontalCornerZone(motion, area)) TurnHorizontally(motion, random);
   SetNextPosition(motion, area.verse);
 }
 
@@ -329,8 +319,7 @@ void BounceTop(MotionState& motion, const MotionArea& area, RandomSource& random
                const DrawDesignStep& DrawDesign) {
   DrawDesign();
   RandomDeltaY(motion, random);  // positive: now moving down
-  if (InHorizontalCornerZone(motion, area))
-    TurnHorizontally(motion, random);
+  if (InHorizontalCornerZone(motion, area)) TurnHorizontally(motion, random);
   SetNextPosition(motion, area.verse);
 }
 
@@ -338,8 +327,7 @@ void BounceLeft(MotionState& motion, const MotionArea& area, RandomSource& rando
                 const DrawDesignStep& DrawDesign) {
   DrawDesign();
   RandomDeltaX(motion, random);  // positive: now moving right
-  if (InVerticalCornerZone(motion, area))
-    TurnVertically(motion, random);
+  if (InVerticalCornerZone(motion, area)) TurnVertically(motion, random);
   SetNextPosition(motion, area.verse);
 }
 
@@ -348,8 +336,7 @@ void BounceRight(MotionState& motion, const MotionArea& area, RandomSource& rand
   DrawDesign();
   RandomDeltaX(motion, random);
   motion.gDeltaX = -motion.gDeltaX;  // now moving left
-  if (InVerticalCornerZone(motion, area))
-    TurnVertically(motion, random);
+  if (InVerticalCornerZone(motion, area)) TurnVertically(motion, random);
   SetNextPosition(motion, area.verse);
 }
 
@@ -357,18 +344,15 @@ WindowPosition MoveVerseWindow(MotionState& motion, const MotionArea& area, Rand
                                const DrawDesignStep& DrawDesign) {
   SetNextPosition(motion, area.verse);
   const Walls walls = WallsAround(area);
-  if (motion.gNewLeft < walls.left + 1)
-    BounceLeft(motion, area, random, DrawDesign);
-  if (motion.gNewTop < walls.top + 1)
-    BounceTop(motion, area, random, DrawDesign);
+  if (motion.gNewLeft < walls.left + 1) BounceLeft(motion, area, random, DrawDesign);
+  if (motion.gNewTop < walls.top + 1) BounceTop(motion, area, random, DrawDesign);
   if (static_cast<double>(RightLimit(area, walls)) < static_cast<double>(motion.gNewLeft)) {
     BounceRight(motion, area, random, DrawDesign);
   }
   if (static_cast<double>(BottomLimit(area, walls)) < static_cast<double>(motion.gNewTop)) {
     BounceBottom(motion, area, random, DrawDesign);
   }
-  if (area.monitors.size() > 1)
-    KeepOutOfGaps(motion, area, random, DrawDesign);
+  if (area.monitors.size() > 1) KeepOutOfGaps(motion, area, random, DrawDesign);
   return {motion.gNewLeft, motion.gNewTop};
 }
 
