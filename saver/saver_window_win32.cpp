@@ -15,8 +15,8 @@ constexpr UINT kVerseTimerMs = 2000;
 
 }  // namespace
 
-SaverWindow::SaverWindow(SaverRun& run, Bitmap background)
-    : run_(run), background_(std::move(background)) {
+SaverWindow::SaverWindow(SaverRun& run, Bitmap background, ScreenLayout layout)
+    : run_(run), background_(std::move(background)), layout_(std::move(layout)) {
   if (background_) {
     backgroundDC_ = OwnedDC(CreateCompatibleDC(nullptr));
     SelectObject(backgroundDC_.get(), background_.get());
@@ -30,7 +30,6 @@ bool SaverWindow::Create(HINSTANCE instance) {
   // The class keeps one DC for the window's life: cheap to reuse at every placement.
   if (!RegisterWindowClass(instance, kSaverClass, &SaverWindow::Procedure, CS_DBLCLKS | CS_OWNDC))
     return false;
-  layout_ = ReadScreenLayout();
   const PixelRect& screen = layout_.virtualScreen;
   width_ = screen.Width();
   height_ = screen.Height();

@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "common/handles_win32.h"
+#include "geometry/screen_win32.h"
 #include "run/saver_run.h"
 
 namespace sovelin {
@@ -18,7 +20,8 @@ inline constexpr const char* kSaverCaption = "Sovelin Main Form";
 class SaverWindow final {
  public:
   // `background` is the desktop copy of the virtual screen, or empty for a black screen.
-  SaverWindow(SaverRun& run, Bitmap background);
+  // `layout` is the screen the copy was taken of, which the window covers.
+  SaverWindow(SaverRun& run, Bitmap background, ScreenLayout layout = ReadScreenLayout());
   SaverWindow(const SaverWindow&) = delete;
   SaverWindow& operator=(const SaverWindow&) = delete;
 

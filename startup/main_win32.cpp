@@ -51,8 +51,9 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
 
   // The desktop copy of every monitor is taken before the saver window exists, so it never
   // shows itself.
-  const PixelRect screen = ReadScreenLayout().virtualScreen;
-  SaverWindow window(run, run.settings.ShowsDesktop() ? CaptureDesktop(screen) : Bitmap());
+  ScreenLayout layout = ReadScreenLayout();
+  Bitmap desktop = run.settings.ShowsDesktop() ? CaptureDesktop(layout.virtualScreen) : Bitmap();
+  SaverWindow window(run, std::move(desktop), std::move(layout));
   const VerseWindowForRun verseWindow = VerseWindowFor(run);
   VerseWindow verse(verseWindow.descriptor, run.twips, VerseBackColor(run), verseWindow.scale);
   if (!window.Create(instance) || !verse.Create(instance, window.handle(), run)) {
