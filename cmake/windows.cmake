@@ -64,7 +64,7 @@ foreach(test_file ${WIN32_TESTS})
 endforeach()
 
 # Benchmark programs that bench/report runs under Wine.
-add_executable(swirl_cost ${CMAKE_SOURCE_DIR}/bench/swirl_cost_win32.cpp)
-target_link_libraries(swirl_cost PRIVATE sovelin_win32)
-target_link_options(swirl_cost PRIVATE ${STATIC_RUNTIME})
-target_compile_options(swirl_cost PRIVATE ${WARNINGS})
+add_executable(design_cost ${CMAKE_SOURCE_DIR}/bench/design_cost_win32.cpp)
+target_link_libraries(design_cost PRIVATE sovelin_win32)
+target_link_options(design_cost PRIVATE ${STATIC_RUNTIME})
+target_compile_options(design_cost PRIVATE ${WARNINGS})
