@@ -94,21 +94,27 @@ void AddShape(ScriptedRandom& random, float kind, float height, float width, flo
   for (float value : {kind, height, width, left, top, colour}) random.Add(value);
 }
 
-// Lines in every direction (some running off the surface) and circles, solid and hollow, at
-// one and five pixels: the canvas, which keeps its pens selected and paints one-pixel lines
-// with a plain pen, leaves exactly the pixels of a geometric pen with round ends and joins
-// selected for each call, and fills a solid circle inside that outline with its fill colour.
+// A geometric pen with round ends and joins of the width and colour, selected while `paint` runs.
+template <typename Paint>
+void WithGeometricPen(HDC dc, int width, COLORREF colour, Paint paint) {
+  const LOGBRUSH brush{BS_SOLID, colour, 0};
+  Pen pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                       static_cast<DWORD>(width), &brush, 0, nullptr));
+  SelectGuard select(dc, pen.get());
+  paint(dc);
+}
+
+// Lines in every direction (some running off the surface) at one and five pixels, and
+// one-pixel circles, solid and hollow: the canvas, which keeps its pens selected and paints
+// one-pixel lines with a plain pen, leaves exactly the pixels of a geometric pen with round
+// ends and joins selected for each call, and fills a solid circle inside that outline with its
+// fill colour. Wider circles, painted as the disks their outline covers, may differ from the
+// geometric pen's only along the ring's edges, with the outline colour on the path, the fill
+// colour (or what was there) inside the ring and the background outside it.
 TEST_F(DesignsOnSaverWindow, CanvasPaintsThePixelsOfAGeometricPenPerCall) {
   MemorySurface canvasSurface(240, 160);
   MemorySurface plainSurface(240, 160);
   GdiCanvas canvas(window->handle(), kTwips);
-  const auto plain = [&](int width, COLORREF colour, auto paint) {
-    const LOGBRUSH brush{BS_SOLID, colour, 0};
-    Pen pen(ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
-                         static_cast<DWORD>(width), &brush, 0, nullptr));
-    SelectGuard select(plainSurface.dc(), pen.get());
-    paint(plainSurface.dc());
-  };
   for (int16_t width : {1, 5}) {
     GdiCanvas::DrawingScope scope(canvas, canvasSurface.dc());  // one per step, as the saver
     canvas.SetPenWidth(width);
@@ -118,12 +124,13 @@ TEST_F(DesignsOnSaverWindow, CanvasPaintsThePixelsOfAGeometricPenPerCall) {
       const int y = 80 + static_cast<int>(std::lround(std::sin(angle) * (step % 3 ? 50 : 200)));
       const COLORREF colour = step % 4 < 2 ? 0x0000FF : 0x00FF00;
       canvas.Line(120 * 15.0f, 80 * 15.0f, x * 15.0f, y * 15.0f, static_cast<int32_t>(colour));
-      plain(width, colour, [&](HDC dc) {
+      WithGeometricPen(plainSurface.dc(), width, colour, [&](HDC dc) {
         MoveToEx(dc, 120, 80, nullptr);
         LineTo(dc, x, y);
       });
     }
     for (int16_t fill : {kFillSolid, kFillTransparent}) {
+      if (width > 1) continue;  // wider circles below
       const int cx = fill == kFillSolid ? 60 : 180;
       canvas.SetFillStyle(fill);
       canvas.SetFillColor(0xFF0000);
@@ -131,7 +138,8 @@ TEST_F(DesignsOnSaverWindow, CanvasPaintsThePixelsOfAGeometricPenPerCall) {
       Brush inside(CreateSolidBrush(0xFF0000));
       SelectGuard brush(plainSurface.dc(),
                         fill == kFillSolid ? inside.get() : GetStockObject(NULL_BRUSH));
-      plain(width, 0x00FFFF, [&](HDC dc) { Ellipse(dc, cx - 30, 10, cx + 31, 71); });
+      WithGeometricPen(plainSurface.dc(), width, 0x00FFFF,
+                       [&](HDC dc) { Ellipse(dc, cx - 30, 10, cx + 31, 71); });
     }
   }
   int different = 0;
@@ -139,6 +147,61 @@ TEST_F(DesignsOnSaverWindow, CanvasPaintsThePixelsOfAGeometricPenPerCall) {
     for (int x = 0; x < 240; ++x) different += canvasSurface.At(x, y) != plainSurface.At(x, y);
   }
   EXPECT_EQ(different, 0);
+
+  struct WideCircle {
+    int radius;
+    int16_t width;
+    int16_t fill;
+  };
+  for (const WideCircle circle :
+       {WideCircle{30, 5, kFillSolid}, WideCircle{45, 10, kFillTransparent},
+        WideCircle{100, 4, kFillSolid}, WideCircle{60, 3, kFillTransparent},
+        WideCircle{3, 10, kFillSolid}, WideCircle{40, 150, kFillTransparent}}) {
+    SCOPED_TRACE(testing::Message() << "radius " << circle.radius << ", pen " << circle.width);
+    const int size = 2 * (circle.radius + circle.width) + 8;
+    const int c = size / 2;
+    MemorySurface ours(size, size);
+    MemorySurface gdi(size, size);
+    {
+      GdiCanvas::DrawingScope scope(canvas, ours.dc());
+      canvas.SetPenWidth(circle.width);
+      canvas.SetFillStyle(circle.fill);
+      canvas.SetFillColor(0xFF0000);
+      canvas.Circle(c * 15.0f, c * 15.0f, circle.radius * 15.0f, 0x00FFFF);
+    }
+    Brush inside(CreateSolidBrush(0xFF0000));
+    SelectGuard brush(gdi.dc(),
+                      circle.fill == kFillSolid ? inside.get() : GetStockObject(NULL_BRUSH));
+    WithGeometricPen(gdi.dc(), circle.width, 0x00FFFF, [&](HDC dc) {
+      Ellipse(dc, c - circle.radius, c - circle.radius, c + circle.radius + 1,
+              c + circle.radius + 1);
+    });
+    int ring = 0;
+    int differing = 0;
+    int awayFromEdges = 0;
+    for (int y = 1; y < size - 1; ++y) {
+      for (int x = 1; x < size - 1; ++x) {
+        const COLORREF expected = gdi.At(x, y);
+        const COLORREF painted = ours.At(x, y);
+        ring += expected == 0x00FFFF;
+        if (painted == expected) continue;
+        ++differing;
+        bool edge = false;  // beside an edge of either figure
+        for (int dy = -1; dy <= 1; ++dy) {
+          for (int dx = -1; dx <= 1; ++dx) {
+            edge = edge || gdi.At(x + dx, y + dy) != expected || ours.At(x + dx, y + dy) != painted;
+          }
+        }
+        awayFromEdges += !edge;
+      }
+    }
+    EXPECT_EQ(awayFromEdges, 0);
+    EXPECT_LT(differing * 4, ring);
+    const bool hole = circle.width < 2 * circle.radius;
+    EXPECT_EQ(ours.At(c - circle.radius, c), 0x00FFFFu);
+    EXPECT_EQ(ours.At(c, c), !hole ? 0x00FFFF : circle.fill == kFillSolid ? 0xFF0000 : kBackground);
+    EXPECT_EQ(ours.At(c + circle.radius + circle.width, c), kBackground);
+  }
 }
 
 TEST_F(DesignsOnSaverWindow, ShapesShowTheirColourOrTheInverseOfTheBackgroundWhereRepainted) {
