@@ -54,11 +54,18 @@ class GdiCanvas final : public Canvas {
  private:
   int PixelX(float twips) const { return TwipsToPixel(twips, twips_.x); }
   int PixelY(float twips) const { return TwipsToPixel(twips, twips_.y); }
+  // Lines up to this wide are painted as a band of one-pixel lines with round dot ends.
+  static constexpr int kWidestBandPen = 5;
+
   HPEN PenFor(int32_t color);
   HBRUSH BrushFor(int32_t color);
   // Selects the pen and the brush (each unless null) into the attached context unless they
   // are already there.
   void Use(HGDIOBJ pen, HGDIOBJ brush);
+  // Selects the stock DC pen and brush, both in the colour.
+  void UseDcColor(int32_t color);
+  // Paints a round dot `width` pixels across centred on a pixel.
+  void Dot(int cx, int cy, int width);
 
   HWND window_;
   TwipsPerPixel twips_;
