@@ -24,12 +24,29 @@ void DispatchPendingMessages() {
   }
 }
 
-// Sleeps until input arrives or `wait` has passed, whichever comes first. False when the
-// time ran out with no message waiting, so there is nothing to dispatch.
-bool WaitForWork(std::chrono::microseconds wait) {
-  const auto ms = (wait.count() + 999) / 1000;
-  return MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(ms), QS_ALLINPUT,
-                                     MWMO_INPUTAVAILABLE) != WAIT_TIMEOUT;
+// The longest sleep that does not watch for input: a key, click or mouse move waits at most
+// this long to end the saver, which nobody notices.
+constexpr std::chrono::milliseconds kUnwatchedSleep{50};
+
+DWORD WholeMilliseconds(std::chrono::microseconds wait) {
+  return static_cast<DWORD>((wait.count() + 999) / 1000);
+}
+
+// Sleeps for `wait` and then dispatches what arrived meanwhile. A short sleep does not watch
+// the message queue: each placement of the verse window brings back the window system's own
+// events about it (under Wine an expose of the saver window, a moment later), and waking for
+// them would cost a second wait and poll every frame. A long sleep ends early on input.
+void SleepThenDispatch(std::chrono::microseconds wait) {
+  if (wait <= kUnwatchedSleep) {
+    Sleep(WholeMilliseconds(wait));
+    DispatchPendingMessages();
+    return;
+  }
+  // Nothing to dispatch when the time ran out with no message waiting.
+  if (MsgWaitForMultipleObjectsEx(0, nullptr, WholeMilliseconds(wait), QS_ALLINPUT,
+                                  MWMO_INPUTAVAILABLE) != WAIT_TIMEOUT) {
+    DispatchPendingMessages();
+  }
 }
 
 // The display's frame time, for placing the verse window at most once per frame.
@@ -168,9 +185,7 @@ void SaverSession::RunMainLoop() {
     // Wake for the next move that shows, but not before the next frame: passes are counted
     // on the clock, so moves that come due in between are caught up on the wake-up.
     const auto untilFrame = lastPlaced + frame_ - clock.Now();
-    // Each call into the window system is a round trip to the Wine server: skip the
-    // dispatch when the wait says nothing arrived.
-    if (WaitForWork(pacing.PlanSleep(MovesUntilVisible(), untilFrame))) DispatchPendingMessages();
+    SleepThenDispatch(pacing.PlanSleep(MovesUntilVisible(), untilFrame));
     run_.flags.gPromptShown = false;
     for (int64_t due = pacing.TakeDueMoves(); due > 0; --due) MoveOnce();
     if (placementPending_ && clock.Now() - lastPlaced >= frame_) {
