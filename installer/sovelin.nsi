@@ -24,6 +24,14 @@ SetCompressor /SOLID lzma
   !error "define OUTFILE, the installer to write"
 !endif
 
+; With SIGN defined (a command that signs the file it is given in place, as scripts/package
+; passes it), makensis signs the uninstaller before it packs it into the installer, so the
+; Uninstall.exe that setup writes carries the signature, and then signs the finished installer.
+!ifdef SIGN
+  !uninstfinalize '"${SIGN}" "%1"' = 0
+  !finalize '"${SIGN}" "%1"' = 0
+!endif
+
 !define NAME "Sovelin V30"
 !define SCR "Sovelin V30.scr"
 !define VERSES "sovel.vrs"
@@ -115,7 +123,109 @@ Section "${NAME} screen saver" SecSaver
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
+; --- Whose profile HKEY_CURRENT_USER is ---
+; The active screen saver is a setting of the person signed in to Windows. When setup runs as
+; another account, HKEY_CURRENT_USER is that account's profile: an administrator's elevated
+; install into a standard user's session, "Run as different user", or a silent deployment as
+; SYSTEM (a management agent, a startup script, a scheduled task). Setting the screen saver
+; there would set it for the wrong profile, so setup leaves it and says why.
+
+; Why setup must not set the screen saver for the profile it sees, or "" when it may.
+Var ProfileNote
+
+; $0 = the account setup runs as, "DOMAIN\name"; $1 = its SID as text. Both "" if unknown.
+Function AccountOfProcess
+  StrCpy $0 ""
+  StrCpy $1 ""
+  System::Call 'kernel32::GetCurrentProcess() p .r2'
+  System::Call 'advapi32::OpenProcessToken(p r2, i 8, *p .r3) i .r4'  ; TOKEN_QUERY
+  ${If} $4 == 0
+    Return
+  ${EndIf}
+  System::Call 'advapi32::GetTokenInformation(p r3, i 1, p 0, i 0, *i .r4)'  ; TokenUser size
+  System::Alloc $4
+  Pop $5
+  System::Call 'advapi32::GetTokenInformation(p r3, i 1, p r5, i r4, *i .r4) i .r4'
+  ${If} $4 != 0
+    System::Call '*$5(p .r2)'  ; TOKEN_USER.User.Sid
+    System::Call 'advapi32::ConvertSidToStringSidW(p r2, *p .r6) i .r4'
+    ${If} $4 != 0
+      System::Call 'kernel32::lstrcpynW(w .r1, p r6, i ${NSIS_MAX_STRLEN})'
+      System::Call 'kernel32::LocalFree(p r6)'
+    ${EndIf}
+    System::Call 'advapi32::LookupAccountSidW(p 0, p r2, w .r6, *i ${NSIS_MAX_STRLEN}, w .r7, *i ${NSIS_MAX_STRLEN}, *i .r4) i .r4'
+    ${If} $4 != 0
+      StrCpy $0 "$7\$6"
+    ${EndIf}
+  ${EndIf}
+  System::Free $5
+  System::Call 'kernel32::CloseHandle(p r3)'
+FunctionEnd
+
+; $0 = one text of this Windows session ($2: 5 the user name, 7 the domain), "" when no one
+; is signed in to it; the error flag is set when Windows cannot say.
+Function SessionInfo
+  ClearErrors
+  StrCpy $0 ""
+  System::Call 'wtsapi32::WTSQuerySessionInformationW(p 0, i -1, i r2, *p .r3, *i .r4) i .r4'
+  ${If} $4 == 0
+    SetErrors
+    Return
+  ${EndIf}
+  System::Call 'kernel32::lstrcpynW(w .r0, p r3, i ${NSIS_MAX_STRLEN})'
+  System::Call 'wtsapi32::WTSFreeMemory(p r3)'
+FunctionEnd
+
+; Sets $ProfileNote. Where Windows cannot say who is signed in, setup does as it always did.
+Function CheckProfile
+  StrCpy $ProfileNote ""
+  Call AccountOfProcess
+  StrCpy $8 $0  ; the account setup runs as
+  StrCpy $9 $1  ; its SID
+  StrCpy $2 5
+  Call SessionInfo
+  ${If} ${Errors}
+    Return
+  ${EndIf}
+  StrCpy $R0 $0  ; the person signed in to this session, with the domain where Windows names it
+  StrCpy $2 7
+  Call SessionInfo
+  ${If} $R0 != ""
+  ${AndIf} $0 != ""
+    StrCpy $R0 "$0\$R0"
+  ${EndIf}
+!ifdef TEST_ACCOUNTS
+  ; Test builds only: Wine runs every program as the one signed-in account.
+  ReadEnvStr $0 SOVELIN_TEST_ACCOUNT
+  ${If} $0 != ""
+    StrCpy $8 $0
+    ReadEnvStr $9 SOVELIN_TEST_SID
+  ${EndIf}
+!endif
+  ${GetFileName} "$8" $0  ; the account's name without its domain
+  ; LocalSystem, LocalService and NetworkService: no one's desktop.
+  ${If} $9 == "S-1-5-18"
+  ${OrIf} $9 == "S-1-5-19"
+  ${OrIf} $9 == "S-1-5-20"
+    StrCpy $ProfileNote "setup runs as the system account $8, not as a person signed in to Windows"
+  ${ElseIf} $R0 == ""
+    StrCpy $ProfileNote "no one is signed in to the Windows session that setup runs in"
+  ${ElseIf} $8 != ""
+  ${AndIf} $R0 != $8
+  ${AndIf} $R0 != $0
+    StrCpy $ProfileNote "setup runs as $8, but $R0 is signed in to Windows"
+  ${EndIf}
+FunctionEnd
+
 Section "Make it the active screen saver" SecActivate
+  ${If} $ProfileNote != ""
+    DetailPrint "Not made the active screen saver: $ProfileNote."
+    StrCpy $0 "${NAME} is installed, but it was not made the active screen saver: $ProfileNote."
+    StrCpy $0 "$0$\n$\nTo make it active, sign in as the person who will use it and choose it in"
+    StrCpy $0 "$0 the Screen Saver settings, or set it for many people with the group policy"
+    MessageBox MB_OK|MB_ICONINFORMATION "$0 $\"Force specific screen saver$\"." /SD IDOK
+    Return
+  ${EndIf}
   WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$ActiveSaverPath"
   WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
   ; Tell the system and the running programs, so it takes effect without logging off.
@@ -128,6 +238,7 @@ Function .onInit
     SetRegView 64
     StrCpy $INSTDIR "$PROGRAMFILES64\${NAME}"
   ${EndIf}
+  Call CheckProfile
   ${GetParameters} $0
   ClearErrors
   ${GetOptions} $0 "/NOACTIVATE" $1
