@@ -2,8 +2,10 @@
 ; make it the active screen saver, and registers an uninstaller.
 ; Built by scripts/package with:
 ;   makensis -DWIN32_DIR=<32-bit build> -DWIN64_DIR=<64-bit build> -DOUTFILE=<setup.exe> sovelin.nsi
-; Command line: /S installs silently (and makes it the active screen saver); /NOACTIVATE leaves
-; the active screen saver as it is. The uninstaller takes /S too.
+; Command line: /S installs silently (and makes it the active screen saver, when setup runs as
+; the person signed in); /NOACTIVATE leaves the active screen saver as it is. The uninstaller
+; takes /S too. -DSIGN=<command> signs the uninstaller and the installer; -DTEST_ACCOUNTS makes
+; a test build that takes the account it runs as from the environment.
 
 Unicode true
 RequestExecutionLevel admin
@@ -28,6 +30,9 @@ SetCompressor /SOLID lzma
 ; passes it), makensis signs the uninstaller before it packs it into the installer, so the
 ; Uninstall.exe that setup writes carries the signature, and then signs the finished installer.
 !ifdef SIGN
+  !if ${NSIS_PACKEDVERSION} < 0x3008000
+    !error "signing the uninstaller needs makensis 3.08 or newer (!uninstfinalize)"
+  !endif
   !uninstfinalize '"${SIGN}" "%1"' = 0
   !finalize '"${SIGN}" "%1"' = 0
 !endif
@@ -70,6 +75,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) Sovelin. Free to copy
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishPageShow
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -244,6 +250,13 @@ Function .onInit
   ${GetOptions} $0 "/NOACTIVATE" $1
   ${IfNot} ${Errors}
     !insertmacro UnselectSection ${SecActivate}
+  ${EndIf}
+FunctionEnd
+
+; Run as another account, the Screen Saver settings would be that account's: no offer to open them.
+Function FinishPageShow
+  ${If} $ProfileNote != ""
+    ShowWindow $mui.FinishPage.Run ${SW_HIDE}
   ${EndIf}
 FunctionEnd
 
