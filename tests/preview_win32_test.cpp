@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -21,10 +22,10 @@ constexpr int kPictureWidth = 152;
 constexpr int kPictureHeight = 112;
 constexpr int kBase = 5;  // index of the form's own background among the pictures
 
-// The sample monitor: a captioned window with a 300 x 200 client area in a colour the preview
-// never paints, so any part it leaves uncovered shows.
-HWND OpenMonitor() {
-  RECT frame{0, 0, 300, 200};
+// The sample monitor: a captioned window with a client area of the given size in a colour the
+// preview never paints, so any part it leaves uncovered shows.
+HWND OpenMonitor(int width = 300, int height = 200) {
+  RECT frame{0, 0, width, height};
   AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
   HWND monitor = CreateWindowExA(
       0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100,
@@ -69,34 +70,101 @@ class PreviewWindowTest : public ::testing::Test {
   std::array<Picture, 6> pictures = LoadPictures(saver);
 };
 
-// A monitor larger than the pictures: they stand at its top left and the rest stays black.
-TEST_F(PreviewWindowTest, ShowsTheBackgroundThenEachFrameAtTheTopLeft) {
+uint32_t Channel(uint32_t pixel, int shift) {
+  return (pixel >> shift) & 0xFF;
+}
+
+// How `shot` compares with `picture` stretched over it. Smooth scaling makes each pixel from
+// the picture's pixels around the place it maps to, so every colour channel must lie within
+// their range (one picture pixel of slack on each side); a pixel matching none of them was
+// blended.
+struct ScaledComparison {
+  int outOfRange = 0;
+  int blended = 0;
+};
+
+ScaledComparison CompareScaled(const Screenshot& shot, const Picture& picture) {
+  ScaledComparison result;
+  for (int y = 0; y < shot.height; ++y) {
+    const int top = std::max(y * kPictureHeight / shot.height - 1, 0);
+    const int bottom = std::min((y + 1) * kPictureHeight / shot.height + 1, kPictureHeight - 1);
+    for (int x = 0; x < shot.width; ++x) {
+      const int left = std::max(x * kPictureWidth / shot.width - 1, 0);
+      const int right = std::min((x + 1) * kPictureWidth / shot.width + 1, kPictureWidth - 1);
+      const uint32_t pixel = shot.At(x, y);
+      bool inRange = true;
+      bool matches = false;
+      for (int shift : {0, 8, 16}) {
+        uint32_t low = 255, high = 0;
+        for (int py = top; py <= bottom; ++py) {
+          for (int px = left; px <= right; ++px) {
+            const uint32_t channel = Channel(picture[py * kPictureWidth + px], shift);
+            low = std::min(low, channel);
+            high = std::max(high, channel);
+          }
+        }
+        inRange = inRange && Channel(pixel, shift) >= low && Channel(pixel, shift) <= high;
+      }
+      for (int py = top; py <= bottom && !matches; ++py)
+        for (int px = left; px <= right && !matches; ++px)
+          matches = picture[py * kPictureWidth + px] == pixel;
+      result.outOfRange += !inRange;
+      result.blended += !matches;
+    }
+  }
+  return result;
+}
+
+// The preview in a sample monitor of the given client size, shown until the first tick.
+Screenshot PreviewAt(HMODULE saver, int width, int height) {
+  HWND monitor = OpenMonitor(width, height);
+  PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
+  EXPECT_TRUE(preview.Create());
+  RECT client{};
+  GetClientRect(monitor, &client);
+  preview.AttachTo(client);
+  Pump(30);  // the first tick comes after 200 ms
+  EXPECT_EQ(preview.PictureShown(), -1);
+  Screenshot shot = CaptureScreen(ClientOnScreen(monitor));
+  DestroyWindow(monitor);
+  return shot;
+}
+
+// The sample monitor's size differs between Windows versions and display scales: the picture
+// fills it whole, pixel for pixel at its own size, smoothly stretched or shrunk at any other.
+TEST_F(PreviewWindowTest, FillsTheMonitorAtAnySize) {
+  EXPECT_EQ(PreviewAt(saver, kPictureWidth, kPictureHeight).pixels, pictures[kBase]);
+  struct Size {
+    int width, height;
+  };
+  for (const Size size : {Size{300, 200}, Size{231, 170}, Size{124, 90}}) {
+    const Screenshot shot = PreviewAt(saver, size.width, size.height);
+    ASSERT_EQ(shot.width, size.width);
+    const ScaledComparison comparison = CompareScaled(shot, pictures[kBase]);
+    EXPECT_EQ(comparison.outOfRange, 0) << size.width << " x " << size.height;
+    EXPECT_GT(comparison.blended, 0) << size.width << " x " << size.height;
+  }
+}
+
+// Each change of picture, as the timer makes it, up to the last frame and back, over the whole
+// monitor.
+TEST_F(PreviewWindowTest, ShowsEachFrameInTurn) {
   HWND monitor = OpenMonitor();
   PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
   ASSERT_TRUE(preview.Create());
   RECT client{};
   GetClientRect(monitor, &client);
   preview.AttachTo(client);
-  Pump(30);  // the first tick comes after 200 ms
-  const RECT area = ClientOnScreen(monitor);
-  const auto shows = [&](int index) {
-    return CaptureScreen(
-               {area.left, area.top, area.left + kPictureWidth, area.top + kPictureHeight})
-               .pixels == pictures[index];
-  };
-  EXPECT_TRUE(shows(kBase));
-  const Screenshot shot = CaptureScreen(area);
-  int lit = 0;  // pixels beside the picture that are not black
-  for (int y = 0; y < shot.height; ++y)
-    for (int x = 0; x < shot.width; ++x)
-      lit += (x >= kPictureWidth || y >= kPictureHeight) && shot.At(x, y);
-  EXPECT_EQ(lit, 0);
-  // Each change of picture, as the timer makes it, up to the last frame and back.
   for (int change = 0; change < 6; ++change) {
     const int16_t before = preview.PictureShown();
     ASSERT_TRUE(WaitUntil([&] { return preview.PictureShown() != before; }, 2000));
     Pump(30);  // the paint, well before the next tick
-    EXPECT_TRUE(shows(preview.PictureShown())) << "frame " << preview.PictureShown();
+    const int shown = preview.PictureShown();
+    const Screenshot shot = CaptureScreen(ClientOnScreen(monitor));
+    EXPECT_EQ(CompareScaled(shot, pictures[shown]).outOfRange, 0) << "frame " << shown;
+    // The frames differ only where the book stands: the frame before must not fit as well.
+    EXPECT_GT(CompareScaled(shot, pictures[before < 0 ? kBase : before]).outOfRange, 0)
+        << "frame " << shown << " still shows " << before;
   }
   DestroyWindow(monitor);
 }
