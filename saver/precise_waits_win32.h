@@ -1,0 +1,38 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+
+namespace sovelin {
+
+// Waits precise to about a millisecond for as long as the object lives (one saver run).
+// Windows wakes plain sleeps on its timer tick, by default every 15.6 ms, which would place
+// the verse window at Fast and Fastest every second display frame in jumps twice as large.
+// Where Windows offers a high-resolution waitable timer (Windows 10 1803 on), the waits run
+// on it; elsewhere the system's timer resolution is raised to 1 ms until the run ends.
+class PreciseWaits final {
+ public:
+  PreciseWaits();
+  ~PreciseWaits();
+  PreciseWaits(const PreciseWaits&) = delete;
+  PreciseWaits& operator=(const PreciseWaits&) = delete;
+
+  // Sleeps for `wait` without looking at the message queue.
+  void Sleep(std::chrono::microseconds wait) const;
+  // Waits for `wait`, or until input or another message arrives; true when a message ended
+  // the wait.
+  bool WaitForMessage(std::chrono::microseconds wait) const;
+
+  // True when the waits run on a high-resolution waitable timer.
+  bool UsesTimer() const { return timer_ != nullptr; }
+
+ private:
+  // Starts the timer so that it signals once, `wait` from now.
+  bool StartTimer(std::chrono::microseconds wait) const;
+
+  HANDLE timer_ = nullptr;
+  bool raisedResolution_ = false;
+};
+
+}  // namespace sovelin
