@@ -24,6 +24,20 @@ constexpr DWORD kStartMs = 30000;  // Wine can be slow to start a process, more 
 constexpr DWORD kEndMs = 10000;
 constexpr const char* kPromptCaption = "Sovelin Screen Saver";
 
+// The DPI awareness `window` was made in, looked up at run time as the saver does: the
+// headers of the oldest supported Windows lack the functions.
+DPI_AWARENESS AwarenessOf(HWND window) {
+  using WindowContext = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
+  using ContextAwareness = DPI_AWARENESS(WINAPI*)(DPI_AWARENESS_CONTEXT);
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  const auto windowContext = reinterpret_cast<WindowContext>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+  const auto awareness = reinterpret_cast<ContextAwareness>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+  if (!windowContext || !awareness) return DPI_AWARENESS_INVALID;
+  return awareness(windowContext(window));
+}
+
 class SaverStart : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -73,11 +87,15 @@ TEST_F(SaverStart, AProtectedSaverRefusesAWrongPasswordGoesBackOnCancelAndEndsOn
   WriteSetting("PWProtected", "1");
   WriteSetting("Password", ScramblePassword("Grace", UpperCaseWindows1252));
   SaverProcess saver = SaverProcess::Start("/s");
-  ASSERT_NE(WaitForSaver(saver), nullptr);
+  HWND window = WaitForSaver(saver);
+  ASSERT_NE(window, nullptr);
   const auto waitForPrompt = [&] { return WaitForCaption(kPromptCaption, kEndMs, saver.id()); };
   PressKey('A');
   HWND prompt = waitForPrompt();
   ASSERT_NE(prompt, nullptr) << "a key opens the prompt";
+  // The saver counts in physical pixels on every monitor; its prompt keeps the system scale.
+  EXPECT_EQ(AwarenessOf(window), DPI_AWARENESS_PER_MONITOR_AWARE);
+  EXPECT_EQ(AwarenessOf(prompt), DPI_AWARENESS_SYSTEM_AWARE);
   PressKeys({'X', 'Y'});
   Pump(300);
   PressKey(VK_RETURN);
