@@ -22,9 +22,16 @@ DWORD WholeMilliseconds(std::chrono::microseconds wait) {
 
 }  // namespace
 
-PreciseWaits::PreciseWaits()
-    : timer_(CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
-                                    TIMER_ALL_ACCESS)) {
+bool SleepsArePrecise() {
+  // Wine's own mark, which programs are told to look for to recognise it.
+  HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
+PreciseWaits::PreciseWaits(bool sleepsArePrecise) {
+  if (sleepsArePrecise) return;
+  timer_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
+                                  TIMER_ALL_ACCESS);
   if (!timer_) raisedResolution_ = timeBeginPeriod(kFinestPeriodMs) == TIMERR_NOERROR;
 }
 

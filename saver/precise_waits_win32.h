@@ -6,14 +6,20 @@
 
 namespace sovelin {
 
+// True where plain sleeps are already precise to about a millisecond: under Wine, whose
+// sleeps wake on the host's timers. There a wait on a waitable timer would only cost two
+// more round trips to the wineserver.
+bool SleepsArePrecise();
+
 // Waits precise to about a millisecond for as long as the object lives (one saver run).
 // Windows wakes plain sleeps on its timer tick, by default every 15.6 ms, which would place
 // the verse window at Fast and Fastest every second display frame in jumps twice as large.
 // Where Windows offers a high-resolution waitable timer (Windows 10 1803 on), the waits run
-// on it; elsewhere the system's timer resolution is raised to 1 ms until the run ends.
+// on it; elsewhere the system's timer resolution is raised to 1 ms until the run ends. Where
+// sleeps are precise anyway, they stay plain sleeps.
 class PreciseWaits final {
  public:
-  PreciseWaits();
+  explicit PreciseWaits(bool sleepsArePrecise = SleepsArePrecise());
   ~PreciseWaits();
   PreciseWaits(const PreciseWaits&) = delete;
   PreciseWaits& operator=(const PreciseWaits&) = delete;
