@@ -185,7 +185,10 @@ void SaverSession::RunMainLoop() {
     for (int64_t due = pacing.TakeDueMoves(); due > 0; --due) MoveOnce();
     if (placementPending_ && clock.Now() - lastPlaced >= frame_) {
       PlaceVerseWindow();
-      lastPlaced = clock.Now();
+      // Frames count from when this one was due, so neither the placement's own time nor a
+      // late wake-up adds up; after a pause of more than a frame they count from now.
+      lastPlaced += frame_;
+      if (clock.Now() - lastPlaced >= frame_) lastPlaced = clock.Now();
     }
     if (run_.flags.gStopRequested) return;
   }
