@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/saver_driver_win32.h"
@@ -70,14 +71,9 @@ class PreviewWindowTest : public ::testing::Test {
   std::array<Picture, 6> pictures = LoadPictures(saver);
 };
 
-uint32_t Channel(uint32_t pixel, int shift) {
-  return (pixel >> shift) & 0xFF;
-}
-
-// How `shot` compares with `picture` stretched over it. Smooth scaling makes each pixel from
-// the picture's pixels around the place it maps to, so every colour channel must lie within
-// their range (one picture pixel of slack on each side); a pixel matching none of them was
-// blended.
+// How a screenshot compares with `picture` stretched over it. Smooth scaling makes each pixel
+// from the picture's pixels around the place it maps to, so each colour channel lies within
+// their range (one picture pixel of slack on each side); a pixel equal to none was blended.
 struct ScaledComparison {
   int outOfRange = 0;
   int blended = 0;
@@ -85,88 +81,66 @@ struct ScaledComparison {
 
 ScaledComparison CompareScaled(const Screenshot& shot, const Picture& picture) {
   ScaledComparison result;
+  const auto around = [](int at, int shotSize, int size) {
+    return std::pair{std::max(at * size / shotSize - 1, 0),
+                     std::min((at + 1) * size / shotSize + 1, size - 1)};
+  };
   for (int y = 0; y < shot.height; ++y) {
-    const int top = std::max(y * kPictureHeight / shot.height - 1, 0);
-    const int bottom = std::min((y + 1) * kPictureHeight / shot.height + 1, kPictureHeight - 1);
     for (int x = 0; x < shot.width; ++x) {
-      const int left = std::max(x * kPictureWidth / shot.width - 1, 0);
-      const int right = std::min((x + 1) * kPictureWidth / shot.width + 1, kPictureWidth - 1);
-      const uint32_t pixel = shot.At(x, y);
-      bool inRange = true;
-      bool matches = false;
-      for (int shift : {0, 8, 16}) {
-        uint32_t low = 255, high = 0;
-        for (int py = top; py <= bottom; ++py) {
-          for (int px = left; px <= right; ++px) {
-            const uint32_t channel = Channel(picture[py * kPictureWidth + px], shift);
-            low = std::min(low, channel);
-            high = std::max(high, channel);
+      const auto [top, bottom] = around(y, shot.height, kPictureHeight);
+      const auto [left, right] = around(x, shot.width, kPictureWidth);
+      std::array<uint32_t, 3> low{255, 255, 255}, high{};
+      bool equal = false;
+      for (int py = top; py <= bottom; ++py) {
+        for (int px = left; px <= right; ++px) {
+          const uint32_t source = picture[py * kPictureWidth + px];
+          equal = equal || source == shot.At(x, y);
+          for (int c = 0; c < 3; ++c) {
+            low[c] = std::min(low[c], (source >> (8 * c)) & 0xFF);
+            high[c] = std::max(high[c], (source >> (8 * c)) & 0xFF);
           }
         }
-        inRange = inRange && Channel(pixel, shift) >= low && Channel(pixel, shift) <= high;
       }
-      for (int py = top; py <= bottom && !matches; ++py)
-        for (int px = left; px <= right && !matches; ++px)
-          matches = picture[py * kPictureWidth + px] == pixel;
-      result.outOfRange += !inRange;
-      result.blended += !matches;
+      for (int c = 0; c < 3; ++c) {
+        const uint32_t channel = (shot.At(x, y) >> (8 * c)) & 0xFF;
+        result.outOfRange += channel < low[c] || channel > high[c];
+      }
+      result.blended += !equal;
     }
   }
   return result;
 }
 
-// The preview in a sample monitor of the given client size, shown until the first tick.
-Screenshot PreviewAt(HMODULE saver, int width, int height) {
-  HWND monitor = OpenMonitor(width, height);
-  PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
-  EXPECT_TRUE(preview.Create());
-  RECT client{};
-  GetClientRect(monitor, &client);
-  preview.AttachTo(client);
-  Pump(30);  // the first tick comes after 200 ms
-  EXPECT_EQ(preview.PictureShown(), -1);
-  Screenshot shot = CaptureScreen(ClientOnScreen(monitor));
-  DestroyWindow(monitor);
-  return shot;
-}
-
 // The sample monitor's size differs between Windows versions and display scales: the picture
 // fills it whole, pixel for pixel at its own size, smoothly stretched or shrunk at any other.
-TEST_F(PreviewWindowTest, FillsTheMonitorAtAnySize) {
-  EXPECT_EQ(PreviewAt(saver, kPictureWidth, kPictureHeight).pixels, pictures[kBase]);
-  struct Size {
-    int width, height;
-  };
-  for (const Size size : {Size{300, 200}, Size{231, 170}, Size{124, 90}}) {
-    const Screenshot shot = PreviewAt(saver, size.width, size.height);
-    ASSERT_EQ(shot.width, size.width);
-    const ScaledComparison comparison = CompareScaled(shot, pictures[kBase]);
-    EXPECT_EQ(comparison.outOfRange, 0) << size.width << " x " << size.height;
-    EXPECT_GT(comparison.blended, 0) << size.width << " x " << size.height;
+// On the last monitor, each change of picture as the timer makes it, up to the last frame and
+// back.
+TEST_F(PreviewWindowTest, FillsTheMonitorAtAnySizeAndShowsEachFrame) {
+  for (const SIZE size :
+       {SIZE{kPictureWidth, kPictureHeight}, SIZE{124, 90}, SIZE{231, 170}, SIZE{300, 200}}) {
+    HWND monitor = OpenMonitor(size.cx, size.cy);
+    PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
+    ASSERT_TRUE(preview.Create());
+    RECT client{};
+    GetClientRect(monitor, &client);
+    preview.AttachTo(client);
+    Pump(30);  // the first tick comes after 200 ms
+    const auto shows = [&](int index) {
+      return CompareScaled(CaptureScreen(ClientOnScreen(monitor)), pictures[index]);
+    };
+    const ScaledComparison base = shows(kBase);
+    EXPECT_EQ(base.outOfRange, 0) << size.cx << " x " << size.cy;
+    EXPECT_EQ(base.blended == 0, size.cx == kPictureWidth) << size.cx << " x " << size.cy;
+    for (int change = 0; size.cx == 300 && change < 6; ++change) {
+      const int16_t before = preview.PictureShown();
+      ASSERT_TRUE(WaitUntil([&] { return preview.PictureShown() != before; }, 2000));
+      Pump(30);  // the paint, well before the next tick
+      const int shown = preview.PictureShown();
+      EXPECT_EQ(shows(shown).outOfRange, 0) << "frame " << shown;
+      EXPECT_GT(shows(before < 0 ? kBase : before).outOfRange, 0) << "still " << before;
+    }
+    DestroyWindow(monitor);
   }
-}
-
-// Each change of picture, as the timer makes it, up to the last frame and back, over the whole
-// monitor.
-TEST_F(PreviewWindowTest, ShowsEachFrameInTurn) {
-  HWND monitor = OpenMonitor();
-  PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
-  ASSERT_TRUE(preview.Create());
-  RECT client{};
-  GetClientRect(monitor, &client);
-  preview.AttachTo(client);
-  for (int change = 0; change < 6; ++change) {
-    const int16_t before = preview.PictureShown();
-    ASSERT_TRUE(WaitUntil([&] { return preview.PictureShown() != before; }, 2000));
-    Pump(30);  // the paint, well before the next tick
-    const int shown = preview.PictureShown();
-    const Screenshot shot = CaptureScreen(ClientOnScreen(monitor));
-    EXPECT_EQ(CompareScaled(shot, pictures[shown]).outOfRange, 0) << "frame " << shown;
-    // The frames differ only where the book stands: the frame before must not fit as well.
-    EXPECT_GT(CompareScaled(shot, pictures[before < 0 ? kBase : before]).outOfRange, 0)
-        << "frame " << shown << " still shows " << before;
-  }
-  DestroyWindow(monitor);
 }
 
 // End to end: the real saver in the monitor of another process.

@@ -26,18 +26,13 @@ constexpr DWORD kStartMs = 30000;  // Wine can be slow to start a process, more 
 constexpr DWORD kEndMs = 10000;
 constexpr const char* kPromptCaption = "Sovelin Screen Saver";
 
-// The DPI awareness `window` was made in, looked up at run time as the saver does: the
-// headers of the oldest supported Windows lack the functions.
+// Missing from the headers of the oldest Windows the saver supports.
+extern "C" DECLSPEC_IMPORT DPI_AWARENESS_CONTEXT WINAPI GetWindowDpiAwarenessContext(HWND);
+extern "C" DECLSPEC_IMPORT DPI_AWARENESS WINAPI
+    GetAwarenessFromDpiAwarenessContext(DPI_AWARENESS_CONTEXT);
+
 DPI_AWARENESS AwarenessOf(HWND window) {
-  using WindowContext = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
-  using ContextAwareness = DPI_AWARENESS(WINAPI*)(DPI_AWARENESS_CONTEXT);
-  HMODULE user32 = GetModuleHandleA("user32.dll");
-  const auto windowContext = reinterpret_cast<WindowContext>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
-  const auto awareness = reinterpret_cast<ContextAwareness>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
-  if (!windowContext || !awareness) return DPI_AWARENESS_INVALID;
-  return awareness(windowContext(window));
+  return GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window));
 }
 
 class SaverStart : public ::testing::Test {
