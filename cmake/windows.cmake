@@ -3,7 +3,7 @@ enable_language(RC)
 # ctest runs the Windows test programs under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
-set(WIN32_LIBS user32 gdi32 advapi32 comctl32 comdlg32 shell32 psapi ole32 windowscodecs uuid)
+set(WIN32_LIBS user32 gdi32 advapi32 comctl32 comdlg32 shell32 psapi ole32 windowscodecs uuid winmm)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
 # Windows-only helpers of the tests (the driver that starts and steers the real saver).
@@ -68,3 +68,7 @@ add_executable(design_cost ${CMAKE_SOURCE_DIR}/bench/design_cost_win32.cpp)
 target_link_libraries(design_cost PRIVATE sovelin_win32)
 target_link_options(design_cost PRIVATE ${STATIC_RUNTIME})
 target_compile_options(design_cost PRIVATE ${WARNINGS})
+add_executable(placement ${CMAKE_SOURCE_DIR}/bench/placement_win32.cpp)
+target_link_libraries(placement PRIVATE winmm)
+target_link_options(placement PRIVATE ${STATIC_RUNTIME})
+target_compile_options(placement PRIVATE ${WARNINGS})

@@ -6,7 +6,42 @@ namespace {
 
 constexpr int kLargeFontHeight = 16;
 
+// The awareness functions of Windows 10 1703 on, looked up when needed so that the program
+// still starts where user32 lacks them.
+using SetProcessContext = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT);
+using SetThreadContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+
+template <typename Function>
+Function User32Function(const char* name) {
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
+                : nullptr;
+}
+
+// Sets this thread's awareness; the one it replaces, or null where that failed.
+DPI_AWARENESS_CONTEXT SetThreadAwareness(DPI_AWARENESS_CONTEXT context) {
+  const auto setThread = User32Function<SetThreadContext>("SetThreadDpiAwarenessContext");
+  return setThread ? setThread(context) : nullptr;
+}
+
 }  // namespace
+
+bool UsePhysicalPixels() {
+  const auto setProcess = User32Function<SetProcessContext>("SetProcessDpiAwarenessContext");
+  if (setProcess && setProcess(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) return true;
+  if (SetThreadAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) return true;
+  // Windows 10 1607 and Wine know only the first per-monitor awareness, which counts in the
+  // same physical pixels; it differs in how dialogs and window frames scale, and the saver
+  // makes neither in it.
+  return SetThreadAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE) != nullptr;
+}
+
+SystemAwareWindows::SystemAwareWindows()
+    : previous_(SetThreadAwareness(DPI_AWARENESS_CONTEXT_SYSTEM_AWARE)) {}
+
+SystemAwareWindows::~SystemAwareWindows() {
+  if (previous_) SetThreadAwareness(previous_);
+}
 
 Dpi WindowDpi(HWND window) {
   WindowDC dc(window);

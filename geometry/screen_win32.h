@@ -7,6 +7,28 @@
 
 namespace sovelin {
 
+// Makes the windows this thread creates from now on per-monitor aware (v2): they, the
+// monitors and the screen's pixels then all count in physical pixels, each monitor at its own
+// scale, and Windows stretches none of them. The process is made so where Windows allows it;
+// where the manifest has already made it system aware, the thread is. Where Windows knows
+// only the first per-monitor awareness (10 1607, Wine), the thread takes that one; older
+// Windows keeps the process's system awareness. True when it took.
+bool UsePhysicalPixels();
+
+// While it lives, the windows this thread creates are system aware, as the manifest makes the
+// whole program: laid out once at the system scale, and stretched by Windows on a monitor of
+// another. For dialogs in a run that counts in physical pixels.
+class SystemAwareWindows final {
+ public:
+  SystemAwareWindows();
+  ~SystemAwareWindows();
+  SystemAwareWindows(const SystemAwareWindows&) = delete;
+  SystemAwareWindows& operator=(const SystemAwareWindows&) = delete;
+
+ private:
+  DPI_AWARENESS_CONTEXT previous_ = nullptr;
+};
+
 // The display's dots per inch.
 Dpi ScreenDpi();
 // The dots per inch of a window's device context (the screen's, for the system-aware saver).

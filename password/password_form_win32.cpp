@@ -200,6 +200,9 @@ void SizeAndCentre(HWND dialog, int clientWidth, int clientHeight) {
 
 INT_PTR RunPasswordForm(HWND owner, const PasswordForm& form, DLGPROC procedure, LPARAM parameter) {
   const std::vector<WORD> formTemplate = FormTemplate(form);
+  // The form is laid out at the system scale, also over a saver that counts in physical
+  // pixels, and centred on the primary monitor in the same units.
+  const SystemAwareWindows systemScale;
   return DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
                                  reinterpret_cast<LPCDLGTEMPLATEA>(formTemplate.data()), owner,
                                  procedure, parameter);

@@ -7,6 +7,7 @@
 #include "common/clock.h"
 #include "run/saver_system_win32.h"
 #include "saver/pass_pacer.h"
+#include "saver/precise_waits_win32.h"
 #include "saver/run_error.h"
 #include "saver/verse_loader.h"
 
@@ -28,25 +29,18 @@ void DispatchPendingMessages() {
 // this long to end the saver, which nobody notices.
 constexpr std::chrono::milliseconds kUnwatchedSleep{50};
 
-DWORD WholeMilliseconds(std::chrono::microseconds wait) {
-  return static_cast<DWORD>((wait.count() + 999) / 1000);
-}
-
 // Sleeps for `wait` and then dispatches what arrived meanwhile. A short sleep does not watch
 // the message queue: each placement of the verse window brings back the window system's own
 // events about it (under Wine an expose of the saver window, a moment later), and waking for
 // them would cost a second wait and poll every frame. A long sleep ends early on input.
-void SleepThenDispatch(std::chrono::microseconds wait) {
+void SleepThenDispatch(const PreciseWaits& waits, std::chrono::microseconds wait) {
   if (wait <= kUnwatchedSleep) {
-    Sleep(WholeMilliseconds(wait));
+    waits.Sleep(wait);
     DispatchPendingMessages();
     return;
   }
   // Nothing to dispatch when the time ran out with no message waiting.
-  if (MsgWaitForMultipleObjectsEx(0, nullptr, WholeMilliseconds(wait), QS_ALLINPUT,
-                                  MWMO_INPUTAVAILABLE) != WAIT_TIMEOUT) {
-    DispatchPendingMessages();
-  }
+  if (waits.WaitForMessage(wait)) DispatchPendingMessages();
 }
 
 // The display's frame time, for placing the verse window at most once per frame.
@@ -179,18 +173,22 @@ void SaverSession::PlaceVerseWindow() {
 
 void SaverSession::RunMainLoop() {
   const SteadyClock clock;
+  const PreciseWaits waits;
   MovePacing pacing(clock, run_.setup.gMoveDelay);
   auto lastPlaced = clock.Now();
   while (true) {
     // Wake for the next move that shows, but not before the next frame: passes are counted
     // on the clock, so moves that come due in between are caught up on the wake-up.
     const auto untilFrame = lastPlaced + frame_ - clock.Now();
-    SleepThenDispatch(pacing.PlanSleep(MovesUntilVisible(), untilFrame));
+    SleepThenDispatch(waits, pacing.PlanSleep(MovesUntilVisible(), untilFrame));
     run_.flags.gPromptShown = false;
     for (int64_t due = pacing.TakeDueMoves(); due > 0; --due) MoveOnce();
     if (placementPending_ && clock.Now() - lastPlaced >= frame_) {
       PlaceVerseWindow();
-      lastPlaced = clock.Now();
+      // Frames count from when this one was due, so neither the placement's own time nor a
+      // late wake-up adds up; after a pause of more than a frame they count from now.
+      lastPlaced += frame_;
+      if (clock.Now() - lastPlaced >= frame_) lastPlaced = clock.Now();
     }
     if (run_.flags.gStopRequested) return;
   }

@@ -48,6 +48,10 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   run.setup = PrepareSaverRun(run.settings, run.store, run.random);
   if (run.settings.IsProtected()) SetSaverRunning(true);
   run.twips = DisplayTwipsPerPixel();
+  // From here on the saver's windows, the monitors and the desktop copy count in physical
+  // pixels, so that one window covers monitors of different scales exactly. The verse window
+  // keeps the system scale read above.
+  UsePhysicalPixels();
 
   // The desktop copy of every monitor is taken before the saver window exists, so it never
   // shows itself.

@@ -1,6 +1,5 @@
 #include "startup/preview_win32.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -66,6 +65,7 @@ LRESULT PreviewWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kFrameTimer) OnTimer();
       return 0;
     case WM_PAINT: OnPaint(); return 0;
+    case WM_SIZE: InvalidateRect(window_, nullptr, FALSE); return 0;
     case WM_ERASEBKGND: return 1;  // WM_PAINT covers everything
     case WM_DESTROY:
       // The window goes with its parent, and the process with the window: Windows starts a
@@ -86,10 +86,7 @@ void PreviewWindow::OnTimer() {
   }
   const int16_t before = PreviewPictureShown(frames_);
   PreviewTimerTick(frames_);
-  if (PreviewPictureShown(frames_) != before) {
-    const RECT picture{0, 0, kPreviewPictureWidth, kPreviewPictureHeight};
-    InvalidateRect(window_, &picture, FALSE);
-  }
+  if (PreviewPictureShown(frames_) != before) InvalidateRect(window_, nullptr, FALSE);
 }
 
 HBITMAP PreviewWindow::PictureBitmap() const {
@@ -97,9 +94,9 @@ HBITMAP PreviewWindow::PictureBitmap() const {
   return pictures_[shown < 0 ? kPreviewFrameCount : shown].get();
 }
 
-// The picture shown now at the top left, unscaled; black for the rest of the client area,
-// the way the screen around the saver looks. Painted off-screen first, so a frame change
-// never flickers.
+// The picture shown now, stretched over the whole client area: the sample monitor stands
+// for the screen, whatever its size. Halftone stretching averages the picture's pixels, so it
+// stays smooth enlarged or reduced. Painted off-screen first, so a frame change never flickers.
 void PreviewWindow::OnPaint() {
   PaintDC paint(window_);
   RECT client{};
@@ -112,8 +109,10 @@ void PreviewWindow::OnPaint() {
   if (HBITMAP picture = PictureBitmap()) {
     OwnedDC source(CreateCompatibleDC(paint.get()));
     SelectGuard selectPicture(source.get(), picture);
-    BitBlt(buffer.get(), 0, 0, std::min<LONG>(kPreviewPictureWidth, client.right),
-           std::min<LONG>(kPreviewPictureHeight, client.bottom), source.get(), 0, 0, SRCCOPY);
+    SetStretchBltMode(buffer.get(), HALFTONE);
+    SetBrushOrgEx(buffer.get(), 0, 0, nullptr);  // as halftone stretching asks
+    StretchBlt(buffer.get(), 0, 0, client.right, client.bottom, source.get(), 0, 0,
+               kPreviewPictureWidth, kPreviewPictureHeight, SRCCOPY);
   }
   BitBlt(paint.get(), 0, 0, client.right, client.bottom, buffer.get(), 0, 0, SRCCOPY);
 }

@@ -11,8 +11,9 @@
 namespace sovelin {
 
 // The "/P" mode: plays the preview animation as a child window filling the client area of the
-// window whose handle ends `arguments`, until that window goes away, and returns the exit
-// code (0). Without a window behind the handle it shows nothing and returns 0 at once.
+// window whose handle ends `arguments`, its pictures stretched to that size, until that window goes
+// away, and returns the exit code (0). Without a window behind the handle it shows nothing and
+// returns 0 at once.
 int ShowPreview(HINSTANCE instance, const std::string& arguments);
 
 // The preview form: a borderless window that becomes a child of the control panel's sample

@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/saver_driver_win32.h"
@@ -21,10 +23,10 @@ constexpr int kPictureWidth = 152;
 constexpr int kPictureHeight = 112;
 constexpr int kBase = 5;  // index of the form's own background among the pictures
 
-// The sample monitor: a captioned window with a 300 x 200 client area in a colour the preview
-// never paints, so any part it leaves uncovered shows.
-HWND OpenMonitor() {
-  RECT frame{0, 0, 300, 200};
+// The sample monitor: a captioned window with a client area of the given size in a colour the
+// preview never paints, so any part it leaves uncovered shows.
+HWND OpenMonitor(int width = 300, int height = 200) {
+  RECT frame{0, 0, width, height};
   AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
   HWND monitor = CreateWindowExA(
       0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 100, 100,
@@ -69,36 +71,76 @@ class PreviewWindowTest : public ::testing::Test {
   std::array<Picture, 6> pictures = LoadPictures(saver);
 };
 
-// A monitor larger than the pictures: they stand at its top left and the rest stays black.
-TEST_F(PreviewWindowTest, ShowsTheBackgroundThenEachFrameAtTheTopLeft) {
-  HWND monitor = OpenMonitor();
-  PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
-  ASSERT_TRUE(preview.Create());
-  RECT client{};
-  GetClientRect(monitor, &client);
-  preview.AttachTo(client);
-  Pump(30);  // the first tick comes after 200 ms
-  const RECT area = ClientOnScreen(monitor);
-  const auto shows = [&](int index) {
-    return CaptureScreen(
-               {area.left, area.top, area.left + kPictureWidth, area.top + kPictureHeight})
-               .pixels == pictures[index];
+// How a screenshot compares with `picture` stretched over it. Smooth scaling makes each pixel
+// from the picture's pixels around the place it maps to, so each colour channel lies within
+// their range (one picture pixel of slack on each side); a pixel equal to none was blended.
+struct ScaledComparison {
+  int outOfRange = 0;
+  int blended = 0;
+};
+
+ScaledComparison CompareScaled(const Screenshot& shot, const Picture& picture) {
+  ScaledComparison result;
+  const auto around = [](int at, int shotSize, int size) {
+    return std::pair{std::max(at * size / shotSize - 1, 0),
+                     std::min((at + 1) * size / shotSize + 1, size - 1)};
   };
-  EXPECT_TRUE(shows(kBase));
-  const Screenshot shot = CaptureScreen(area);
-  int lit = 0;  // pixels beside the picture that are not black
-  for (int y = 0; y < shot.height; ++y)
-    for (int x = 0; x < shot.width; ++x)
-      lit += (x >= kPictureWidth || y >= kPictureHeight) && shot.At(x, y);
-  EXPECT_EQ(lit, 0);
-  // Each change of picture, as the timer makes it, up to the last frame and back.
-  for (int change = 0; change < 6; ++change) {
-    const int16_t before = preview.PictureShown();
-    ASSERT_TRUE(WaitUntil([&] { return preview.PictureShown() != before; }, 2000));
-    Pump(30);  // the paint, well before the next tick
-    EXPECT_TRUE(shows(preview.PictureShown())) << "frame " << preview.PictureShown();
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) {
+      const auto [top, bottom] = around(y, shot.height, kPictureHeight);
+      const auto [left, right] = around(x, shot.width, kPictureWidth);
+      std::array<uint32_t, 3> low{255, 255, 255}, high{};
+      bool equal = false;
+      for (int py = top; py <= bottom; ++py) {
+        for (int px = left; px <= right; ++px) {
+          const uint32_t source = picture[py * kPictureWidth + px];
+          equal = equal || source == shot.At(x, y);
+          for (int c = 0; c < 3; ++c) {
+            low[c] = std::min(low[c], (source >> (8 * c)) & 0xFF);
+            high[c] = std::max(high[c], (source >> (8 * c)) & 0xFF);
+          }
+        }
+      }
+      for (int c = 0; c < 3; ++c) {
+        const uint32_t channel = (shot.At(x, y) >> (8 * c)) & 0xFF;
+        result.outOfRange += channel < low[c] || channel > high[c];
+      }
+      result.blended += !equal;
+    }
   }
-  DestroyWindow(monitor);
+  return result;
+}
+
+// The sample monitor's size differs between Windows versions and display scales: the picture
+// fills it whole, pixel for pixel at its own size, smoothly stretched or shrunk at any other.
+// On the last monitor, each change of picture as the timer makes it, up to the last frame and
+// back.
+TEST_F(PreviewWindowTest, FillsTheMonitorAtAnySizeAndShowsEachFrame) {
+  for (const SIZE size :
+       {SIZE{kPictureWidth, kPictureHeight}, SIZE{124, 90}, SIZE{231, 170}, SIZE{300, 200}}) {
+    HWND monitor = OpenMonitor(size.cx, size.cy);
+    PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
+    ASSERT_TRUE(preview.Create());
+    RECT client{};
+    GetClientRect(monitor, &client);
+    preview.AttachTo(client);
+    Pump(30);  // the first tick comes after 200 ms
+    const auto shows = [&](int index) {
+      return CompareScaled(CaptureScreen(ClientOnScreen(monitor)), pictures[index]);
+    };
+    const ScaledComparison base = shows(kBase);
+    EXPECT_EQ(base.outOfRange, 0) << size.cx << " x " << size.cy;
+    EXPECT_EQ(base.blended == 0, size.cx == kPictureWidth) << size.cx << " x " << size.cy;
+    for (int change = 0; size.cx == 300 && change < 6; ++change) {
+      const int16_t before = preview.PictureShown();
+      ASSERT_TRUE(WaitUntil([&] { return preview.PictureShown() != before; }, 2000));
+      Pump(30);  // the paint, well before the next tick
+      const int shown = preview.PictureShown();
+      EXPECT_EQ(shows(shown).outOfRange, 0) << "frame " << shown;
+      EXPECT_GT(shows(before < 0 ? kBase : before).outOfRange, 0) << "still " << before;
+    }
+    DestroyWindow(monitor);
+  }
 }
 
 // End to end: the real saver in the monitor of another process.

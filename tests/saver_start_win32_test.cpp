@@ -1,9 +1,10 @@
 // End to end: starts the real saver and stops it the ways a user would, with its password,
-// and after broken verse files and hand-edited registry values. The prompt's own rules
-// (topmost, the saver blocked under it, one prompt at a time) are checked in process in
-// password/ask_password_win32_test.cpp.
+// and after broken verse files and hand-edited registry values; below, the waits of its run.
+// The prompt's own rules (topmost, the saver blocked under it, one prompt at a time) are
+// checked in process in password/ask_password_win32_test.cpp.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "password/password_form_win32.h"
 #include "password/password_test_support_win32.h"
 #include "password/scramble.h"
+#include "saver/precise_waits_win32.h"
 #include "saver/run_error.h"
 #include "saver/saver_window_win32.h"
 #include "tests/saver_driver_win32.h"
@@ -23,6 +25,15 @@ using namespace driver;
 constexpr DWORD kStartMs = 30000;  // Wine can be slow to start a process, more so on big files
 constexpr DWORD kEndMs = 10000;
 constexpr const char* kPromptCaption = "Sovelin Screen Saver";
+
+// Missing from the headers of the oldest Windows the saver supports.
+extern "C" DECLSPEC_IMPORT DPI_AWARENESS_CONTEXT WINAPI GetWindowDpiAwarenessContext(HWND);
+extern "C" DECLSPEC_IMPORT DPI_AWARENESS WINAPI
+    GetAwarenessFromDpiAwarenessContext(DPI_AWARENESS_CONTEXT);
+
+DPI_AWARENESS AwarenessOf(HWND window) {
+  return GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window));
+}
 
 class SaverStart : public ::testing::Test {
  protected:
@@ -73,11 +84,15 @@ TEST_F(SaverStart, AProtectedSaverRefusesAWrongPasswordGoesBackOnCancelAndEndsOn
   WriteSetting("PWProtected", "1");
   WriteSetting("Password", ScramblePassword("Grace", UpperCaseWindows1252));
   SaverProcess saver = SaverProcess::Start("/s");
-  ASSERT_NE(WaitForSaver(saver), nullptr);
+  HWND window = WaitForSaver(saver);
+  ASSERT_NE(window, nullptr);
   const auto waitForPrompt = [&] { return WaitForCaption(kPromptCaption, kEndMs, saver.id()); };
   PressKey('A');
   HWND prompt = waitForPrompt();
   ASSERT_NE(prompt, nullptr) << "a key opens the prompt";
+  // The saver counts in physical pixels on every monitor; its prompt keeps the system scale.
+  EXPECT_EQ(AwarenessOf(window), DPI_AWARENESS_PER_MONITOR_AWARE);
+  EXPECT_EQ(AwarenessOf(prompt), DPI_AWARENESS_SYSTEM_AWARE);
   PressKeys({'X', 'Y'});
   Pump(300);
   PressKey(VK_RETURN);
@@ -124,6 +139,31 @@ TEST_F(SaverStart, ABinaryVerseFileAndSettingsOfTheWrongRegistryTypeLeaveItRunni
   EXPECT_EQ(FindCaption(kProgramTitle.data(), saver.id()), nullptr) << "an error box shows";
   ClickMouse();  // on the saver window, where the cursor stands still at 0, 0
   EXPECT_TRUE(saver.WaitForExit(kEndMs)) << "a click did not end it";
+}
+
+// The waits of a run as on Windows, where plain sleeps wake on a coarse tick: on the
+// high-resolution timer (or at a raised timer resolution where Windows has none). A sleep lasts
+// its time (a timer set the wrong way wakes at once or never); a wait ends early for a message
+// and times out without one. Under Wine the run keeps its plain sleeps.
+TEST(PreciseWaits, SleepTheirTimeAndEndEarlyForAMessage) {
+  using std::chrono::microseconds;
+  using std::chrono::steady_clock;
+  EXPECT_TRUE(SleepsArePrecise()) << "under Wine the run's sleeps stay plain";
+  const PreciseWaits waits(false);
+  const microseconds slack(200);  // between the timer's clock and this one
+  for (const microseconds wait : {microseconds(2500), microseconds(16667)}) {
+    const auto start = steady_clock::now();
+    waits.Sleep(wait);
+    EXPECT_GE(steady_clock::now() - start, wait - slack) << wait.count() << " us";
+  }
+  Pump(0);  // an empty queue
+  auto start = steady_clock::now();
+  EXPECT_FALSE(waits.WaitForMessage(microseconds(60000)));
+  EXPECT_GE(steady_clock::now() - start, microseconds(60000) - slack);
+  PostThreadMessageA(GetCurrentThreadId(), WM_USER, 0, 0);
+  start = steady_clock::now();
+  EXPECT_TRUE(waits.WaitForMessage(std::chrono::seconds(20)));
+  EXPECT_LT(steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 }  // namespace
