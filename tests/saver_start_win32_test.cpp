@@ -34,11 +34,11 @@ class SaverStart : public ::testing::Test {
   }
 };
 
-// Started with no arguments: a topmost window (its place and pixels are checked in
+// Started with /s: a topmost window (its place and pixels are checked in
 // monitors_win32_test.cpp) that ignores close messages and the first mouse position it sees,
 // and stops at the next pixel.
 TEST_F(SaverStart, IsTopmostIgnoresCloseAndTheFirstMovementAndTheNextPixelStops) {
-  SaverProcess saver = SaverProcess::Start("");
+  SaverProcess saver = SaverProcess::Start("/s");
   HWND window = WaitForSaver(saver);
   ASSERT_NE(window, nullptr);
   EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
