@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -190,6 +191,136 @@ TEST(Monitors, AfterADisplayChangeTheWindowMovesOntoTheNearestMonitor) {
   EXPECT_EQ(KeepOnMonitors({19000, 500, 4365, 2925}, kLower),
             (WindowPosition{19200 - 4365 - 1, 500}));
   EXPECT_EQ(KeepOnMonitors({-9000, -100, 4365, 2925}, kLower), (WindowPosition{1, 1}));
+}
+
+// Random numbers in [0, 1) from a seeded generator, for long walks.
+class SeededRandom final : public RandomSource {
+ public:
+  explicit SeededRandom(uint32_t seed) : generator_(seed) {}
+  float Next() override { return static_cast<float>(generator_() >> 8) / 16777216.0f; }
+  void Reseed() override {}
+  uint32_t Below(uint32_t bound) { return generator_() % bound; }
+
+ private:
+  std::mt19937 generator_;
+};
+
+int64_t Overlap(int64_t from, int64_t to, int64_t otherFrom, int64_t otherTo) {
+  return std::max<int64_t>(0, std::min(to, otherTo) - std::max(from, otherFrom));
+}
+
+// How much of the window the monitors show, in square twips (the monitors do not overlap).
+int64_t AreaShown(const VerseBox& w, std::span<const MonitorBox> monitors) {
+  int64_t shown = 0;
+  for (const MonitorBox& m : monitors) {
+    shown += Overlap(w.Left, w.Left + w.Width, m.Left, m.Left + m.Width) *
+             Overlap(w.Top, w.Top + w.Height, m.Top, m.Top + m.Height);
+  }
+  return shown;
+}
+
+// Walks the window `moves` moves at Fastest on the monitors, or without them on a screen of
+// 640 x 360 pixels; `check` sees each place. Returns the design steps.
+template <typename Check>
+int Walk(VerseBox window, std::span<const MonitorBox> monitors, SeededRandom& random, int moves,
+         const Check& check) {
+  MotionState motion;
+  motion.gSpeed = 4;
+  SetCornerZones(motion, 9600, 5400);
+  random.Reseed();
+  StartMotion(motion, random);
+  int designSteps = 0;
+  for (int move = 0; move < moves; ++move) {
+    const MotionArea area{window, 9600, 5400, monitors};
+    const WindowPosition next = MoveVerseWindow(motion, area, random, [&] { ++designSteps; });
+    check(window, next);
+    window.Left = next.Left;
+    window.Top = next.Top;
+  }
+  return designSteps;
+}
+
+// Three monitors of sizes seen in the field: the primary at 0, 0, one to its left at any height
+// beside it, one above it at any place along it; so the two others lie at negative coordinates.
+std::vector<MonitorBox> RandomLayout(SeededRandom& random) {
+  const std::pair<int32_t, int32_t> sizes[] = {{800, 600},   {1024, 768},  {1366, 768},
+                                               {1280, 1024}, {1920, 1080}, {2560, 1440}};
+  const auto size = [&] { return sizes[random.Below(6)]; };
+  const auto [pw, ph] = size();
+  const auto [lw, lh] = size();
+  const auto [aw, ah] = size();
+  const int32_t leftTop = static_cast<int32_t>(random.Below(lh + ph - 1)) - lh + 1;
+  const int32_t aboveLeft = static_cast<int32_t>(random.Below(pw));
+  std::vector<MonitorBox> monitors = {
+      {0, 0, pw, ph}, {-lw, leftTop, lw, lh}, {aboveLeft, -ah, aw, ah}};
+  for (MonitorBox& m : monitors) m = {m.Left * 15, m.Top * 15, m.Width * 15, m.Height * 15};
+  return monitors;
+}
+
+// Over random layouts, a window that fits every monitor is always wholly on the monitors, stands
+// still at most for a move now and then (where a gap turns it), and draws a design step only at
+// a bounce, far less often than it moves.
+TEST(Monitors, ARandomWalkOverRandomLayoutsStaysOnTheMonitorsAndKeepsMoving) {
+  for (uint32_t seed = 1; seed <= 40; ++seed) {
+    SeededRandom random(seed);
+    const std::vector<MonitorBox> monitors = RandomLayout(random);
+    const VerseBox start{static_cast<int32_t>(1 + random.Below(12000 - 6495 - 2)),
+                         static_cast<int32_t>(1 + random.Below(9000 - 5580 - 2)), 6495, 5580};
+    int still = 0, longestStill = 0;
+    const int steps =
+        Walk(start, monitors, random, 3000, [&](const VerseBox& w, WindowPosition at) {
+          const VerseBox moved{at.Left, at.Top, w.Width, w.Height};
+          ASSERT_EQ(AreaShown(moved, monitors), int64_t{w.Width} * w.Height)
+              << "seed " << seed << " at " << at.Left << "," << at.Top;
+          still = (at.Left == w.Left && at.Top == w.Top) ? still + 1 : 0;
+          longestStill = std::max(longestStill, still);
+        });
+    EXPECT_LE(longestStill, 2) << "seed " << seed;
+    EXPECT_LT(steps, 3000 / 10) << "seed " << seed;
+  }
+}
+
+// A window larger than its screen on one axis (the computer, 372 pixels high, on a 640 x 360
+// screen) sweeps along that axis between its two ends, so it always covers the screen there, and
+// bounces as before on the other: it keeps its speed and draws no design step on that axis.
+// Larger than the screen both ways (a monitor of 320 x 240), it sweeps both ways and never
+// draws one.
+TEST(Move, AWindowLargerThanItsMonitorSweepsAcrossItAtItsSpeedWithoutADesignStepEachMove) {
+  const MonitorBox small[] = {{0, 0, 9600, 5400}};
+  const MonitorBox tiny[] = {{-4800, 0, 4800, 3600}};
+  const struct {
+    std::span<const MonitorBox> monitors;
+    int maxSteps;
+  } cases[] = {{{}, 40}, {small, 40}, {tiny, 0}};
+  for (const auto& c : cases) {
+    SeededRandom random(7);
+    const MonitorBox screen = c.monitors.empty() ? MonitorBox{0, 0, 9600, 5400} : c.monitors[0];
+    const VerseBox start{screen.Left + 1, screen.Top, 6495, 5580};
+    int32_t lowestTop = start.Top, highestTop = start.Top;
+    const int steps =
+        Walk(start, c.monitors, random, 3000, [&](const VerseBox& w, WindowPosition at) {
+          const VerseBox moved{at.Left, at.Top, w.Width, w.Height};
+          const int32_t dx = std::abs(at.Left - w.Left), dy = std::abs(at.Top - w.Top);
+          ASSERT_TRUE(dx > 0 || dy > 0) << at.Left << "," << at.Top;
+          ASSERT_LE(std::max(dx, dy), 25);
+          // The screen's whole height is covered, and what fits stays within the screen.
+          ASSERT_LE(moved.Top, screen.Top);
+          ASSERT_GE(moved.Top + moved.Height, screen.Top + screen.Height);
+          if (moved.Width >= screen.Width) {
+            ASSERT_LE(moved.Left, screen.Left);
+            ASSERT_GE(moved.Left + moved.Width, screen.Left + screen.Width);
+          } else {
+            ASSERT_EQ(AreaShown(moved, std::span(&screen, 1)), int64_t{screen.Height} * moved.Width)
+                << at.Left << "," << at.Top;
+          }
+          lowestTop = std::min(lowestTop, at.Top);
+          highestTop = std::max(highestTop, at.Top);
+        });
+    EXPECT_LE(steps, c.maxSteps);
+    EXPECT_EQ(std::pair(lowestTop, highestTop),
+              std::pair(screen.Top + screen.Height - 5580, screen.Top))
+        << "it sweeps from end to end";
+  }
 }
 
 }  // namespace
