@@ -251,6 +251,50 @@ TEST(MovePacing, EverySpeedRunsItsNominalMoveRate) {
   }
 }
 
+// The main loop at Fastest (a move every 833 microseconds) when every move costs 30 ms: each
+// wake-up runs only the moves its budget allows instead of up to 140, and input that arrives
+// while moves run is looked at before the next one, so a key stops the saver well within 100 ms.
+// Moves that cost nothing never look at the input between them.
+TEST(RunDueMoves, APassThatCostsMoreThanAMovePeriodStillSeesAKeyWithinAMove) {
+  for (const microseconds cost : {microseconds(30'000), microseconds(0)}) {
+    for (const microseconds keyAfter : {microseconds(3'000'000), microseconds(3'007'500)}) {
+      FakeClock clock;
+      const microseconds keyAt = clock.now + keyAfter;
+      const auto keySeen = [&] { return clock.now >= keyAt; };
+      MovePacing pacing(clock, 0);
+      int64_t mostMoves = 0, looks = 0;
+      microseconds seenAt{0};
+      while (seenAt == microseconds(0)) {
+        clock.now += pacing.PlanSleep(1, microseconds(16'667));
+        if (keySeen()) {  // dispatched after the sleep
+          seenAt = clock.now;
+          break;
+        }
+        int64_t ran = 0;
+        const bool stop = RunDueMoves(
+            pacing.TakeDueMoves(), clock,
+            [&] {
+              clock.now += cost;
+              ++ran;
+            },
+            [&] {
+              ++looks;
+              return keySeen();
+            });
+        mostMoves = std::max(mostMoves, ran);
+        if (stop) seenAt = clock.now;
+      }
+      EXPECT_LT(seenAt - keyAt, microseconds(100'000)) << cost.count();
+      if (cost > microseconds(0)) {
+        EXPECT_LE(seenAt - keyAt, cost + kInputCheckInterval);
+        EXPECT_EQ(mostMoves, 2);  // at 0 and 30 ms; at 60 ms the 40 ms budget is spent
+      } else {
+        EXPECT_EQ(looks, 0);
+      }
+    }
+  }
+}
+
 TEST(MovesUntilPixelChange, CountsTheMovesThatChangeNothingOnScreen) {
   EXPECT_EQ(MovesUntilPixelChange(0, 0, 3, 4, 15, 15), 2);   // y reaches 8 twips: pixel 1
   EXPECT_EQ(MovesUntilPixelChange(0, 0, 1, -1, 15, 15), 8);  // x at 8 or y at -8 twips

@@ -67,6 +67,10 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   window.paintAbove = [&designs](HDC dc, HRGN area) { designs.PaintAbove(dc, area); };
   session.drawDesign = [&designs] { designs.Step(); };
   session.endDesigns = [&designs] { designs.End(); };
+#ifdef SOVELIN_TEST_MOVE_COST_MS
+  // Only in the tests' slow build: every move costs this long, as on a machine far too slow.
+  session.afterMove = [] { Sleep(SOVELIN_TEST_MOVE_COST_MS); };
+#endif
   session.Run();
 }
 

@@ -4,8 +4,10 @@
 // password/ask_password_win32_test.cpp.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "password/password_form_win32.h"
@@ -13,6 +15,7 @@
 #include "password/scramble.h"
 #include "saver/run_error.h"
 #include "saver/saver_window_win32.h"
+#include "setup/setup_form.h"
 #include "tests/saver_driver_win32.h"
 
 namespace sovelin {
@@ -23,6 +26,16 @@ using namespace driver;
 constexpr DWORD kStartMs = 30000;  // Wine can be slow to start a process, more so on big files
 constexpr DWORD kEndMs = 10000;
 constexpr const char* kPromptCaption = "Sovelin Screen Saver";
+
+// A visible window of this process, standing for another program's window.
+HWND OpenOtherWindow(const char* caption) {
+  return CreateWindowExA(0, "STATIC", caption, WS_POPUP | WS_VISIBLE | WS_BORDER, 40, 40, 240, 160,
+                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+std::string HandleText(HWND window) {
+  return std::to_string(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)));
+}
 
 class SaverStart : public ::testing::Test {
  protected:
@@ -124,6 +137,98 @@ TEST_F(SaverStart, ABinaryVerseFileAndSettingsOfTheWrongRegistryTypeLeaveItRunni
   EXPECT_EQ(FindCaption(kProgramTitle.data(), saver.id()), nullptr) << "an error box shows";
   ClickMouse();  // on the saver window, where the cursor stands still at 0, 0
   EXPECT_TRUE(saver.WaitForExit(kEndMs)) << "a click did not end it";
+}
+
+// Each form of command line that Windows, Explorer and the control panel send opens its mode:
+// no argument and "/c" in any spelling the settings, "/p" with a blank or a colon the preview,
+// anything else the saver. A program path with blanks works unquoted too.
+TEST_F(SaverStart, EachFormOfCommandLineOpensItsMode) {
+  const std::string setupCaption(kSetupCaption);
+  // {switch, quoted program path, mode: 'c' settings, 'p' preview, 's' saver}; a switch ending
+  // in a colon or a blank is followed by the handle of a window standing for the control panel.
+  const std::tuple<const char*, bool, char> cases[] = {
+      {"", true, 'c'},     {"-C", true, 'c'}, {"/c:", false, 'c'}, {"/p:", true, 'p'},
+      {"-P ", false, 'p'}, {"-s", true, 's'}, {"/a", true, 's'},   {"/s", false, 's'}};
+  for (const auto& [switchText, quoted, mode] : cases) {
+    HWND panel = OpenOtherWindow("control panel");
+    std::string arguments = switchText;
+    if (!arguments.empty() && (arguments.back() == ':' || arguments.back() == ' '))
+      arguments += HandleText(panel);
+    SCOPED_TRACE((quoted ? "quoted " : "unquoted ") + arguments);
+    SaverProcess process = SaverProcess::Start(arguments, SaverPath(), quoted);
+    if (mode == 'c') {
+      HWND dialog = WaitForCaption(setupCaption.c_str(), kStartMs, process.id());
+      ASSERT_NE(dialog, nullptr);
+      PostMessageA(dialog, WM_CLOSE, 0, 0);  // the close box cancels
+    } else if (mode == 'p') {
+      EXPECT_TRUE(WaitUntil([&] { return GetWindow(panel, GW_CHILD) != nullptr; }, kStartMs));
+    } else {
+      ASSERT_NE(WaitForSaver(process), nullptr);
+      PressKey(VK_SHIFT);
+    }
+    DestroyWindow(panel);  // a preview ends with its window
+    EXPECT_TRUE(process.WaitForExit(kEndMs));
+  }
+}
+
+// Another program taking the activation ends an unprotected saver, as a key does; a protected
+// one shows its prompt, which takes the activation back, and going back to the saver after
+// Cancel (activation moving between its own windows) asks nothing more. Nothing at the start
+// does either by itself.
+TEST_F(SaverStart, AnotherProgramTakingTheActivationEndsTheSaverOrBringsThePrompt) {
+  HWND other = OpenOtherWindow("another program");
+  for (const bool isProtected : {false, true}) {
+    SCOPED_TRACE(isProtected ? "protected" : "unprotected");
+    WriteSetting("PWProtected", isProtected ? "1" : "0");
+    SaverProcess saver = SaverProcess::Start("/s");
+    ASSERT_NE(WaitForSaver(saver), nullptr);
+    Pump(1500);
+    ASSERT_TRUE(saver.Running());
+    ASSERT_EQ(FindCaption(kPromptCaption, saver.id()), nullptr);
+    SetForegroundWindow(other);
+    if (!isProtected) {
+      EXPECT_TRUE(saver.WaitForExit(kEndMs));
+      continue;
+    }
+    HWND prompt = WaitForCaption(kPromptCaption, kEndMs, saver.id());
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == prompt; }, kEndMs));
+    SetForegroundWindow(other);  // once more while the prompt is up: it takes it back
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == prompt; }, kEndMs));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !FindCaption(kPromptCaption, saver.id()); }, kEndMs));
+    Pump(1500);
+    EXPECT_TRUE(saver.Running());
+    EXPECT_EQ(FindCaption(kPromptCaption, saver.id()), nullptr) << "asked again after Cancel";
+  }
+  DestroyWindow(other);
+}
+
+// A build of the saver in which every move costs 30 ms, 36 move periods at Fastest, as on a
+// machine far too slow: a key still ends the run at once instead of after seconds of moves that
+// came due. The 100 ms the run allows for it are not asserted under a loaded Wine.
+TEST_F(SaverStart, AKeyStopsASaverWhoseMovesCostMoreThanTheirPeriod) {
+  WriteSetting("Speed", "4");
+  SaverProcess saver = SaverProcess::Start("/s", SlowSaverPath());
+  ASSERT_NE(WaitForSaver(saver), nullptr);
+  HWND verse = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (verse = FindVerseWindow(saver.id())) != nullptr; }, kEndMs));
+  Pump(2000);
+  ASSERT_TRUE(saver.Running());
+  LARGE_INTEGER frequency, pressed, ended;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&pressed);
+  PressKey(VK_SHIFT);
+  while (IsWindowVisible(verse) && saver.Running()) {
+    QueryPerformanceCounter(&ended);
+    if (ended.QuadPart - pressed.QuadPart > frequency.QuadPart * 10) break;
+    Sleep(1);
+  }
+  QueryPerformanceCounter(&ended);
+  const double ms = 1000.0 * (ended.QuadPart - pressed.QuadPart) / frequency.QuadPart;
+  std::printf("key to the end of the run: %.0f ms\n", ms);
+  EXPECT_LT(ms, 1000.0);
+  EXPECT_TRUE(saver.WaitForExit(kEndMs));
 }
 
 }  // namespace
