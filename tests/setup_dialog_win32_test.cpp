@@ -93,14 +93,15 @@ TEST_F(SetupDialogTest, IsAFixedUnownedDialogThatOnlyCancelClosesWithoutWriting)
   EXPECT_EQ(ReadSetting("DisplayOption"), std::nullopt);
 }
 
-// Opened by the control panel with /c:HWND, or with a bare /c from the foreground window, the
-// dialog is modal to that window: owned by it, which takes no input until the dialog closes.
+// Opened by the control panel with /c:HWND, or with a bare switch ("-C") from the foreground
+// window, the dialog is modal to that window: owned by it, which takes no input until the
+// dialog closes.
 TEST_F(SetupDialogTest, IsModalToTheWindowTheCommandLineNamesOrElseToTheForegroundOne) {
   HWND panel = CreateWindowExA(0, "STATIC", "Screen Saver Settings", WS_POPUP | WS_VISIBLE, 20, 20,
                                300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   const std::string handle =
       std::to_string(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(panel)));
-  for (const std::string& arguments : {"/c:" + handle, std::string("/c")}) {
+  for (const std::string& arguments : {"/c:" + handle, std::string("-C")}) {
     SCOPED_TRACE(arguments);
     SetForegroundWindow(panel);
     Pump(100);
