@@ -29,6 +29,19 @@ add_custom_command(TARGET sovelin_saver POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/resources/sovel.vrs
           $<TARGET_FILE_DIR:sovelin_saver>/sovel.vrs)
 
+# For the tests only: the saver with every move slowed to 30 ms, as on a machine far too slow
+# for its speed, in a folder of its own beside its verse file.
+add_executable(sovelin_slow_saver WIN32 startup/main_win32.cpp ${RESOURCE_SCRIPTS})
+target_link_libraries(sovelin_slow_saver PRIVATE sovelin_win32)
+target_link_options(sovelin_slow_saver PRIVATE ${STATIC_RUNTIME})
+target_compile_options(sovelin_slow_saver PRIVATE ${WARNINGS})
+target_compile_definitions(sovelin_slow_saver PRIVATE SOVELIN_TEST_MOVE_COST_MS=30)
+set_target_properties(sovelin_slow_saver PROPERTIES OUTPUT_NAME "${SAVER_NAME}" SUFFIX ".scr"
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/slow)
+add_custom_command(TARGET sovelin_slow_saver POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/resources/sovel.vrs
+          $<TARGET_FILE_DIR:sovelin_slow_saver>/sovel.vrs)
+
 # GoogleTest from the machine's sources, built for Windows.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -47,7 +60,8 @@ add_library(sovelin_test_support STATIC ${WIN32_TEST_SUPPORT})
 target_link_libraries(sovelin_test_support PUBLIC sovelin_win32 gtest)
 target_compile_options(sovelin_test_support PRIVATE ${WARNINGS})
 target_compile_definitions(sovelin_test_support PRIVATE
-  SOVELIN_SAVER_PATH="$<TARGET_FILE:sovelin_saver>" SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  SOVELIN_SAVER_PATH="$<TARGET_FILE:sovelin_saver>" SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+  SOVELIN_SLOW_SAVER_PATH="$<TARGET_FILE:sovelin_slow_saver>")
 
 # One executable, and one ctest entry, per Windows test file.
 foreach(test_file ${WIN32_TESTS})
@@ -58,7 +72,7 @@ foreach(test_file ${WIN32_TESTS})
   target_compile_options(${test_name} PRIVATE ${WARNINGS})
   target_compile_definitions(${test_name} PRIVATE
     SOVELIN_SAVER_PATH="$<TARGET_FILE:sovelin_saver>" SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
-  add_dependencies(${test_name} sovelin_saver)
+  add_dependencies(${test_name} sovelin_saver sovelin_slow_saver)
   add_test(NAME ${test_name} COMMAND ${test_name} --gtest_brief=1)
   set_tests_properties(${test_name} PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE)
 endforeach()

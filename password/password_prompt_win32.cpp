@@ -13,6 +13,9 @@ namespace {
 
 using namespace prompt_form;
 
+// Posted to the prompt when another program took the activation from it.
+constexpr UINT kTakeFocusBack = WM_APP + 1;
+
 // The open prompt: the decisions, the window that waits behind it and the dialog's resources.
 struct PromptWindow {
   PromptWindow(SaverRun& run, HWND blockedWindow)
@@ -29,13 +32,27 @@ HWND PasswordField(HWND dialog) {
   return PasswordControlWindow(dialog, kControls, kTxtPswd);
 }
 
+// Makes the prompt the foreground window, so that what the user types goes into it. When the
+// system refuses (another program took the foreground, and Windows lets only the foreground
+// program hand it on), the prompt's thread joins the foreground one's input for the moment.
+void TakeForeground(HWND dialog) {
+  SetForegroundWindow(dialog);
+  HWND foreground = GetForegroundWindow();
+  if (!foreground || foreground == dialog) return;
+  const DWORD theirs = GetWindowThreadProcessId(foreground, nullptr);
+  const DWORD ours = GetCurrentThreadId();
+  if (theirs == ours || !AttachThreadInput(ours, theirs, TRUE)) return;
+  SetForegroundWindow(dialog);
+  AttachThreadInput(ours, theirs, FALSE);
+}
+
 // Form_Load and the first Form_Activate.
 void OnInit(HWND dialog, PromptWindow& self) {
   self.resources = LayOutPasswordForm(dialog, kForm, kControls);
   self.prompt.Load();
   if (self.blocked) EnableWindow(self.blocked, FALSE);
   SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  SetForegroundWindow(dialog);
+  TakeForeground(dialog);
   SetFocus(PasswordField(dialog));
 }
 
@@ -76,6 +93,12 @@ INT_PTR CALLBACK PromptProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
       if (LOWORD(wParam) != WA_INACTIVE)
         PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(PasswordField(dialog)), TRUE);
       return FALSE;
+    case WM_ACTIVATEAPP:
+      // Another program took the activation while the prompt is up: take it back once the
+      // change is over, so that the password is not typed into that program.
+      if (!wParam) PostMessageA(dialog, kTakeFocusBack, 0, 0);
+      return FALSE;
+    case kTakeFocusBack: TakeForeground(dialog); return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
         OnOk(dialog, *self);

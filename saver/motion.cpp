@@ -276,6 +276,36 @@ void KeepOutOfGaps(MotionState& motion, const MotionArea& area, RandomSource& ra
   }
 }
 
+// The lowest and highest place of the window on one axis, one twip in from its walls. When the
+// window is larger than the space between them, from its far edge on the far wall to its near
+// edge on the near wall, so that every place between covers the monitor.
+struct Travel {
+  int64_t lowest = 0;
+  int64_t highest = 0;
+  bool fits = true;
+};
+
+Travel TravelBetween(int64_t nearWall, int64_t farWall, int32_t size) {
+  const int64_t lowest = nearWall + 1;
+  const int64_t highest = farWall - size - 1;
+  if (lowest <= highest) return {lowest, highest, true};
+  return {farWall - size, nearWall, false};
+}
+
+// On an axis where the window does not fit between its walls, it sweeps from one end of its
+// travel to the other, so that it shows all of itself in turn and always covers the monitor.
+// At an end it turns with a newly drawn step, but without a design step: the background hardly
+// shows beside it, and an overhang narrower than one step would otherwise draw one every move.
+void Sweep(int32_t& next, int32_t& delta, int32_t from, const Travel& travel,
+           const std::function<void()>& drawStep) {
+  if (next >= travel.lowest && next <= travel.highest) return;
+  const bool turnUp = next < travel.lowest;
+  drawStep();
+  delta = turnUp ? std::abs(delta) : -std::abs(delta);
+  const int64_t turned = static_cast<int64_t>(from) + delta;
+  next = static_cast<int32_t>(std::clamp(turned, travel.lowest, travel.highest));
+}
+
 }  // namespace
 
 void SetCornerZones(MotionState& motion, int32_t ScaleWidth, int32_t ScaleHeight) {
@@ -344,15 +374,29 @@ WindowPosition MoveVerseWindow(MotionState& motion, const MotionArea& area, Rand
                                const DrawDesignStep& DrawDesign) {
   SetNextPosition(motion, area.verse);
   const Walls walls = WallsAround(area);
-  if (motion.gNewLeft < walls.left + 1) BounceLeft(motion, area, random, DrawDesign);
-  if (motion.gNewTop < walls.top + 1) BounceTop(motion, area, random, DrawDesign);
-  if (static_cast<double>(RightLimit(area, walls)) < static_cast<double>(motion.gNewLeft)) {
+  const Travel across = TravelBetween(walls.left, walls.right, area.verse.Width);
+  const Travel down = TravelBetween(walls.top, walls.bottom, area.verse.Height);
+  if (across.fits && motion.gNewLeft < walls.left + 1) BounceLeft(motion, area, random, DrawDesign);
+  if (down.fits && motion.gNewTop < walls.top + 1) BounceTop(motion, area, random, DrawDesign);
+  if (across.fits &&
+      static_cast<double>(RightLimit(area, walls)) < static_cast<double>(motion.gNewLeft)) {
     BounceRight(motion, area, random, DrawDesign);
   }
-  if (static_cast<double>(BottomLimit(area, walls)) < static_cast<double>(motion.gNewTop)) {
+  if (down.fits &&
+      static_cast<double>(BottomLimit(area, walls)) < static_cast<double>(motion.gNewTop)) {
     BounceBottom(motion, area, random, DrawDesign);
   }
-  if (area.monitors.size() > 1) KeepOutOfGaps(motion, area, random, DrawDesign);
+  if (!across.fits) {
+    Sweep(motion.gNewLeft, motion.gDeltaX, area.verse.Left, across,
+          [&] { RandomDeltaX(motion, random); });
+  }
+  if (!down.fits) {
+    Sweep(motion.gNewTop, motion.gDeltaY, area.verse.Top, down,
+          [&] { RandomDeltaY(motion, random); });
+  }
+  if (across.fits && down.fits && area.monitors.size() > 1) {
+    KeepOutOfGaps(motion, area, random, DrawDesign);
+  }
   return {motion.gNewLeft, motion.gNewTop};
 }
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <random>
+#include <set>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -190,6 +193,102 @@ TEST(Monitors, AfterADisplayChangeTheWindowMovesOntoTheNearestMonitor) {
   EXPECT_EQ(KeepOnMonitors({19000, 500, 4365, 2925}, kLower),
             (WindowPosition{19200 - 4365 - 1, 500}));
   EXPECT_EQ(KeepOnMonitors({-9000, -100, 4365, 2925}, kLower), (WindowPosition{1, 1}));
+}
+
+// Random numbers in [0, 1) from a seeded generator, for long walks.
+struct SeededRandom final : RandomSource {
+  explicit SeededRandom(uint32_t seed) : generator(seed) {}
+  float Next() override { return static_cast<float>(generator() >> 8) / 16777216.0f; }
+  void Reseed() override {}
+  int32_t Below(uint32_t bound) { return static_cast<int32_t>(generator() % bound); }
+  std::mt19937 generator;
+};
+
+// How much of the window the monitors show, in square twips (the monitors do not overlap).
+int64_t AreaShown(const VerseBox& w, std::span<const MonitorBox> monitors) {
+  int64_t shown = 0;
+  for (const MonitorBox& m : monitors) {
+    shown +=
+        std::max(0, std::min(w.Left + w.Width, m.Left + m.Width) - std::max(w.Left, m.Left)) *
+        int64_t{std::max(0, std::min(w.Top + w.Height, m.Top + m.Height) - std::max(w.Top, m.Top))};
+  }
+  return shown;
+}
+
+// Walks the computer window 3000 moves at Fastest from `at` on the monitors (without them, on a
+// screen of 640 x 360 pixels); `check` sees each place it leaves and the next. Returns the
+// design steps.
+int Walk(VerseBox at, std::span<const MonitorBox> monitors, SeededRandom& random,
+         const std::function<void(const VerseBox&, const VerseBox&)>& check) {
+  MotionState motion = Moving(0, 0, 4);
+  SetCornerZones(motion, 9600, 5400);
+  StartMotion(motion, random);
+  int designSteps = 0;
+  for (int move = 0; move < 3000; ++move) {
+    const WindowPosition next = MoveVerseWindow(motion, MotionArea{at, 9600, 5400, monitors},
+                                                random, [&] { ++designSteps; });
+    const VerseBox moved{next.Left, next.Top, at.Width, at.Height};
+    check(at, moved);
+    at = moved;
+  }
+  return designSteps;
+}
+
+// Over random layouts of three monitors (one to the left of the primary at any height beside
+// it, one above it: the two at negative coordinates), the window is always wholly on the
+// monitors, stands still for no more than a move or two where a gap turns it, and draws a design
+// step only at a bounce, far less often than it moves.
+TEST(Monitors, ARandomWalkOverRandomLayoutsStaysOnTheMonitorsAndKeepsMoving) {
+  const std::pair<int32_t, int32_t> sizes[] = {{800, 600},   {1024, 768},  {1366, 768},
+                                               {1280, 1024}, {1920, 1080}, {2560, 1440}};
+  for (uint32_t seed = 1; seed <= 40; ++seed) {
+    SeededRandom random(seed);
+    const auto [pw, ph] = sizes[random.Below(6)];
+    const auto [lw, lh] = sizes[random.Below(6)];
+    const auto [aw, ah] = sizes[random.Below(6)];
+    const int32_t leftTop = random.Below(lh + ph - 1) - lh + 1;
+    std::vector<MonitorBox> monitors = {
+        {0, 0, pw, ph}, {-lw, leftTop, lw, lh}, {random.Below(pw), -ah, aw, ah}};
+    for (MonitorBox& m : monitors) m = {m.Left * 15, m.Top * 15, m.Width * 15, m.Height * 15};
+    const VerseBox start{1 + random.Below(12000 - 6497), 1 + random.Below(9000 - 5582), 6495, 5580};
+    int still = 0, longestStill = 0;
+    const int steps = Walk(start, monitors, random, [&](const VerseBox& from, const VerseBox& to) {
+      ASSERT_EQ(AreaShown(to, monitors), int64_t{to.Width} * to.Height)
+          << "seed " << seed << " at " << to.Left << "," << to.Top;
+      still = (to.Left == from.Left && to.Top == from.Top) ? still + 1 : 0;
+      longestStill = std::max(longestStill, still);
+    });
+    EXPECT_LE(longestStill, 2) << "seed " << seed;
+    EXPECT_LT(steps, 300) << "seed " << seed;
+  }
+}
+
+// The computer window (372 pixels high) on a 640 x 360 screen, without monitors or on one, sweeps
+// from end to end vertically (from its bottom edge on the screen's to its top edge on the top),
+// always covering the screen's height, moving at its speed and bouncing horizontally as before; on
+// a monitor smaller both ways it sweeps both ways and draws no design step at all.
+TEST(Move, AWindowLargerThanItsMonitorSweepsAcrossItAtItsSpeedWithoutADesignStepEachMove) {
+  const MonitorBox small[] = {{0, 0, 9600, 5400}};
+  const MonitorBox tiny[] = {{-4800, 0, 4800, 3600}};
+  const std::pair<std::span<const MonitorBox>, int> cases[] = {{{}, 40}, {small, 40}, {tiny, 0}};
+  for (const auto& [monitors, maxSteps] : cases) {
+    SeededRandom random(7);
+    const MonitorBox screen = monitors.empty() ? small[0] : monitors[0];
+    std::set<int32_t> tops;
+    const auto check = [&](const VerseBox& from, const VerseBox& to) {
+      ASSERT_NE(std::pair(from.Left, from.Top), std::pair(to.Left, to.Top));
+      ASSERT_LE(std::max(std::abs(to.Left - from.Left), std::abs(to.Top - from.Top)), 25);
+      const bool wider = to.Width > screen.Width;
+      ASSERT_EQ(AreaShown(to, std::span(&screen, 1)),
+                int64_t{screen.Height} * (wider ? screen.Width : to.Width))
+          << to.Left << "," << to.Top;
+      tops.insert(to.Top);
+    };
+    EXPECT_LE(Walk({screen.Left + 1, screen.Top, 6495, 5580}, monitors, random, check), maxSteps);
+    // It comes within a step of both ends.
+    EXPECT_LT(*tops.begin(), screen.Top + screen.Height - 5580 + 25);
+    EXPECT_GT(*tops.rbegin(), screen.Top - 25);
+  }
 }
 
 }  // namespace

@@ -83,4 +83,20 @@ int64_t MovePacing::TakeDueMoves() {
   return moves;
 }
 
+bool RunDueMoves(int64_t due, const MonotonicClock& clock, const std::function<void()>& move,
+                 const std::function<bool()>& stopRequested) {
+  const auto start = clock.Now();
+  auto looked = start;
+  for (; due > 0; --due) {
+    const auto now = clock.Now();
+    if (now - start >= kCatchUpBudget) return stopRequested();
+    if (now - looked >= kInputCheckInterval) {
+      if (stopRequested()) return true;
+      looked = clock.Now();
+    }
+    move();
+  }
+  return false;
+}
+
 }  // namespace sovelin

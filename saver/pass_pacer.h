@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 
 #include "common/clock.h"
 
@@ -88,5 +89,20 @@ class MovePacing {
   int16_t moveDelay_;
   int64_t plannedPasses_ = 0;
 };
+
+// The longest one wake-up of the main loop spends on the moves that came due; those left are
+// dropped. A machine on which a move costs more than its period then moves the window less
+// often instead of falling ever further behind.
+inline constexpr std::chrono::microseconds kCatchUpBudget{40'000};
+
+// How often input is looked at between moves while they run long.
+inline constexpr std::chrono::microseconds kInputCheckInterval{5'000};
+
+// Runs up to `due` moves one after another, within kCatchUpBudget. Once they have run for
+// kInputCheckInterval since the wake-up (or the last look), `stopRequested` looks at the input
+// that arrived meanwhile before the next move; when it says stop, no further move runs. Returns
+// true when a stop was seen.
+bool RunDueMoves(int64_t due, const MonotonicClock& clock, const std::function<void()>& move,
+                 const std::function<bool()>& stopRequested);
 
 }  // namespace sovelin

@@ -25,6 +25,15 @@ void DispatchPendingMessages() {
   }
 }
 
+// Dispatches the input that arrived while moves ran, and messages other threads sent (a change
+// of activation); true once a stop is requested.
+bool StopSeenBetweenMoves(const RunFlags& flags) {
+  if (HIWORD(GetQueueStatus(QS_INPUT | QS_SENDMESSAGE | QS_POSTMESSAGE)) != 0) {
+    DispatchPendingMessages();
+  }
+  return flags.gStopRequested;
+}
+
 // The longest sleep that does not watch for input: a key, click or mouse move waits at most
 // this long to end the saver, which nobody notices.
 constexpr std::chrono::milliseconds kUnwatchedSleep{50};
@@ -145,6 +154,7 @@ void SaverSession::MoveOnce() {
   left_ = next.Left;
   top_ = next.Top;
   placementPending_ = true;
+  if (afterMove) afterMove();
 }
 
 void SaverSession::PlaceVerseWindow() {
@@ -182,7 +192,12 @@ void SaverSession::RunMainLoop() {
     const auto untilFrame = lastPlaced + frame_ - clock.Now();
     SleepThenDispatch(waits, pacing.PlanSleep(MovesUntilVisible(), untilFrame));
     run_.flags.gPromptShown = false;
-    for (int64_t due = pacing.TakeDueMoves(); due > 0; --due) MoveOnce();
+    // However long a move takes, the stop is looked for between moves and wins.
+    if (RunDueMoves(
+            pacing.TakeDueMoves(), clock, [this] { MoveOnce(); },
+            [this] { return StopSeenBetweenMoves(run_.flags); })) {
+      return;
+    }
     if (placementPending_ && clock.Now() - lastPlaced >= frame_) {
       PlaceVerseWindow();
       // Frames count from when this one was due, so neither the placement's own time nor a

@@ -32,6 +32,8 @@ class SaverSession final {
   std::function<void()> drawDesign;
   // Removes what the designs left at the end of the run.
   std::function<void()> endDesigns;
+  // Runs after every move; a build of the saver for the tests makes moves slow with it.
+  std::function<void()> afterMove;
 
  private:
   void FirstActivation();

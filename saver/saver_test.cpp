@@ -251,6 +251,32 @@ TEST(MovePacing, EverySpeedRunsItsNominalMoveRate) {
   }
 }
 
+// The main loop at Fastest (a move every 833 microseconds) when every move costs 30 ms: a
+// wake-up runs the moves its budget allows (2, where all 140 due would take 4 s), and a key
+// that arrives while they run is seen before the next one. Free moves never look at the input.
+TEST(RunDueMoves, APassThatCostsMoreThanAMovePeriodStillSeesAKeyWithinAMove) {
+  for (const microseconds cost : {microseconds(30'000), microseconds(0)}) {
+    for (const microseconds keyAfter : {microseconds(3'000'000), microseconds(3'007'500)}) {
+      FakeClock clock;
+      const microseconds keyAt = clock.now + keyAfter;
+      MovePacing pacing(clock, 0);
+      int64_t mostMoves = 0, looks = 0;
+      bool stopped = false;
+      while (!stopped) {
+        clock.now += pacing.PlanSleep(1, microseconds(16'667));
+        int64_t moves = 0;
+        stopped = clock.now >= keyAt ||  // dispatched after the sleep
+                  RunDueMoves(
+                      pacing.TakeDueMoves(), clock, [&] { clock.now += cost, ++moves; },
+                      [&] { return ++looks, clock.now >= keyAt; });
+        mostMoves = std::max(mostMoves, moves);
+      }
+      EXPECT_LE(clock.now - keyAt, std::max(cost + kInputCheckInterval, microseconds(16'667)));
+      EXPECT_EQ(cost > microseconds(0) ? mostMoves : looks, cost > microseconds(0) ? 2 : 0);
+    }
+  }
+}
+
 TEST(MovesUntilPixelChange, CountsTheMovesThatChangeNothingOnScreen) {
   EXPECT_EQ(MovesUntilPixelChange(0, 0, 3, 4, 15, 15), 2);   // y reaches 8 twips: pixel 1
   EXPECT_EQ(MovesUntilPixelChange(0, 0, 1, -1, 15, 15), 8);  // x at 8 or y at -8 twips

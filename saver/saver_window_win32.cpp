@@ -12,6 +12,8 @@ namespace {
 constexpr const char* kSaverClass = "SovelinSaverWindow";
 constexpr UINT_PTR kVerseTimer = 1;
 constexpr UINT kVerseTimerMs = 2000;
+// Posted to itself when another program took the activation.
+constexpr UINT kForegroundLost = WM_APP + 1;
 
 }  // namespace
 
@@ -66,6 +68,14 @@ LRESULT SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONDOWN:
     case WM_XBUTTONDOWN: OnStopInput(); return 0;
     case WM_MOUSEMOVE: OnMouseMove(lParam); return 0;
+    case WM_ACTIVATEAPP:
+      // Another program takes the activation (a notification, a chat window): what the user
+      // types would go to it, hidden under the saver, so this counts as a key press. It is
+      // handled once the change of activation is over. Activation moving between this
+      // program's own windows (saver, verse window, prompt) sends no such message.
+      if (!wParam) PostMessageA(window_, kForegroundLost, 0, 0);
+      return 0;
+    case kForegroundLost: OnStopInput(); return 0;
     case WM_TIMER:
       if (wParam == kVerseTimer && onTimer) onTimer();
       return 0;

@@ -122,10 +122,47 @@ class Win32ColorPicker final : public ColorPicker {
   std::array<COLORREF, 16> custom_{};
 };
 
+// The window the dialog is modal to, disabled while the dialog is open (as a modal dialog box
+// does to its owner). Should an error end the process meanwhile, the owner (a window of
+// another program, such as the Screen Saver Settings) is enabled again first.
+class DisabledOwner {
+ public:
+  explicit DisabledOwner(HWND owner) : owner_(owner) {
+    if (!owner_) return;
+    EnableWindow(owner_, FALSE);
+    current_ = owner_;
+    outerHandler_ = WindowErrorHandlerSlot();
+    SetWindowErrorHandler(&EnableThenReport);
+  }
+  ~DisabledOwner() { Enable(); }
+  DisabledOwner(const DisabledOwner&) = delete;
+  DisabledOwner& operator=(const DisabledOwner&) = delete;
+
+  // Enables the owner again, before the dialog goes, so that the owner takes the activation.
+  void Enable() {
+    if (!owner_) return;
+    EnableWindow(owner_, TRUE);
+    SetWindowErrorHandler(outerHandler_);
+    current_ = nullptr;
+    owner_ = nullptr;
+  }
+
+ private:
+  static void EnableThenReport(int number, const char* description) {
+    if (current_) EnableWindow(current_, TRUE);
+    if (outerHandler_) outerHandler_(number, description);
+    ExitProcess(1);
+  }
+
+  HWND owner_;
+  static inline HWND current_ = nullptr;
+  static inline WindowErrorHandler outerHandler_ = nullptr;
+};
+
 class SetupDialog {
  public:
-  SetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store)
-      : instance_(instance), store_(store), model_(settings) {}
+  SetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store, HWND owner)
+      : instance_(instance), store_(store), model_(settings), owner_(owner) {}
 
   int Run();
 
@@ -159,6 +196,7 @@ class SetupDialog {
   HINSTANCE instance_;
   SettingsStore& store_;
   SetupModel model_;
+  HWND owner_ = nullptr;
   HWND dialog_ = nullptr;
   HWND tabs_ = nullptr;
   Dpi dpi_;
@@ -175,19 +213,21 @@ int SetupDialog::Run() {
   InitCommonControlsEx(&classes);
   const std::vector<WORD> dialogTemplate = DialogTemplate();
   dialog_ = CreateDialogIndirectParamA(
-      instance_, reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), nullptr,
+      instance_, reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), owner_,
       &SetupDialog::Procedure, reinterpret_cast<LPARAM>(this));
   if (!dialog_) return 1;
+  DisabledOwner disabled(owner_);
   ShowWindow(dialog_, SW_SHOWNORMAL);
   SetForegroundWindow(dialog_);
 
-  // The dialog's own modal loop: it has no owner to disable, and Ctrl+Tab switches tabs.
+  // The dialog's own modal loop, where Ctrl+Tab switches tabs.
   MSG message;
   while (!model_.state().closed && GetMessageA(&message, nullptr, 0, 0) > 0) {
     if (HandleTabKeys(message) || IsDialogMessageA(dialog_, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+  disabled.Enable();
   DestroyWindow(dialog_);
   if (programIcon_) DestroyIcon(programIcon_);
   if (helpIcon_) DestroyIcon(helpIcon_);
@@ -582,8 +622,8 @@ void SetupDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 }  // namespace
 
-int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store) {
-  SetupDialog dialog(instance, settings, store);
+int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store, HWND owner) {
+  SetupDialog dialog(instance, settings, store, owner);
   return dialog.Run();
 }
 

@@ -12,9 +12,10 @@ inline constexpr const char* kSetupIconResource = "ABOUTICON";    // program ico
 inline constexpr const char* kSetupHelpResource = "SETUPHELP";    // help buttons' icon
 inline constexpr const char* kSetupAboutResource = "SETUPABOUT";  // About picture, 200 x 114
 
-// Shows the settings dialog modally, without an owner, filled from `settings`. OK writes the
-// seven settings to `store`; Cancel and the close box write nothing. Returns the process's
-// exit code once the dialog has closed.
-int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store);
+// Shows the settings dialog modally, filled from `settings`: owned by `owner` when given, which
+// is disabled while the dialog is open. OK writes the seven settings to `store`; Cancel and the
+// close box write nothing. Returns the process's exit code once the dialog has closed.
+int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store,
+                    HWND owner = nullptr);
 
 }  // namespace sovelin

@@ -71,7 +71,32 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   window.paintAbove = [&designs](HDC dc, HRGN area) { designs.PaintAbove(dc, area); };
   session.drawDesign = [&designs] { designs.Step(); };
   session.endDesigns = [&designs] { designs.End(); };
+#ifdef SOVELIN_TEST_MOVE_COST_MS
+  // Only in the tests' slow build: every move costs this long, as on a machine far too slow.
+  session.afterMove = [] { Sleep(SOVELIN_TEST_MOVE_COST_MS); };
+#endif
   session.Run();
+}
+
+// The window the settings dialog is modal to: the one "/c:HWND" names, else (as Windows' own
+// savers do for a bare "/c") the foreground window; none when the command line was empty, as
+// when Explorer's "Configure" starts the program.
+HWND SettingsOwner(const std::string& arguments) {
+  if (ChooseRunMode(arguments) != RunMode::kSettings ||
+      arguments.find_first_not_of(" \t") == std::string::npos) {
+    return nullptr;
+  }
+  // A handle is 32 bits, sign-extended on 64-bit Windows.
+  HWND named = reinterpret_cast<HWND>(static_cast<intptr_t>(SettingsOwnerHandle(arguments)));
+  if (named && IsWindow(named)) return named;
+  return GetForegroundWindow();
+}
+
+// The program's own path, as the command line may spell it without quotes.
+std::string ModulePath() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return std::string(path, length < MAX_PATH ? length : 0);
 }
 
 int Main(HINSTANCE instance, const std::string& arguments) {
@@ -84,7 +109,8 @@ int Main(HINSTANCE instance, const std::string& arguments) {
   run.flags.gFirstActivate = true;
   run.settings = ReadSettings(store);
   switch (ChooseRunMode(arguments)) {
-    case RunMode::kSettings: return ShowSetupDialog(instance, run.settings, store);
+    case RunMode::kSettings:
+      return ShowSetupDialog(instance, run.settings, store, SettingsOwner(arguments));
     case RunMode::kPreview: return ShowPreview(instance, arguments);
     case RunMode::kSaver: return StartSaver(instance, run);
   }
@@ -96,6 +122,6 @@ int Main(HINSTANCE instance, const std::string& arguments) {
 }  // namespace sovelin
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  return sovelin::Main(instance,
-                       std::string(sovelin::ArgumentsAfterProgramName(GetCommandLineA())));
+  return sovelin::Main(instance, std::string(sovelin::ArgumentsAfterProgramName(
+                                     GetCommandLineA(), sovelin::ModulePath())));
 }

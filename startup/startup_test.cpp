@@ -13,23 +13,45 @@
 namespace sovelin {
 namespace {
 
-TEST(RunMode, OnlyTheFirstTwoCharactersUpperCasedCountAndABlankBeforeThemStartsTheSaver) {
-  for (const char* settings : {"/c", "/C:1234", "/c 1234"})
-    EXPECT_EQ(ChooseRunMode(settings), RunMode::kSettings) << settings;
-  for (const char* preview : {"/p 1234", "/P 1234", "/Pxyz"})
+TEST(RunMode, NoArgumentOpensTheSettingsAndEitherSwitchCharacterOfEitherCaseCounts) {
+  for (const char* settings : {"", "  ", "/c", "/C:1234", "/c 1234", "-c", " /c", "\t-C:77"})
+    EXPECT_EQ(ChooseRunMode(settings), RunMode::kSettings) << '"' << settings << '"';
+  for (const char* preview : {"/p 1234", "/P:1234", "-p 1234", "/Pxyz", "  /p 5"})
     EXPECT_EQ(ChooseRunMode(preview), RunMode::kPreview) << preview;
-  for (const char* saver : {"/s", "/S", "", "/a 1234", "-c", "/", "c", "//c", " /c"})
+  for (const char* saver : {"/s", "-S", "/a 1234", "/", "c", "//c", "x /c", "/ c"})
     EXPECT_EQ(ChooseRunMode(saver), RunMode::kSaver) << '"' << saver << '"';
 }
 
-TEST(CommandLine, ArgumentsFollowTheProgramNameAndOneBlank) {
+TEST(RunMode, TheSettingsOwnerIsTheHandleAfterTheSwitch) {
+  const std::pair<const char*, int32_t> cases[] = {
+      {"/c:1234", 1234}, {"-C:66", 66}, {"/c 4242", 4242},    {" /c:9", 9},
+      {"/c", 0},         {"/c:", 0},    {"/c:x", 0},          {"/s:1234", 0},
+      {"/p 1234", 0},    {"", 0},       {"/c:4294967295", -1}};
+  for (const auto& [arguments, handle] : cases)
+    EXPECT_EQ(SettingsOwnerHandle(arguments), handle) << arguments;
+}
+
+TEST(CommandLine, ArgumentsFollowTheProgramPathQuotedOrNotAndOneBlank) {
+  const char* module = "C:\\Program Files\\Sovelin\\Sovelin V30.scr";
   // clang-format off
-  const std::pair<const char*, const char*> cases[] = {
-      {"\"C:\\Windows\\Sovelin V30.scr\" /p 1234", "/p 1234"},
-      {"\"C:\\Windows\\Sovelin V30.scr\"/s", "/s"}, {"C:\\WINDOWS\\SOVELI~1.SCR /c:4242", "/c:4242"},
-      {"saver.scr", ""}, {"saver.scr  /c", " /c"}, {"\"unterminated", ""}, {"", ""}};
+  const std::tuple<const char*, const char*, const char*> cases[] = {
+      {"\"C:\\Windows\\Sovelin V30.scr\" /p 1234", "", "/p 1234"},
+      {"\"C:\\Windows\\Sovelin V30.scr\"/s", "", "/s"},
+      {"C:\\WINDOWS\\SOVELI~1.SCR /c:4242", "", "/c:4242"},
+      {"saver.scr", "", ""}, {"saver.scr  /c", "", " /c"}, {"\"unterminated", "", ""}, {"", "", ""},
+      // Unquoted with blanks: the module's own path, in any case, or its file name at the end.
+      {"C:\\Program Files\\Sovelin\\Sovelin V30.scr /c:77", module, "/c:77"},
+      {"c:\\program files\\sovelin\\SOVELIN V30.SCR -p 12", module, "-p 12"},
+      {"C:\\Program Files\\Sovelin\\Sovelin V30.scr", module, ""},
+      {"Sovelin V30.scr /s", module, "/s"},
+      {"..\\Sovelin\\Sovelin V30.scr\t/c", module, "/c"},
+      {"\"C:\\Program Files\\Sovelin\\Sovelin V30.scr\" /s", module, "/s"},
+      // A short name that is not the module's path: cut at the first blank.
+      {"C:\\PROGRA~1\\Sovelin\\SOVELI~1.SCR /s", module, "/s"},
+      {"C:\\PROGRA~1\\SOVELI~1.SCR /p 7", "C:\\PROGRA~1\\SOVELI~1.SCR", "/p 7"}};
   // clang-format on
-  for (const auto& [line, arguments] : cases) EXPECT_EQ(ArgumentsAfterProgramName(line), arguments);
+  for (const auto& [line, modulePath, arguments] : cases)
+    EXPECT_EQ(ArgumentsAfterProgramName(line, modulePath), arguments) << line;
 }
 
 TEST(PreviewHandle, TheLongestNumericTailRoundedHalvesToEvenInThirtyTwoBitsOrZero) {

@@ -75,18 +75,27 @@ LRESULT CALLBACK PatternProcedure(HWND window, UINT message, WPARAM wParam, LPAR
   return 0;
 }
 
+// A path of this machine as Wine's drive Z: sees it.
+std::string OnDriveZ(std::string path) {
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return "Z:" + path;
+}
+
 }  // namespace
 
 std::string SaverPath() {
-  // The path as Wine's drive Z: sees it.
-  std::string path = "Z:" SOVELIN_SAVER_PATH;
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return path;
+  return OnDriveZ(SOVELIN_SAVER_PATH);
 }
 
-SaverProcess SaverProcess::Start(const std::string& arguments, const std::string& program) {
+std::string SlowSaverPath() {
+  return OnDriveZ(SOVELIN_SLOW_SAVER_PATH);
+}
+
+SaverProcess SaverProcess::Start(const std::string& arguments, const std::string& program,
+                                 bool quoted) {
   SaverProcess process;
-  std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
+  const std::string name = quoted ? "\"" + program + "\"" : program;
+  std::string commandLine = name + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,

@@ -14,6 +14,8 @@ namespace sovelin::driver {
 
 // The built saver, as a Windows path.
 std::string SaverPath();
+// The saver built for the tests with every move slowed down, as a Windows path.
+std::string SlowSaverPath();
 
 // Waits, pumping this thread's messages, until the condition holds or `ms` have passed.
 bool WaitUntil(const std::function<bool()>& condition, DWORD ms);
@@ -22,8 +24,10 @@ void Pump(DWORD ms);
 
 class SaverProcess {
  public:
-  // Starts `program` (the saver by default) with the argument text after its name.
-  static SaverProcess Start(const std::string& arguments, const std::string& program = SaverPath());
+  // Starts `program` (the saver by default) with the argument text after its name, which the
+  // command line quotes unless told otherwise.
+  static SaverProcess Start(const std::string& arguments, const std::string& program = SaverPath(),
+                            bool quoted = true);
   SaverProcess(SaverProcess&& other) noexcept;  // movable, never copied
   // Ends a process that is still running, so a failed test leaves nothing behind.
   ~SaverProcess();

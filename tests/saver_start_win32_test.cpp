@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -35,6 +36,16 @@ DPI_AWARENESS AwarenessOf(HWND window) {
   return GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window));
 }
 
+// A visible window of this process, standing for another program's window.
+HWND OpenOtherWindow(const char* caption) {
+  return CreateWindowExA(0, "STATIC", caption, WS_POPUP | WS_VISIBLE | WS_BORDER, 40, 40, 240, 160,
+                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+std::string HandleText(HWND window) {
+  return std::to_string(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)));
+}
+
 class SaverStart : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -45,11 +56,11 @@ class SaverStart : public ::testing::Test {
   }
 };
 
-// Started with no arguments: a topmost window (its place and pixels are checked in
-// monitors_win32_test.cpp) that ignores close messages and the first mouse position it sees,
-// and stops at the next pixel.
+// Started with /s after an unquoted path that holds a blank: a topmost window (its place and
+// pixels are checked in monitors_win32_test.cpp) that ignores close messages and the first
+// mouse position it sees, and stops at the next pixel.
 TEST_F(SaverStart, IsTopmostIgnoresCloseAndTheFirstMovementAndTheNextPixelStops) {
-  SaverProcess saver = SaverProcess::Start("");
+  SaverProcess saver = SaverProcess::Start("/s", SaverPath(), false);
   HWND window = WaitForSaver(saver);
   ASSERT_NE(window, nullptr);
   EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
@@ -64,12 +75,13 @@ TEST_F(SaverStart, IsTopmostIgnoresCloseAndTheFirstMovementAndTheNextPixelStops)
   EXPECT_EQ(saver.ExitCode(), 0u);
 }
 
-// A second saver, and a preview with no window, end at once and write nothing.
+// A second saver ("/a" and "-S" run the saver too), and a preview with no window, end at once
+// and write nothing.
 TEST_F(SaverStart, ASecondStartAndAPreviewWithoutAWindowOpenNothingAndWriteNothing) {
-  SaverProcess first = SaverProcess::Start("/s");
+  SaverProcess first = SaverProcess::Start("/a");
   ASSERT_NE(WaitForSaver(first), nullptr);
   WriteSetting("LastDisplayUsed", "42");
-  for (const char* arguments : {"/s", "/p 1234"}) {
+  for (const char* arguments : {"-S", "/p 1234"}) {
     SaverProcess second = SaverProcess::Start(arguments);
     EXPECT_TRUE(second.WaitForExit(kStartMs)) << arguments;
     EXPECT_EQ(second.ExitCode(), 0u) << arguments;
@@ -164,6 +176,71 @@ TEST(PreciseWaits, SleepTheirTimeAndEndEarlyForAMessage) {
   start = steady_clock::now();
   EXPECT_TRUE(waits.WaitForMessage(std::chrono::seconds(20)));
   EXPECT_LT(steady_clock::now() - start, std::chrono::seconds(10));
+}
+
+// The preview's other forms: "/p:HWND", and "-P HWND" after an unquoted path with a blank.
+TEST_F(SaverStart, APreviewHandleMayFollowAColonOrABlankAfterEitherSwitchCharacter) {
+  for (const auto& [switchText, quoted] : {std::pair("/p:", true), std::pair("-P ", false)}) {
+    HWND panel = OpenOtherWindow("sample monitor");
+    SaverProcess preview = SaverProcess::Start(switchText + HandleText(panel), SaverPath(), quoted);
+    EXPECT_TRUE(WaitUntil([&] { return GetWindow(panel, GW_CHILD) != nullptr; }, kStartMs))
+        << switchText;
+    DestroyWindow(panel);  // the preview ends with its window
+    EXPECT_TRUE(preview.WaitForExit(kEndMs)) << switchText;
+  }
+}
+
+// Another program taking the activation ends an unprotected saver, as a key does; a protected
+// one shows its prompt, which takes the activation back, and going back to the saver after
+// Cancel (activation moving between its own windows) asks nothing more. Nothing at the start
+// does either by itself.
+TEST_F(SaverStart, AnotherProgramTakingTheActivationEndsTheSaverOrBringsThePrompt) {
+  HWND other = OpenOtherWindow("another program");
+  for (const bool isProtected : {false, true}) {
+    SCOPED_TRACE(isProtected ? "protected" : "unprotected");
+    WriteSetting("PWProtected", isProtected ? "1" : "0");
+    SaverProcess saver = SaverProcess::Start("/s");
+    ASSERT_NE(WaitForSaver(saver), nullptr);
+    Pump(1500);
+    ASSERT_TRUE(saver.Running());
+    ASSERT_EQ(FindCaption(kPromptCaption, saver.id()), nullptr);
+    SetForegroundWindow(other);
+    if (!isProtected) {
+      EXPECT_TRUE(saver.WaitForExit(kEndMs));
+      continue;
+    }
+    HWND prompt = WaitForCaption(kPromptCaption, kEndMs, saver.id());
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == prompt; }, kEndMs));
+    SetForegroundWindow(other);  // once more while the prompt is up: it takes it back
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == prompt; }, kEndMs));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !FindCaption(kPromptCaption, saver.id()); }, kEndMs));
+    Pump(1500);
+    EXPECT_TRUE(saver.Running());
+    EXPECT_EQ(FindCaption(kPromptCaption, saver.id()), nullptr) << "asked again after Cancel";
+  }
+  DestroyWindow(other);
+}
+
+// A build of the saver in which every move costs 30 ms, 36 move periods at Fastest, as on a
+// machine far too slow: a key still ends the run at once instead of after seconds of moves that
+// came due. The 100 ms the run allows for it are not asserted under a loaded Wine.
+TEST_F(SaverStart, AKeyStopsASaverWhoseMovesCostMoreThanTheirPeriod) {
+  WriteSetting("Speed", "4");
+  SaverProcess saver = SaverProcess::Start("/s", SlowSaverPath());
+  ASSERT_NE(WaitForSaver(saver), nullptr);
+  HWND verse = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (verse = FindVerseWindow(saver.id())) != nullptr; }, kEndMs));
+  Pump(2000);
+  ASSERT_TRUE(saver.Running());
+  const DWORD pressed = GetTickCount();
+  PressKey(VK_SHIFT);
+  while (IsWindowVisible(verse) && GetTickCount() - pressed < 10000) Sleep(1);
+  const DWORD took = GetTickCount() - pressed;
+  std::printf("key to the end of the run: %lu ms\n", took);
+  EXPECT_LT(took, 1000u);
+  EXPECT_TRUE(saver.WaitForExit(kEndMs));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// End to end: opens the real settings dialog from the saver with /c and drives it as a user
-// would, then reads what it left in the registry.
+// End to end: opens the real settings dialog from the saver as Explorer (no argument) and the
+// control panel (/c:HWND) do, and drives it as a user would, then reads what it left in the
+// registry.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -38,9 +39,10 @@ class SetupDialogTest : public ::testing::Test {
  protected:
   void SetUp() override { ClearSettings(); }
 
-  // Starts the saver with /c and waits for the dialog.
-  HWND Open() {
-    saver_ = std::make_unique<SaverProcess>(SaverProcess::Start("/c"));
+  // Starts the saver with these arguments (none, as Explorer's "Configure" does) and waits for
+  // the dialog.
+  HWND Open(const std::string& arguments = "") {
+    saver_ = std::make_unique<SaverProcess>(SaverProcess::Start(arguments));
     EXPECT_TRUE(saver_->started());
     dialog_ = WaitForCaption(std::string(kSetupCaption).c_str(), kStartMs, saver_->id());
     EXPECT_NE(dialog_, nullptr) << "the settings dialog did not appear";
@@ -89,6 +91,28 @@ TEST_F(SetupDialogTest, IsAFixedUnownedDialogThatOnlyCancelClosesWithoutWriting)
   Click(Item(kCmdCancel));
   EXPECT_TRUE(Closes());
   EXPECT_EQ(ReadSetting("DisplayOption"), std::nullopt);
+}
+
+// Opened by the control panel with /c:HWND, or with a bare switch ("-C") from the foreground
+// window, the dialog is modal to that window: owned by it, which takes no input until the
+// dialog closes.
+TEST_F(SetupDialogTest, IsModalToTheWindowTheCommandLineNamesOrElseToTheForegroundOne) {
+  HWND panel = CreateWindowExA(0, "STATIC", "Screen Saver Settings", WS_POPUP | WS_VISIBLE, 20, 20,
+                               300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  const std::string handle =
+      std::to_string(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(panel)));
+  for (const std::string& arguments : {"/c:" + handle, std::string("-C")}) {
+    SCOPED_TRACE(arguments);
+    SetForegroundWindow(panel);
+    Pump(100);
+    ASSERT_NE(Open(arguments), nullptr);
+    EXPECT_EQ(GetWindow(dialog_, GW_OWNER), panel);
+    EXPECT_FALSE(IsWindowEnabled(panel));
+    Click(Item(kCmdCancel));
+    EXPECT_TRUE(Closes());
+    EXPECT_TRUE(IsWindowEnabled(panel));
+  }
+  DestroyWindow(panel);
 }
 
 // At the display's DPI (tests/dpi-test runs this at several), every caption on every tab fits
