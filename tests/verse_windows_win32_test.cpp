@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -222,6 +224,95 @@ TEST_F(VerseWindows, ShowsAVerseOfItsOwnFolderAndTheTimerChangesTextAndColour) {
   EXPECT_NE(shown, first);
   PressKey(VK_SPACE);
   EXPECT_TRUE(saver.WaitForExit(kEndMs));
+}
+
+// A verse file in the Windows-1252 code page, with accents and the code page's own letters
+// (the euro, curly quotes, the dash, oe), as older verse files are.
+constexpr char kCodePageVerse[] =
+    "\x93\xC9l dijo: \xABSe\xF1or, \xBF"
+    "d\xF3nde est\xE1?\xBB \x96 \xC7"
+    "a suffit, na\xEFve "
+    "fa\xE7"
+    "ade, \x9C"
+    "uvre \x80 5, \x91gr\xFC\xDF\x92 und \xC6rger, \xD8re, \xE5r.\x94 "
+    "J\xE9r\xE9mie 3:12\r\n";
+
+// The open book with the verse of that file, as this process draws it: the window's pixels
+// inside its outline (others black), rows from the top.
+Screenshot CodePageVerseWindow() {
+  const std::filesystem::path file =
+      std::filesystem::path(SaverPath()).parent_path() / "code-page-1252.vrs";
+  std::ofstream(file, std::ios::binary) << kCodePageVerse;
+  VerseStore verses;
+  LoadVerses(verses, file);
+  MemorySettingsStore store;
+  ScriptedRandom random;
+  SaverRun run{store, random};
+  HMODULE pictures = LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  VerseWindow window(DescriptorFor(0), {}, GetSysColor(COLOR_BTNFACE));
+  EXPECT_TRUE(window.Create(GetModuleHandleA(nullptr), nullptr, run, pictures));
+  window.SetText(verses.gVerses[1]);
+  window.MoveTo(0, 0);
+  window.Show();
+  Pump(300);
+  RECT box{};
+  GetWindowRect(window.handle(), &box);
+  Screenshot shot = CaptureScreen(box);
+  Region outline(CreateRectRgn(0, 0, 0, 0));
+  GetWindowRgn(window.handle(), outline.get());
+  for (int y = 0; y < shot.height; ++y)
+    for (int x = 0; x < shot.width; ++x)
+      if (!PtInRegion(outline.get(), x, y))
+        shot.pixels[static_cast<size_t>(y) * shot.width + x] = 0;
+  return shot;
+}
+
+// The reference picture: a 32-bit bitmap file of top-down rows.
+const std::filesystem::path kReferencePicture =
+    SOVELIN_SOURCE_DIR "/tests/reference/code-page-verse.bmp";
+
+void WriteBitmap(const std::filesystem::path& path, const Screenshot& shot) {
+  const BITMAPINFO info = TopDownPixels(shot.width, shot.height);
+  const DWORD bits = static_cast<DWORD>(shot.pixels.size() * 4);
+  BITMAPFILEHEADER header{};
+  header.bfType = 0x4D42;  // "BM"
+  header.bfOffBits = sizeof(header) + sizeof(info.bmiHeader);
+  header.bfSize = header.bfOffBits + bits;
+  std::ofstream file(path, std::ios::binary);
+  file.write(reinterpret_cast<const char*>(&header), sizeof(header));
+  file.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
+  file.write(reinterpret_cast<const char*>(shot.pixels.data()), bits);
+}
+
+Screenshot ReadBitmap(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  BITMAPFILEHEADER header{};
+  BITMAPINFOHEADER info{};
+  file.read(reinterpret_cast<char*>(&header), sizeof(header));
+  file.read(reinterpret_cast<char*>(&info), sizeof(info));
+  Screenshot shot{info.biWidth, -info.biHeight, {}};
+  if (!file || shot.width <= 0 || shot.height <= 0) return {};
+  shot.pixels.resize(static_cast<size_t>(shot.width) * shot.height);
+  file.read(reinterpret_cast<char*>(shot.pixels.data()),
+            static_cast<std::streamsize>(shot.pixels.size() * 4));
+  return shot;
+}
+
+// A verse of a code-page file shows exactly as the build before Unicode verse files drew it.
+// SOVELIN_WRITE_REFERENCE=1 writes the picture instead (done once, with that build).
+TEST_F(VerseWindows, ACodePageVerseWithAccentsLooksExactlyAsItsReferencePicture) {
+  if (GetACP() != 1252) GTEST_SKIP() << "the reference was made on a Western system (1252)";
+  const Screenshot shown = CodePageVerseWindow();
+  if (std::getenv("SOVELIN_WRITE_REFERENCE")) {
+    WriteBitmap(kReferencePicture, shown);
+    GTEST_SKIP() << "wrote " << kReferencePicture.string();
+  }
+  const Screenshot reference = ReadBitmap(kReferencePicture);
+  ASSERT_EQ(shown.width, reference.width);
+  ASSERT_EQ(shown.height, reference.height);
+  size_t differ = 0;
+  for (size_t i = 0; i < shown.pixels.size(); ++i) differ += shown.pixels[i] != reference.pixels[i];
+  EXPECT_EQ(differ, 0u) << "pixels unlike the reference picture";
 }
 
 }  // namespace
