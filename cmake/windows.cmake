@@ -3,7 +3,7 @@ enable_language(RC)
 # ctest runs the Windows test programs under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
-set(WIN32_LIBS user32 gdi32 advapi32 comctl32 comdlg32 shell32 psapi ole32 windowscodecs uuid)
+set(WIN32_LIBS user32 gdi32 advapi32 comctl32 comdlg32 shell32 psapi ole32 windowscodecs uuid usp10)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
 # Windows-only helpers of the tests (the driver that starts and steers the real saver).

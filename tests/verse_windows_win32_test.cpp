@@ -15,6 +15,7 @@
 
 #include "geometry/screen_win32.h"
 #include "saver/saver_window_win32.h"
+#include "saver/verse_file_win32.h"
 #include "saver/verse_loader.h"
 #include "settings/settings_store.h"
 #include "tests/saver_driver_win32.h"
@@ -170,7 +171,7 @@ std::vector<std::vector<Label>> ExpectedLabels(const std::vector<std::string>& l
   std::vector<std::vector<Label>> labels(3);
   for (int color = 0; color < 3; ++color)
     for (const std::string& line : lines) {
-      window.SetText(StoredVerse(line));
+      window.SetText(StoredVerse(std::u16string(line.begin(), line.end())));
       window.SetTextColor(kColors[color]);
       Pump(100);
       labels[color].push_back(ReadLabel(CaptureScreen(), POINT{0, 0}));
