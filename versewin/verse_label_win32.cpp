@@ -16,7 +16,7 @@ const wchar_t* Wide(const char16_t* text) {
 // Faces tried, in this order, for letters the label's font lacks: Microsoft Sans Serif first
 // (the outline twin of the label's MS Sans Serif, with Greek, Cyrillic, Hebrew, Arabic and
 // Thai), then faces of Windows for other scripts, then those Wine finds on Linux.
-constexpr std::array<const wchar_t*, 17> kFallbackFaces{L"Microsoft Sans Serif",
+constexpr std::array<const wchar_t*, 18> kFallbackFaces{L"Microsoft Sans Serif",
                                                         L"Segoe UI",
                                                         L"Tahoma",
                                                         L"Microsoft YaHei",
@@ -32,6 +32,7 @@ constexpr std::array<const wchar_t*, 17> kFallbackFaces{L"Microsoft Sans Serif",
                                                         L"Ebrima",
                                                         L"Arial Unicode MS",
                                                         L"DejaVu Sans",
+                                                        L"WenQuanYi Micro Hei",
                                                         L"WenQuanYi Zen Hei"};
 
 // Scripts written without spaces between words, whose lines must break between characters:
@@ -81,10 +82,10 @@ Font SameSizeIn(HFONT font, const wchar_t* face) {
   return Font(CreateFontIndirectW(&shape));
 }
 
-// The fallback face that lacks the fewest of the text's letters (the first that lacks none).
-Font FallbackFont(HDC dc, HFONT font, std::u16string_view text, size_t missingInLabelFont) {
+// The fallback face that lacks the fewest of the text's letters (the first that lacks none);
+// `fewest` starts as the number the label's font lacks and ends as the number still lacking.
+Font FallbackFont(HDC dc, HFONT font, std::u16string_view text, size_t& fewest) {
   Font best;
-  size_t fewest = missingInLabelFont;
   for (const wchar_t* face : kFallbackFaces) {
     Font candidate = SameSizeIn(font, face);
     const HGDIOBJ old = SelectObject(dc, candidate.get());
@@ -148,13 +149,15 @@ void VerseLabel::Layout(HDC dc, HFONT font, int width) {
   laidOutFont_ = font;
   laidOutWidth_ = width;
   lines_.clear();
-  const size_t missing = MissingGlyphs(dc, text_);
+  size_t missing = MissingGlyphs(dc, text_);
   rightToLeft_ = StartsRightToLeft(text_);
   simple_ =
       missing == 0 && !rightToLeft_ && std::none_of(text_.begin(), text_.end(), IsWithoutSpaces);
   fallback_.Reset();
+  everyLetterFound_ = true;
   if (simple_) return;
   if (missing > 0) fallback_ = FallbackFont(dc, font, text_, missing);
+  everyLetterFound_ = missing == 0;
   const HGDIOBJ old = SelectObject(dc, fallback_ ? fallback_.get() : font);
   // Each line of the stored verse (the text, then the reference) is a paragraph of its own.
   size_t begin = 0;

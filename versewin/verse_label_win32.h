@@ -30,9 +30,11 @@ class VerseLabel final {
   // until the text, the font or the width changes.
   void Draw(HDC dc, HFONT font, const RECT& area);
 
-  // Whether the last layout had to lay the text out itself, and read it from right to left.
+  // What the last layout found: whether it laid the text out itself, read it from right to
+  // left, and found a font with every letter.
   bool LaidOutHere() const { return !simple_; }
   bool RightToLeft() const { return rightToLeft_; }
+  bool EveryLetterFound() const { return everyLetterFound_; }
 
  private:
   void Layout(HDC dc, HFONT font, int width);
@@ -44,6 +46,7 @@ class VerseLabel final {
   int laidOutWidth_ = 0;
   bool simple_ = true;
   bool rightToLeft_ = false;
+  bool everyLetterFound_ = true;
   Font fallback_;                                 // when the label's font lacks letters
   std::vector<std::pair<size_t, size_t>> lines_;  // [begin, end) of each line in text_
 };
