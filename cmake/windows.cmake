@@ -68,3 +68,10 @@ add_executable(design_cost ${CMAKE_SOURCE_DIR}/bench/design_cost_win32.cpp)
 target_link_libraries(design_cost PRIVATE sovelin_win32)
 target_link_options(design_cost PRIVATE ${STATIC_RUNTIME})
 target_compile_options(design_cost PRIVATE ${WARNINGS})
+
+add_executable(verse_load ${CMAKE_SOURCE_DIR}/bench/verse_load_win32.cpp)
+target_link_libraries(verse_load PRIVATE sovelin_test_support)
+target_link_options(verse_load PRIVATE ${STATIC_RUNTIME})
+target_compile_options(verse_load PRIVATE ${WARNINGS})
+target_compile_definitions(verse_load PRIVATE SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+  SOVELIN_SAVER_PATH="$<TARGET_FILE:sovelin_saver>")
