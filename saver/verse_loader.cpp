@@ -87,8 +87,9 @@ BoundedRead ReadBounded(std::istream& file, int64_t limit) {
     // Only what the stream holds ready is read in one go, so that bytes read before a read
     // error are kept.
     while (room() > 0 && file.peek() != std::istream::traits_type::eof()) {
-      const std::streamsize ready = std::max<std::streamsize>(1, file.rdbuf()->in_avail());
-      file.read(chunk, std::min<std::streamsize>({ready, sizeof(chunk), room()}));
+      const int64_t ready = std::max<int64_t>(1, file.rdbuf()->in_avail());
+      file.read(chunk, static_cast<std::streamsize>(
+                           std::min<int64_t>({ready, int64_t{sizeof(chunk)}, room()})));
       read.bytes.append(chunk, static_cast<size_t>(file.gcount()));
     }
     read.cut = file.bad() || (room() <= 0 && file.peek() != std::istream::traits_type::eof());

@@ -35,13 +35,35 @@ constexpr std::array<const wchar_t*, 18> kFallbackFaces{L"Microsoft Sans Serif",
                                                         L"WenQuanYi Micro Hei",
                                                         L"WenQuanYi Zen Hei"};
 
+bool IsSurrogate(char16_t c) {
+  return c >= 0xD800 && c <= 0xDFFF;
+}
+
 // Scripts written without spaces between words, whose lines must break between characters:
 // Thai, Lao, Tibetan, Myanmar, Khmer, Chinese, Japanese, Yi, compatibility ideographs and the
 // full-width forms; characters outside the Basic Multilingual Plane are mostly ideographs.
 bool IsWithoutSpaces(char16_t c) {
   return (c >= 0x0E00 && c <= 0x109F) || (c >= 0x1780 && c <= 0x17FF) ||
          (c >= 0x2E80 && c <= 0xA4CF) || (c >= 0xF900 && c <= 0xFAFF) ||
-         (c >= 0xFF00 && c <= 0xFFEF) || (c >= 0xD800 && c <= 0xDFFF);
+         (c >= 0xFF00 && c <= 0xFFEF) || IsSurrogate(c);
+}
+
+// For a font whose glyphs GetGlyphIndicesW cannot read (a raster font such as MS Sans Serif on
+// Windows): the characters its character set's code page has no code for.
+size_t MissingInCharacterSet(HDC dc, std::u16string_view text) {
+  CHARSETINFO info{};
+  const auto charset = static_cast<uintptr_t>(GetTextCharset(dc));
+  if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(charset), &info, TCI_SRCCHARSET))
+    return text.size();
+  size_t missing = 0;
+  for (const char16_t c : text) {
+    char code[4];
+    BOOL unknown = FALSE;
+    WideCharToMultiByte(info.ciACP, WC_NO_BEST_FIT_CHARS, Wide(&c), 1, code, sizeof(code), nullptr,
+                        &unknown);
+    missing += c >= 0x20 && (IsSurrogate(c) || unknown);
+  }
+  return missing;
 }
 
 // The number of characters of text that the font selected into dc has no glyph for. Control
@@ -50,12 +72,12 @@ size_t MissingGlyphs(HDC dc, std::u16string_view text) {
   std::vector<WORD> glyphs(text.size());
   if (GetGlyphIndicesW(dc, Wide(text.data()), static_cast<int>(text.size()), glyphs.data(),
                        GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) {
-    return text.size();
+    return MissingInCharacterSet(dc, text);
   }
   size_t missing = 0;
   for (size_t n = 0; n < text.size(); ++n) {
-    const bool surrogate = text[n] >= 0xD800 && text[n] <= 0xDFFF;  // beyond GetGlyphIndices
-    missing += text[n] >= 0x20 && (surrogate || glyphs[n] == 0xFFFF);
+    // Characters beyond the Basic Multilingual Plane are beyond GetGlyphIndicesW.
+    missing += text[n] >= 0x20 && (IsSurrogate(text[n]) || glyphs[n] == 0xFFFF);
   }
   return missing;
 }
@@ -149,27 +171,24 @@ void VerseLabel::Layout(HDC dc, HFONT font, int width) {
   laidOutFont_ = font;
   laidOutWidth_ = width;
   lines_.clear();
+  fallback_.Reset();
+  const HGDIOBJ old = SelectObject(dc, font);
   size_t missing = MissingGlyphs(dc, text_);
   rightToLeft_ = StartsRightToLeft(text_);
   simple_ =
       missing == 0 && !rightToLeft_ && std::none_of(text_.begin(), text_.end(), IsWithoutSpaces);
-  fallback_.Reset();
-  everyLetterFound_ = true;
-  if (simple_) return;
-  if (missing > 0) fallback_ = FallbackFont(dc, font, text_, missing);
-  everyLetterFound_ = missing == 0;
-  const HGDIOBJ old = SelectObject(dc, fallback_ ? fallback_.get() : font);
-  // Each line of the stored verse (the text, then the reference) is a paragraph of its own.
-  size_t begin = 0;
-  while (begin <= text_.size()) {
-    size_t end = text_.find_first_of(u"\r\n", begin);
-    if (end == std::u16string::npos) end = text_.size();
-    BreakParagraph(dc, begin, end, width);
-    if (end < text_.size() && text_[end] == u'\r' && end + 1 < text_.size() &&
-        text_[end + 1] == u'\n')
-      ++end;
-    begin = end + 1;
+  if (!simple_) {
+    if (missing > 0) fallback_ = FallbackFont(dc, font, text_, missing);
+    if (fallback_) SelectObject(dc, fallback_.get());
+    // Each line of the stored verse (the text, then the reference) is a paragraph of its own.
+    for (size_t begin = 0; begin <= text_.size();) {
+      size_t end = std::min(text_.find_first_of(u"\r\n", begin), text_.size());
+      BreakParagraph(dc, begin, end, width);
+      if (end + 1 < text_.size() && text_[end] == u'\r' && text_[end + 1] == u'\n') ++end;
+      begin = end + 1;
+    }
   }
+  everyLetterFound_ = missing == 0;
   SelectObject(dc, old);
 }
 
