@@ -1,6 +1,6 @@
 // Prints, as Markdown tables, how long verse files take: loading a file of 16 MB in each
-// encoding in this process (the median of 3 loads), and starting a saver until its verse window
-// shows, with the shipped list and with each 16 MB file beside it (the median of 5 starts), for
+// encoding in this process (the median of 5 loads), and starting a saver until its verse window
+// shows, with the shipped list and with each 16 MB file beside it (the median of 7 starts), for
 // each saver folder given (this build's, and an earlier build's to compare).
 // Usage: verse_load.exe SAVER_FOLDER...   Run by bench/verse-load.
 #include <windows.h>
@@ -78,7 +78,7 @@ void Write(const std::filesystem::path& path, const std::string& bytes) {
 
 double LoadMilliseconds(const std::filesystem::path& path, int32_t& verses) {
   std::vector<double> times;
-  for (int run = 0; run < 3; ++run) {
+  for (int run = 0; run < 5; ++run) {
     VerseStore store;
     const auto begin = Clock::now();
     LoadVerses(store, path);
@@ -90,15 +90,11 @@ double LoadMilliseconds(const std::filesystem::path& path, int32_t& verses) {
 
 // From starting the saver to its verse window on the screen.
 double StartMilliseconds(const std::filesystem::path& saver) {
-  std::vector<double> times;
-  for (int run = 0; run < 5; ++run) {
-    const auto begin = Clock::now();
-    driver::SaverProcess process = driver::SaverProcess::Start("/s", saver);
-    driver::WaitUntil([&] { return driver::FindVerseWindow(process.id()) != nullptr; }, 60000);
-    times.push_back(Milliseconds(Clock::now() - begin));
-  }  // ended by the process's owner
-  return Median(times);
-}
+  const auto begin = Clock::now();
+  driver::SaverProcess process = driver::SaverProcess::Start("/s", saver);
+  driver::WaitUntil([&] { return driver::FindVerseWindow(process.id()) != nullptr; }, 60000);
+  return Milliseconds(Clock::now() - begin);
+}  // ended by the process's owner
 
 }  // namespace
 
@@ -128,12 +124,15 @@ int main(int argc, char** argv) {
     std::filesystem::copy_file(std::filesystem::path(argv[n]) / "Sovelin V30.scr", savers.back(),
                                std::filesystem::copy_options::overwrite_existing);
   }
+  // The builds take turns, start by start, so that both face the same load on the machine.
   for (const VerseFile& file : files) {
-    std::printf("| %s |", file.name);
-    for (const std::filesystem::path& saver : savers) {
+    for (const std::filesystem::path& saver : savers)
       Write(saver.parent_path() / "sovel.vrs", file.bytes);
-      std::printf(" %.0f ms |", StartMilliseconds(saver));
-    }
+    std::vector<std::vector<double>> times(savers.size());
+    for (int run = 0; run < 7; ++run)
+      for (size_t n = 0; n < savers.size(); ++n) times[n].push_back(StartMilliseconds(savers[n]));
+    std::printf("| %s |", file.name);
+    for (const std::vector<double>& saver : times) std::printf(" %.0f ms |", Median(saver));
     std::printf("\n");
   }
   return 0;

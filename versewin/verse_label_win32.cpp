@@ -159,11 +159,12 @@ size_t WithoutTrailingBlanks(std::u16string_view text, size_t begin, size_t end)
 
 }  // namespace
 
-void VerseLabel::SetText(std::u16string_view text) {
+bool VerseLabel::SetText(std::u16string_view text) {
   while (!text.empty() && text.back() == u' ') text.remove_suffix(1);
-  if (text == text_) return;
+  if (text == text_) return false;
   text_ = text;
   laidOut_ = false;
+  return true;
 }
 
 void VerseLabel::Layout(HDC dc, HFONT font, int width) {

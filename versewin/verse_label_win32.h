@@ -22,8 +22,9 @@ namespace sovelin {
 //   between characters, so the text stays inside the label.
 class VerseLabel final {
  public:
-  // The text to show (the padding blanks of a stored verse are dropped).
-  void SetText(std::u16string_view text);
+  // The text to show (the padding blanks of a stored verse are dropped); false when it was
+  // already shown.
+  bool SetText(std::u16string_view text);
   const std::u16string& Text() const { return text_; }
 
   // Draws the text in `font` within `area`, clipped to it by the caller. The layout is kept

@@ -94,9 +94,7 @@ bool VerseWindow::Create(HINSTANCE instance, HWND owner, SaverRun& run, HMODULE 
 }
 
 void VerseWindow::SetText(std::u16string_view text) {
-  const std::u16string before = verseLabel_.Text();
-  verseLabel_.SetText(text);
-  if (verseLabel_.Text() != before) Repaint();
+  if (verseLabel_.SetText(text)) Repaint();
 }
 
 void VerseWindow::SetTextColor(COLORREF color) {
