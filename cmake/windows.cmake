@@ -3,7 +3,7 @@ enable_language(RC)
 # ctest runs the Windows test programs under Wine.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run)
 set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
-set(WIN32_LIBS user32 gdi32 advapi32 comctl32 comdlg32 shell32 psapi ole32 windowscodecs uuid winmm)
+set(WIN32_LIBS user32 gdi32 advapi32 comctl32 comdlg32 shell32 psapi ole32 windowscodecs uuid winmm usp10)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
 # Windows-only helpers of the tests (the driver that starts and steers the real saver).
@@ -86,3 +86,10 @@ add_executable(placement ${CMAKE_SOURCE_DIR}/bench/placement_win32.cpp)
 target_link_libraries(placement PRIVATE winmm)
 target_link_options(placement PRIVATE ${STATIC_RUNTIME})
 target_compile_options(placement PRIVATE ${WARNINGS})
+
+add_executable(verse_load ${CMAKE_SOURCE_DIR}/bench/verse_load_win32.cpp)
+target_link_libraries(verse_load PRIVATE sovelin_test_support)
+target_link_options(verse_load PRIVATE ${STATIC_RUNTIME})
+target_compile_options(verse_load PRIVATE ${WARNINGS})
+target_compile_definitions(verse_load PRIVATE SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+  SOVELIN_SAVER_PATH="$<TARGET_FILE:sovelin_saver>")

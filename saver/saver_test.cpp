@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/unicode_text.h"
 #include "saver/pass_pacer.h"
 #include "saver/run_error.h"
 #include "saver/verse_change.h"
@@ -21,11 +22,28 @@
 namespace sovelin {
 namespace {
 
+using namespace std::string_literals;
+
 VerseStore Load(const std::string& bytes, VerseLimits limits = {}) {
   VerseStore store;
   std::istringstream file(bytes);
-  LoadVerses(store, file, limits);
+  LoadVerses(store, file, &DecodeWindows1252, limits);
   return store;
+}
+
+// For messages: gtest and streams do not print UTF-16.
+std::string Utf8(std::u16string_view text) {
+  return EncodeUtf8(text);
+}
+
+// The bytes of text in UTF-16, little or big endian, worked out unit by unit.
+std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
+  std::string bytes;
+  for (const char16_t unit : text) {
+    const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+  }
+  return bytes;
 }
 
 // A file that hands out its bytes and then fails to read.
@@ -41,68 +59,185 @@ class FailingBuffer final : public std::streambuf {
 
 TEST(SplitVerseLine, SplitsAtTheLastEndMarkWithinTheWindowsOfTheTrimmedLength) {
   // {line, text, reference}; no text: the line stays whole with no reference.
-  const std::tuple<std::string, const char*, std::string> cases[] = {
-      {"Love is kind! 1 Cor. 13:4-7", "Love is kind!", "1 Cor. 13:4-7"},
-      {"He said, \"Go.\" Mark 16:15", "He said, \"Go.\"", "Mark 16:15"},
-      {"x. 123:4", "x.", "123:4"},  // the end mark at least five before the colon
-      {"x. 12:3", nullptr, ""},
-      {"Text. Book 1:xxxxxxxxxxxxxxxxxxxxx", nullptr, ""},  // colon beyond its window
-      {"Amen. 123456789012345678901 1:2", nullptr, ""},     // mark beyond its window
-      {"Amen. 12345678901234567890 1:2", "Amen.", "12345678901234567890 1:2"},
-      {"No end mark here Psalm 23:1", nullptr, ""},
-      {"", nullptr, ""},
-      {"a.   :", nullptr, ""},
+  const std::tuple<std::u16string, const char16_t*, std::u16string> cases[] = {
+      {u"Love is kind! 1 Cor. 13:4-7", u"Love is kind!", u"1 Cor. 13:4-7"},
+      {u"He said, \"Go.\" Mark 16:15", u"He said, \"Go.\"", u"Mark 16:15"},
+      {u"x. 123:4", u"x.", u"123:4"},  // the end mark at least five before the colon
+      {u"x. 12:3", nullptr, u""},
+      {u"Text. Book 1:xxxxxxxxxxxxxxxxxxxxx", nullptr, u""},  // colon beyond its window
+      {u"Amen. 123456789012345678901 1:2", nullptr, u""},     // mark beyond its window
+      {u"Amen. 12345678901234567890 1:2", u"Amen.", u"12345678901234567890 1:2"},
+      {u"No end mark here Psalm 23:1", nullptr, u""},
+      {u"", nullptr, u""},
+      {u"a.   :", nullptr, u""},
       // Windows end at the trimmed length while positions count leading blanks.
-      {"   Jesus wept. John 1:35   ", nullptr, ""},
-      {"   Jesus wept. John 1:350", "   Jesus wept.", "John 1:350"},
-      {"Jesus wept. John 1:35" + std::string(30, ' '), "Jesus wept.",
-       "John 1:35" + std::string(30, ' ')},
+      {u"   Jesus wept. John 1:35   ", nullptr, u""},
+      {u"   Jesus wept. John 1:350", u"   Jesus wept.", u"John 1:350"},
+      {u"Jesus wept. John 1:35" + std::u16string(30, u' '), u"Jesus wept.",
+       u"John 1:35" + std::u16string(30, u' ')},
+      // Code-page files keep the five marks: no full-width colon, no other scripts' marks.
+      {u"神爱世人。 约翰福音 3:16", nullptr, u""},
+      {u"Amen\u201D Job 1:1 and more: 2", nullptr, u""},
+      // The separator dropped after the mark is a whole surrogate pair.
+      {u"Amen.\U0001F600Psalm 1:1", u"Amen.", u"Psalm 1:1"},
   };
   for (const auto& [line, text, reference] : cases) {
     const VerseLineParts parts = SplitVerseLine(line);
     EXPECT_EQ(std::tie(parts.text, parts.reference), std::tie(text ? text : line, reference))
-        << line;
+        << Utf8(line);
   }
 }
 
-TEST(StoredVerse, IsAlwaysTheFixedFieldAndCutsOverlongLines) {
-  EXPECT_EQ(StoredVerse(""), "\r\n" + std::string(250, ' '));
-  EXPECT_EQ(StoredVerse(std::string(245, 'a') + ". Psalm 119:105"),
-            std::string(245, 'a') + ".\r\nPsal");
+TEST(SplitVerseLine, UnicodeFilesAlsoEndAtTheSentenceMarksOfOtherScripts) {
+  const std::tuple<std::u16string, std::u16string, std::u16string> cases[] = {
+      {u"神爱世人。 约翰福音 3:16", u"神爱世人。", u"约翰福音 3:16"},
+      // No blank after the mark: the reference keeps its first character.
+      {u"神爱世人，约翰福音 3：16", u"神爱世人，", u"约翰福音 3：16"},
+      {u"主は羊飼い！詩篇 23:1", u"主は羊飼い！", u"詩篇 23:1"},
+      {u"誰が？ ヨハネ 1:1", u"誰が？", u"ヨハネ 1:1"},
+      {u"天と地、創世記 1:1", u"天と地、", u"創世記 1:1"},
+      {u"כי כן אהב אלהים את העולם׃ יוחנן 3:16", u"כי כן אהב אלהים את העולם׃", u"יוחנן 3:16"},
+      {u"من يحبني؟ يوحنا 14:23", u"من يحبني؟", u"يوحنا 14:23"},
+      {u"الله محبة، يوحنا 4:8", u"الله محبة،", u"يوحنا 4:8"},
+      {u"خدا محبت ہے۔ یوحنا 4:8", u"خدا محبت ہے۔", u"یوحنا 4:8"},
+      {u"परमेश्वर प्रेम है। यूहन्ना 4:8", u"परमेश्वर प्रेम है।", u"यूहन्ना 4:8"},
+      {u"Τί ἐστιν ἀλήθεια\u037E Ἰωάννης 18:38", u"Τί ἐστιν ἀλήθεια\u037E", u"Ἰωάννης 18:38"},
+      {u"«Бог есть любовь» 1 Иоанна 4:8", u"«Бог есть любовь»", u"1 Иоанна 4:8"},
+      {u"„Gott ist Liebe.“ 1 Joh 4:8", u"„Gott ist Liebe.“", u"1 Joh 4:8"},
+      {u"Jesus wept. John 11:35", u"Jesus wept.", u"John 11:35"},  // as in code-page files
+  };
+  for (const auto& [line, text, reference] : cases) {
+    const VerseLineParts parts = SplitVerseLine(line, VerseMarks::kUnicode);
+    EXPECT_EQ(std::tie(parts.text, parts.reference), std::tie(text, reference)) << Utf8(line);
+  }
+}
+
+TEST(StoredVerse, IsTheFixedFieldOf252CharactersNeverCuttingASurrogatePair) {
+  EXPECT_EQ(StoredVerse(u""), u"\r\n" + std::u16string(250, u' '));
+  EXPECT_EQ(StoredVerse(std::u16string(245, u'a') + u". Psalm 119:105"),
+            std::u16string(245, u'a') + u".\r\nPsal");
+  // Characters, not bytes: 300 Chinese characters (900 bytes in UTF-8) fill 252 places.
+  EXPECT_EQ(StoredVerse(std::u16string(300, u'爱') + u"。 约翰 3:16", VerseMarks::kUnicode),
+            std::u16string(252, u'爱'));
+  // A pair across the end is left out whole; one that ends at the end stays.
+  EXPECT_EQ(FixedVerseField(std::u16string(251, u'a') + u"\U0001F600"),
+            std::u16string(251, u'a') + u" ");
+  EXPECT_EQ(FixedVerseField(std::u16string(250, u'a') + u"\U0001F600b"),
+            std::u16string(250, u'a') + u"\U0001F600");
   EXPECT_EQ(CorruptFileText(),
-            FixedVerseField("Sovel.vrs file is corrupt!\r\n\r\nNo more verses have been loaded."
-                            "\r\n\r\nPlease fix the verse file before running again."));
+            FixedVerseField(u"Sovel.vrs file is corrupt!\r\n\r\nNo more verses have been loaded."
+                            u"\r\n\r\nPlease fix the verse file before running again."));
+}
+
+TEST(LoadVerses, ChoosesTheEncodingFromTheMarkOrFromWellFormedUtf8ElseTheCodePage) {
+  const std::string russian = reinterpret_cast<const char*>(u8"Бог есть любовь. 1 Ин 4:8");
+  const std::u16string stored = u"Бог есть любовь.\r\n1 Ин 4:8";
+  // {file, encoding, first verse (up to its padding)}
+  const std::tuple<std::string, VerseEncoding, std::u16string> cases[] = {
+      {"\xEF\xBB\xBF" + russian + "\r\n", VerseEncoding::kUtf8, stored},
+      {"\xFF\xFE" + Utf16Bytes(u"Бог есть любовь. 1 Ин 4:8\r\n", false), VerseEncoding::kUtf16LE,
+       stored},
+      {"\xFE\xFF" + Utf16Bytes(u"Бог есть любовь. 1 Ин 4:8", true), VerseEncoding::kUtf16BE,
+       stored},
+      {russian, VerseEncoding::kUtf8, stored},  // no mark, well-formed UTF-8
+      // Not UTF-8 (an accent before a plain letter): Windows-1252, as older files are.
+      {"caf\xE9 \x80\x93x\x94\x9F. Job 1:1", VerseEncoding::kCodePage, u"café €“x”Ÿ.\r\nJob 1:1"},
+      {"Jesus wept. John 11:35", VerseEncoding::kCodePage, u"Jesus wept.\r\nJohn 11:35"},
+      // A code-page file whose accented letters happen to pair up as UTF-8 ("Ã©" in 1252, two
+      // letters no language writes together) is read as UTF-8: "é".
+      {"caf\xC3\xA9. Job 1:1", VerseEncoding::kUtf8, u"café.\r\nJob 1:1"},
+      // Full-width marks count in Unicode files only: the same words in the code page stay whole.
+      {"\xEF\xBB\xBF" + std::string(reinterpret_cast<const char*>(u8"爱！ 约 3:16")),
+       VerseEncoding::kUtf8, u"爱！\r\n约 3:16"},
+  };
+  for (const auto& [bytes, encoding, verse] : cases) {
+    SCOPED_TRACE(Utf8(verse));
+    EXPECT_EQ(DetectVerseEncoding(bytes).encoding, encoding);
+    const VerseStore store = Load(bytes);
+    ASSERT_EQ(store.gVerseCount, 1);
+    EXPECT_EQ(store.gVerses[1], FixedVerseField(verse));
+  }
+}
+
+TEST(DecodeUtf8, PutsOneReplacementCharacterForEachMaximalFaultAndGoesOn) {
+  const std::pair<std::string, std::u16string> cases[] = {
+      {"a\x80"
+       "b",
+       u"a\uFFFDb"},
+      {"\xE2\x82x", u"\uFFFDx"},                              // cut short: one mark
+      {"\xC0\xAF", u"\uFFFD\uFFFD"},                          // overlong
+      {"\xED\xA0\x80z", u"\uFFFD\uFFFD\uFFFDz"},              // a surrogate
+      {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},      // past U+10FFFF
+      {"\xF0\x9F\x98\x80\xE2\x82\xAC", u"\U0001F600\u20AC"},  // four and three bytes
+      {"\xF0\x9F\x98", u"\uFFFD"},
+  };
+  for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeUtf8(bytes), text) << Utf8(text);
+  EXPECT_TRUE(IsWellFormedUtf8("ok \xF0\x9F\x98", true));  // cut at the end of what was read
+  EXPECT_FALSE(IsWellFormedUtf8("ok \xF0\x9F\x98", false));
+  EXPECT_FALSE(IsWellFormedUtf8("\xF0\x9F\x98 ok", true));
+}
+
+TEST(LoadVerses, MalformedTextShowsReplacementCharactersAndTheRestLoads) {
+  // {file, verses}: invalid UTF-8 after a mark, lone surrogates, an odd last byte.
+  const std::pair<std::string, std::vector<std::u16string>> cases[] = {
+      {"\xEF\xBB\xBF"
+       "bad\xFF. Job 1:1\r\ngood. Job 2:2",
+       {u"bad\uFFFD.\r\nJob 1:1", u"good.\r\nJob 2:2"}},
+      {"\xFF\xFE"
+       "A\0\0\xD8"
+       "B\0\r\0\n\0\0\xDC"
+       "C\0"s,
+       {u"A\uFFFDB\r\n", u"\uFFFDC\r\n"}},
+      {"\xFE\xFF\0A\xD8\0\0B"s, {u"A\uFFFDB\r\n"}},
+      {"\xFF\xFE"
+       "A\0\n\0B\0C"s,
+       {u"A\r\n", u"B\uFFFD\r\n"}},
+  };
+  for (const auto& [bytes, verses] : cases) {
+    const VerseStore store = Load(bytes);
+    ASSERT_EQ(store.gVerseCount, static_cast<int32_t>(verses.size())) << Utf8(verses[0]);
+    for (size_t n = 0; n < verses.size(); ++n)
+      EXPECT_EQ(store.gVerses[n + 1], FixedVerseField(verses[n])) << Utf8(verses[n]);
+  }
 }
 
 TEST(LoadVerses, AppendsOneVersePerLineWhateverTheLineBreak) {
   const VerseStore store = Load("Jesus wept. John 11:35\r\n\nA.   Job 1:1\rlast. Job 2:2");
   ASSERT_EQ(store.gVerseCount, 4);
   ASSERT_EQ(store.gVerses.size(), 5u);
-  const std::string expected[] = {std::string(kVerseLength, ' '),
-                                  StoredVerse("Jesus wept. John 11:35"), StoredVerse(""),
-                                  StoredVerse("A.   Job 1:1"), StoredVerse("last. Job 2:2")};
+  const std::u16string expected[] = {std::u16string(kVerseLength, u' '),
+                                     StoredVerse(u"Jesus wept. John 11:35"), StoredVerse(u""),
+                                     StoredVerse(u"A.   Job 1:1"), StoredVerse(u"last. Job 2:2")};
   for (size_t n = 0; n < 5; ++n) EXPECT_EQ(store.gVerses[n], expected[n]) << n;
 
-  // A break at the very end adds no empty verse; LF CR is two breaks.
-  const std::pair<const char*, int32_t> counts[] = {{"a. Job 1:1\r\n", 1}, {"a. Job 1:1\n", 1},
-                                                    {"a. Job 1:1\r", 1},   {"\r\n", 1},
-                                                    {"a\r\n\r\n", 2},      {"a\n\rb", 3}};
-  for (const auto& [bytes, count] : counts) EXPECT_EQ(Load(bytes).gVerseCount, count) << bytes;
+  // A break at the very end adds no empty verse; LF CR is two breaks; a lone mark is no line.
+  const std::pair<std::string, int32_t> counts[] = {{"a. Job 1:1\r\n", 1},
+                                                    {"a. Job 1:1\n", 1},
+                                                    {"a. Job 1:1\r", 1},
+                                                    {"\r\n", 1},
+                                                    {"a\r\n\r\n", 2},
+                                                    {"a\n\rb", 3},
+                                                    {"\xFF\xFE"
+                                                     "a\0\r\0\n\0\n\0"s,
+                                                     2},
+                                                    {"\xEF\xBB\xBF", 0}};
+  for (const auto& [bytes, count] : counts)
+    EXPECT_EQ(Load(bytes).gVerseCount, std::max(count, 1)) << bytes;  // none: the corrupt text
 }
 
 TEST(LoadVerses, KeepsNulAndHighBytesAndAMissingOrEmptyFileGivesTheCorruptFileText) {
-  EXPECT_EQ(Load(std::string("caf\xE9\0\xFF. Job 1:1\r\n", 17)).gVerses[1],
-            FixedVerseField(std::string("caf\xE9\0\xFF.\r\nJob 1:1", 16)));
+  EXPECT_EQ(Load("caf\xE9\0\xFF. Job 1:1\r\n"s).gVerses[1],
+            FixedVerseField(u"caf\u00E9\0\u00FF.\r\nJob 1:1"s));
   VerseStore missing;
-  LoadVerses(missing, std::filesystem::path("/nonexistent/dir/sovel.vrs"));
-  for (const VerseStore& store : {missing, Load("")}) {
+  LoadVerses(missing, std::filesystem::path("/nonexistent/dir/sovel.vrs"), &DecodeWindows1252);
+  for (const VerseStore& store : {missing, Load(""), Load("\xFF\xFE")}) {
     ASSERT_EQ(store.gVerseCount, 1);
     ASSERT_EQ(store.gVerses.size(), 2u);
     EXPECT_EQ(store.gVerses[1], CorruptFileText());
   }
 }
 
-TEST(LoadVerses, AReadErrorOrALineBeyondTheLimitsReplacesThatLineAndStops) {
+TEST(LoadVerses, AReadErrorOrALineBeyondTheLimitsReplacesThatLineAndStopsInEveryEncoding) {
   // Fails inside the second line, then exactly where the second line would start; a stream
   // that throws its errors (as running out of memory does) ends the same way.
   for (const bool throws : {false, true}) {
@@ -111,15 +246,29 @@ TEST(LoadVerses, AReadErrorOrALineBeyondTheLimitsReplacesThatLineAndStops) {
       std::istream file(&failing);
       if (throws) file.exceptions(std::ios::badbit);
       VerseStore store;
-      LoadVerses(store, file);
+      LoadVerses(store, file, &DecodeWindows1252);
       ASSERT_EQ(store.gVerseCount, 2);
-      EXPECT_EQ(store.gVerses[1], StoredVerse("one. Job 1:1"));
+      EXPECT_EQ(store.gVerses[1], StoredVerse(u"one. Job 1:1"));
       EXPECT_EQ(store.gVerses[2], CorruptFileText());
     }
   }
-  const VerseStore store = Load("one. Job 1:1\r\ntwo. Job 2:2\r\n", {.fileBytes = 20});
-  ASSERT_EQ(store.gVerseCount, 2);
-  EXPECT_EQ(store.gVerses[2], CorruptFileText());
+  // The byte bound and the verse bound, with the same three lines in each encoding: the bytes
+  // of the mark and of two lines fit, the third line is cut; two verses fit, the third is not.
+  const std::u16string lines = u"one. Job 1:1\r\nсвет. Job 2:2\r\nthree. Job 3:3\r\n";
+  const std::string utf8 = EncodeUtf8(lines);
+  const std::string files[] = {"\xEF\xBB\xBF" + utf8, utf8, "\xFF\xFE" + Utf16Bytes(lines, false),
+                               "\xFE\xFF" + Utf16Bytes(lines, true)};
+  for (const std::string& bytes : files) {
+    const size_t unit = bytes[0] == '\xFF' || bytes[0] == '\xFE' ? 2 : 1;
+    const size_t third = bytes.size() - unit * 16;  // "three. Job 3:3\r\n" is the last 16
+    for (const VerseLimits limits :
+         {VerseLimits{.fileBytes = static_cast<int64_t>(third + 3)}, VerseLimits{.verses = 2}}) {
+      const VerseStore store = Load(bytes, limits);
+      ASSERT_EQ(store.gVerseCount, 3) << bytes;
+      EXPECT_EQ(store.gVerses[2], StoredVerse(u"свет. Job 2:2")) << bytes;
+      EXPECT_EQ(store.gVerses[3], CorruptFileText());
+    }
+  }
 }
 
 TEST(LoadVerses, AHugeFileStopsAtTheVerseLimitAndEachVerseTakesLittleMemory) {
@@ -127,9 +276,9 @@ TEST(LoadVerses, AHugeFileStopsAtTheVerseLimitAndEachVerseTakesLittleMemory) {
   for (int i = 0; i <= 100'000; ++i) bytes += "v. Job 1:1\r\n";
   const VerseStore store = Load(bytes);
   ASSERT_EQ(store.gVerseCount, VerseLimits().verses + 1);
-  EXPECT_EQ(store.gVerses[100'000], StoredVerse("v. Job 1:1"));
+  EXPECT_EQ(store.gVerses[100'000], StoredVerse(u"v. Job 1:1"));
   EXPECT_EQ(store.gVerses[100'001], CorruptFileText());
-  EXPECT_LT(store.gVerses.Bytes(), 100'001u * 32);  // not a padded field of 252 each
+  EXPECT_LT(store.gVerses.Bytes(), 100'001u * 64);  // not a padded field of 504 bytes each
 }
 
 const std::filesystem::path kShippedFile = SOVELIN_SOURCE_DIR "/resources/sovel.vrs";
@@ -145,13 +294,13 @@ TEST(ShippedVerses, EveryLineLoadsWithItsWholeReferenceAsPlainText) {
     EXPECT_TRUE(
         std::all_of(line.begin(), line.end(), [](char c) { return c >= ' ' && c <= '~'; }) &&
         line.find("  ") == std::string::npos);
-    const VerseLineParts parts = SplitVerseLine(line);
-    EXPECT_NE(parts.reference.find(':'), std::string::npos);
-    EXPECT_EQ(parts.text + " " + parts.reference, line);
+    const VerseLineParts parts = SplitVerseLine(DecodeWindows1252(line));
+    EXPECT_NE(parts.reference.find(u':'), std::u16string::npos);
+    EXPECT_EQ(EncodeUtf8(parts.text + u" " + parts.reference), line);
     EXPECT_LE(parts.text.size() + 2 + parts.reference.size(), kVerseLength);
   }
   VerseStore store;
-  LoadVerses(store, kShippedFile);
+  LoadVerses(store, kShippedFile, &DecodeWindows1252);
   EXPECT_EQ(store.gVerseCount, n);
   EXPECT_GE(n, 365);
 }

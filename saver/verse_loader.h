@@ -12,42 +12,65 @@ namespace sovelin {
 // The verse file's name; it lies in the program's own directory.
 inline constexpr std::string_view kVerseFileName = "sovel.vrs";
 
-// What one run holds at most: past either limit the verse file is treated as corrupt. The
-// largest verse files hold a few tens of thousands of verses in a few megabytes.
+// What one run holds at most, in every encoding: past either limit the verse file is treated
+// as corrupt. The largest verse files hold a few tens of thousands of verses in a few
+// megabytes.
 struct VerseLimits {
   int32_t verses = 100'000;
   int64_t fileBytes = 16 << 20;
 };
 
-// A verse line split into the verse proper and its scripture reference.
-struct VerseLineParts {
-  std::string text;
-  std::string reference;
+// How a verse file is written. A byte-order mark names UTF-8, UTF-16 LE or UTF-16 BE; without
+// one, bytes that are well-formed UTF-8 throughout with at least one byte of 0x80 or above are
+// UTF-8; everything else (plain ASCII included) is the system's code page, as older files are.
+enum class VerseEncoding { kCodePage, kUtf8, kUtf16LE, kUtf16BE };
+
+struct DetectedEncoding {
+  VerseEncoding encoding = VerseEncoding::kCodePage;
+  size_t markBytes = 0;  // the byte-order mark's length, skipped before the first line
 };
 
-// Full path of the verse file: the directory, one backslash (always added, even after a
-// trailing one), then the file name.
-std::string VerseFilePath(std::string_view directory);
+// The encoding of a verse file that starts with `bytes`; `cut` tells that the file goes on
+// beyond them (a character may be cut at their end).
+DetectedEncoding DetectVerseEncoding(std::string_view bytes, bool cut = false);
+
+// Decodes one line of the system's code page; the Windows build passes the system's own.
+using CodePageDecoder = std::u16string (*)(std::string_view bytes);
+
+// The end marks a split accepts: code-page files keep the five of older files; files read as
+// Unicode also take the sentence marks of other scripts and the full-width colon.
+enum class VerseMarks { kCodePage, kUnicode };
+
+// A verse line split into the verse proper and its scripture reference.
+struct VerseLineParts {
+  std::u16string text;
+  std::u16string reference;
+};
+
+// Full path of the verse file in `folder`.
+std::filesystem::path VerseFilePath(const std::filesystem::path& folder);
 
 // Splits a line "verse text. Book 1:2" at the end mark before the reference. Only the end of
-// the line is searched: the colon must lie within the last 21 characters of the trimmed length,
-// the end mark at least 5 characters before it and within the last 26. A line that does not
-// fit stays whole as text with an empty reference.
-VerseLineParts SplitVerseLine(std::string_view line);
+// the line is searched, in characters: the colon must lie within the last 21 characters of
+// the trimmed length, the end mark at least 5 characters before it and within the last 26. A
+// line that does not fit stays whole as text with an empty reference.
+VerseLineParts SplitVerseLine(std::u16string_view line, VerseMarks marks = VerseMarks::kCodePage);
 
 // The stored form of a line: text, CR LF, reference, as a fixed verse field.
-std::string StoredVerse(std::string_view line);
+std::u16string StoredVerse(std::u16string_view line, VerseMarks marks = VerseMarks::kCodePage);
 
 // The verse shown when the verse file cannot be read.
-std::string CorruptFileText();
+std::u16string CorruptFileText();
 
-// Appends one verse per line of an opened verse file. A stream that failed to open gives the
-// corrupt-file text as one verse, and so does a stream without any line; a read error, a line
-// past the limits or running out of memory puts the corrupt-file text in the slot of the line
-// being read and stops. Never throws.
-void LoadVerses(VerseStore& store, std::istream& file, const VerseLimits& limits = {});
+// Appends one verse per line of an opened verse file, in whichever encoding it is written
+// (undecodable bytes show as U+FFFD). A stream that failed to open gives the corrupt-file
+// text as one verse, and so does a stream without any line; a read error, a line past the
+// limits or running out of memory puts the corrupt-file text in the slot of the line being
+// read and stops. Never throws.
+void LoadVerses(VerseStore& store, std::istream& file, CodePageDecoder codePage,
+                const VerseLimits& limits = {});
 
 // Opens the verse file at path and loads it as above.
-void LoadVerses(VerseStore& store, const std::filesystem::path& path);
+void LoadVerses(VerseStore& store, const std::filesystem::path& path, CodePageDecoder codePage);
 
 }  // namespace sovelin

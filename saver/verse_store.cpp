@@ -2,22 +2,30 @@
 
 #include <cmath>
 
+#include "common/unicode_text.h"
+
 namespace sovelin {
 
-std::string FixedVerseField(std::string_view text) {
-  std::string field(text.substr(0, kVerseLength));
-  field.resize(kVerseLength, ' ');
+std::u16string_view CutToVerseLength(std::u16string_view text) {
+  if (text.size() <= kVerseLength) return text;
+  const bool splitsPair = IsHighSurrogate(text[kVerseLength - 1]);
+  return text.substr(0, splitsPair ? kVerseLength - 1 : kVerseLength);
+}
+
+std::u16string FixedVerseField(std::u16string_view text) {
+  std::u16string field(CutToVerseLength(text));
+  field.resize(kVerseLength, u' ');
   return field;
 }
 
-std::string VerseFields::operator[](size_t n) const {
+std::u16string VerseFields::operator[](size_t n) const {
   const uint32_t begin = n == 0 ? 0 : ends_.at(n - 1);
-  return FixedVerseField(std::string_view(text_).substr(begin, ends_.at(n) - begin));
+  return FixedVerseField(std::u16string_view(text_).substr(begin, ends_.at(n) - begin));
 }
 
-void VerseFields::push_back(std::string_view text) {
-  text = text.substr(0, kVerseLength);
-  text = text.substr(0, text.find_last_not_of(' ') + 1);  // npos + 1 is 0: all blanks
+void VerseFields::push_back(std::u16string_view text) {
+  text = CutToVerseLength(text);
+  text = text.substr(0, text.find_last_not_of(u' ') + 1);  // npos + 1 is 0: all blanks
   // Room first, so that the push_back below cannot throw after the text grew.
   if (ends_.size() == ends_.capacity()) ends_.reserve(ends_.size() * 2);
   text_.append(text);

@@ -10,7 +10,8 @@
 
 namespace sovelin {
 
-// Every stored verse is a fixed field of this many characters.
+// Every stored verse is a fixed field of this many characters (UTF-16 code units; a
+// character outside the Basic Multilingual Plane takes two, and is never cut in half).
 inline constexpr size_t kVerseLength = 252;
 
 // Fixed verse fields, stored compactly: each field without the blanks that pad it to
@@ -18,27 +19,34 @@ inline constexpr size_t kVerseLength = 252;
 class VerseFields {
  public:
   // Field n, exactly kVerseLength characters.
-  std::string operator[](size_t n) const;
+  std::u16string operator[](size_t n) const;
   size_t size() const { return ends_.size(); }
   // Appends text as a field (cut to kVerseLength). Leaves the fields as they were if it throws.
-  void push_back(std::string_view text);
+  void push_back(std::u16string_view text);
   // The bytes the fields take.
-  size_t Bytes() const { return text_.capacity() + ends_.capacity() * sizeof(uint32_t); }
+  size_t Bytes() const {
+    return text_.capacity() * sizeof(char16_t) + ends_.capacity() * sizeof(uint32_t);
+  }
 
  private:
-  std::string text_;
+  std::u16string text_;
   std::vector<uint32_t> ends_{0};  // where each field's text ends in text_
 };
 
-// The verses of a run. Verse n (1 to gVerseCount) is gVerses[n]; element 0 is there only so
-// that numbering starts at 1 (it holds blanks and is never shown).
+// The verses of a run, as UTF-16 text whatever the verse file's encoding. Verse n (1 to
+// gVerseCount) is gVerses[n]; element 0 is there only so that numbering starts at 1 (it holds
+// blanks and is never shown).
 struct VerseStore {
   VerseFields gVerses;
   int32_t gVerseCount = 0;
 };
 
+// The first kVerseLength characters of text, or fewer where the cut would split a surrogate
+// pair.
+std::u16string_view CutToVerseLength(std::u16string_view text);
+
 // Pads text on the right with blanks, or cuts it, to exactly kVerseLength characters.
-std::string FixedVerseField(std::string_view text);
+std::u16string FixedVerseField(std::u16string_view text);
 
 // The verse number for a random value r in [0, 1): floor(verseCount * r + 1), never above
 // verseCount.

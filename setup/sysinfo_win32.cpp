@@ -1,10 +1,20 @@
 #include "setup/sysinfo_win32.h"
 
+#include <string>
+
 #include "common/handles_win32.h"
+#include "common/unicode_text.h"
 
 namespace sovelin {
 
 namespace {
+
+// Paths travel through the lookup as UTF-8 and meet Windows in wide characters, so a path in
+// any script survives whatever the system's code page.
+std::wstring Wide(std::string_view utf8) {
+  const std::u16string text = DecodeUtf8(utf8);
+  return std::wstring(text.begin(), text.end());
+}
 
 UINT IconStyle(MessageIcon icon) {
   switch (icon) {
@@ -32,34 +42,41 @@ std::optional<RegistryValue> Win32SysInfoPlatform::ReadLocalMachineValue(
                     key.out()) != ERROR_SUCCESS) {
     return std::nullopt;
   }
-  RegistryValue value;
-  value.data.assign(kValueBufferSize, '\0');
+  // Room for kValueBufferSize characters; a longer value fails with ERROR_MORE_DATA and
+  // counts as unreadable.
+  std::wstring data(kValueBufferSize, L'\0');
   DWORD type = 0;
-  DWORD size = static_cast<DWORD>(value.data.size());
-  // A value larger than the buffer fails with ERROR_MORE_DATA and counts as unreadable.
-  if (RegQueryValueExA(key.get(), std::string(valueName).c_str(), nullptr, &type,
-                       reinterpret_cast<BYTE*>(value.data.data()), &size) != ERROR_SUCCESS) {
+  DWORD size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+  if (RegQueryValueExW(key.get(), Wide(valueName).c_str(), nullptr, &type,
+                       reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
+  RegistryValue value;
   value.type = type;
-  value.data.resize(size);
+  if (type == REG_SZ) {
+    data.resize(size / sizeof(wchar_t));
+    value.data = EncodeUtf8(std::u16string(data.begin(), data.end()));
+  } else {
+    value.data.assign(reinterpret_cast<const char*>(data.data()), size);
+  }
   return value;
 }
 
 bool Win32SysInfoPlatform::FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool Win32SysInfoPlatform::StartProgram(const std::string& path) {
   if (path.empty()) return false;
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
-  std::string commandLine = "\"" + path + "\"";
+  const std::wstring program = Wide(path);
+  std::wstring commandLine = L"\"" + program + L"\"";
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       nullptr, &startup, &process)) {
     return false;
   }

@@ -10,10 +10,6 @@
 namespace sovelin::driver {
 namespace {
 
-std::string FolderOf(const std::string& path) {
-  return path.substr(0, path.find_last_of('\\'));
-}
-
 using WindowSearch = std::pair<DWORD, std::vector<HWND>>;  // a process (0 for all), found
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
@@ -91,15 +87,16 @@ std::string SlowSaverPath() {
   return OnDriveZ(SOVELIN_SLOW_SAVER_PATH);
 }
 
-SaverProcess SaverProcess::Start(const std::string& arguments, const std::string& program,
-                                 bool quoted) {
+SaverProcess SaverProcess::Start(const std::string& arguments,
+                                 const std::filesystem::path& program, bool quoted) {
   SaverProcess process;
-  const std::string name = quoted ? "\"" + program + "\"" : program;
-  std::string commandLine = name + (arguments.empty() ? "" : " " + arguments);
-  STARTUPINFOA startup{};
+  const std::wstring name = program.wstring();
+  std::wstring commandLine = quoted ? L"\"" + name + L"\"" : name;
+  if (!arguments.empty()) commandLine += L" " + std::wstring(arguments.begin(), arguments.end());
+  STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
-  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      FolderOf(program).c_str(), &startup, &process.info_))
+  if (!CreateProcessW(name.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      program.parent_path().wstring().c_str(), &startup, &process.info_))
     process.info_ = {};
   return process;
 }
@@ -195,19 +192,24 @@ std::string MessageText(HWND box) {
 }
 
 // A fresh folder beside the built saver holding a copy of it, for one case.
-std::string SaverCopyFor(const std::string& caseName) {
-  const std::string root = FolderOf(SaverPath()) + "\\saver-copies";
-  const std::string folder = root + "\\" + caseName;
-  CreateDirectoryA(root.c_str(), nullptr);
-  CreateDirectoryA(folder.c_str(), nullptr);
-  DeleteFileA((folder + "\\sovel.vrs").c_str());
-  const std::string copy = folder + SaverPath().substr(SaverPath().find_last_of('\\'));
-  EXPECT_TRUE(CopyFileA(SaverPath().c_str(), copy.c_str(), FALSE)) << "cannot copy the saver";
+std::filesystem::path SaverCopyFor(const std::wstring& caseName) {
+  const std::filesystem::path saver(SaverPath());
+  const std::filesystem::path folder = saver.parent_path() / L"saver-copies" / caseName;
+  std::error_code ignored;
+  std::filesystem::create_directories(folder, ignored);
+  std::filesystem::remove(folder / L"sovel.vrs", ignored);
+  const std::filesystem::path copy = folder / saver.filename();
+  EXPECT_TRUE(CopyFileW(saver.wstring().c_str(), copy.wstring().c_str(), FALSE))
+      << "cannot copy the saver";
   return copy;
 }
 
-void WriteVerseFile(const std::string& saverCopy, const std::string& bytes) {
-  std::ofstream file(FolderOf(saverCopy) + "\\sovel.vrs", std::ios::binary | std::ios::trunc);
+std::string SaverCopyFor(const std::string& caseName) {
+  return SaverCopyFor(std::wstring(caseName.begin(), caseName.end())).string();
+}
+
+void WriteVerseFile(const std::filesystem::path& saverCopy, const std::string& bytes) {
+  std::ofstream file(saverCopy.parent_path() / L"sovel.vrs", std::ios::binary | std::ios::trunc);
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(file.good());
 }

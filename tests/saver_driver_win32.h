@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,8 +27,8 @@ class SaverProcess {
  public:
   // Starts `program` (the saver by default) with the argument text after its name, which the
   // command line quotes unless told otherwise.
-  static SaverProcess Start(const std::string& arguments, const std::string& program = SaverPath(),
-                            bool quoted = true);
+  static SaverProcess Start(const std::string& arguments,
+                            const std::filesystem::path& program = SaverPath(), bool quoted = true);
   SaverProcess(SaverProcess&& other) noexcept;  // movable, never copied
   // Ends a process that is still running, so a failed test leaves nothing behind.
   ~SaverProcess();
@@ -63,10 +64,11 @@ std::string WindowText(HWND window);
 // The message of a message box: its longest static text.
 std::string MessageText(HWND box);
 
-// A fresh folder beside the built saver holding a copy of it, for one case; and the verse file
-// beside such a copy.
+// A fresh folder beside the built saver holding a copy of it, for one case (a name in any
+// script); and the verse file beside such a copy.
 std::string SaverCopyFor(const std::string& caseName);
-void WriteVerseFile(const std::string& saverCopy, const std::string& bytes);
+std::filesystem::path SaverCopyFor(const std::wstring& caseName);
+void WriteVerseFile(const std::filesystem::path& saverCopy, const std::string& bytes);
 
 // The saver's settings in the registry.
 void ClearSettings();

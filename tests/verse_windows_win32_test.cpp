@@ -7,12 +7,16 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "common/unicode_text.h"
 #include "geometry/screen_win32.h"
 #include "saver/saver_window_win32.h"
+#include "saver/verse_file_win32.h"
 #include "saver/verse_loader.h"
 #include "settings/settings_store.h"
 #include "tests/saver_driver_win32.h"
@@ -156,23 +160,36 @@ Label ReadLabel(const Screenshot& shot, POINT origin) {
 // The box's text colours: white, cyan, yellow, white, then again.
 constexpr COLORREF kColors[] = {0x00FFFFFF, 0x00FFFF00, 0x0000FFFF, 0x00FFFFFF};
 
-// The label as a box window of this process shows each line in each colour of the cycle.
-std::vector<std::vector<Label>> ExpectedLabels(const std::vector<std::string>& lines) {
+// A box window of this process, standing where the saver's would, for drawing verses.
+class LocalBox {
+ public:
+  LocalBox() {
+    EXPECT_TRUE(window.Create(GetModuleHandleA(nullptr), nullptr, run));
+    window.MoveTo(0, 0);
+    window.Show();
+  }
+  // The label's pixels with the stored verse of `line` in `color`.
+  Label Draw(std::u16string_view line, COLORREF color, VerseMarks marks = VerseMarks::kCodePage) {
+    window.SetText(StoredVerse(line, marks));
+    window.SetTextColor(color);
+    Pump(100);
+    return ReadLabel(CaptureScreen(), POINT{0, 0});
+  }
+
   MemorySettingsStore store;
   ScriptedRandom random;
   SaverRun run{store, random};
-  VerseWindow window(DescriptorFor(kBox), {}, kBoxColor);
-  EXPECT_TRUE(window.Create(GetModuleHandleA(nullptr), nullptr, run));
-  window.MoveTo(0, 0);
-  window.Show();
+  VerseWindow window{DescriptorFor(kBox), {}, kBoxColor};
+};
+
+// The label as a box window of this process shows each line in each colour of the cycle.
+std::vector<std::vector<Label>> ExpectedLabels(const std::vector<std::u16string>& lines,
+                                               VerseMarks marks = VerseMarks::kCodePage) {
+  LocalBox box;
   std::vector<std::vector<Label>> labels(3);
   for (int color = 0; color < 3; ++color)
-    for (const std::string& line : lines) {
-      window.SetText(StoredVerse(line));
-      window.SetTextColor(kColors[color]);
-      Pump(100);
-      labels[color].push_back(ReadLabel(CaptureScreen(), POINT{0, 0}));
-    }
+    for (const std::u16string& line : lines)
+      labels[color].push_back(box.Draw(line, kColors[color], marks));
   return labels;
 }
 
@@ -194,16 +211,16 @@ int ShownLine(DWORD saverId, const std::vector<Label>& labels) {
 }
 
 TEST_F(VerseWindows, ShowsAVerseOfItsOwnFolderAndTheTimerChangesTextAndColour) {
-  const std::vector<std::string> lines = {"Jesus wept. John 11:35", "God is love. 1 John 4:8",
-                                          "Pray without ceasing. 1 Thess. 5:17",
-                                          "Rejoice evermore. 1 Thess. 5:16"};
+  const std::vector<std::u16string> lines = {u"Jesus wept. John 11:35", u"God is love. 1 John 4:8",
+                                             u"Pray without ceasing. 1 Thess. 5:17",
+                                             u"Rejoice evermore. 1 Thess. 5:16"};
   const std::vector<std::vector<Label>> labels = ExpectedLabels(lines);
   WriteSetting("DisplayOption", "5");
   WriteSetting("RectangleColor", std::to_string(kBoxColor));
   WriteSetting("Frequency", "0");  // the shortest change period, 30 s
   const std::string copy = SaverCopyFor("four-verses");
   std::string file;
-  for (const std::string& line : lines) file += line + "\r\n";
+  for (const std::u16string& line : lines) file += EncodeUtf8(line) + "\r\n";
   WriteVerseFile(copy, file);
   SaverProcess saver = SaverProcess::Start("/s", copy);
   HWND main = WaitForCaption(kSaverCaption, kStartMs, saver.id());
@@ -222,6 +239,189 @@ TEST_F(VerseWindows, ShowsAVerseOfItsOwnFolderAndTheTimerChangesTextAndColour) {
   EXPECT_NE(shown, first);
   PressKey(VK_SPACE);
   EXPECT_TRUE(saver.WaitForExit(kEndMs));
+}
+
+const std::u16string kRussian =
+    u"Ибо так возлюбил Бог мир, что отдал Сына Своего Единородного, дабы всякий верующий в "
+    u"Него, не погиб, но имел жизнь вечную. Иоанна 3:16";
+const std::u16string kChinese =
+    u"神爱世人，甚至将他的独生子赐给他们，叫一切信他的，不至灭亡，反得永生。 约翰福音 3:16";
+const std::u16string kHebrew = u"כי כן אהב אלהים את העולם עד אשר נתן את בנו את יחידו׃ יוחנן 3:16";
+
+// Text in a verse file with its byte-order mark: UTF-8, or UTF-16 little-endian.
+std::string Utf8File(std::u16string_view text) {
+  return "\xEF\xBB\xBF" + EncodeUtf8(text) + "\r\n";
+}
+std::string Utf16File(std::u16string_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (const char16_t unit : std::u16string(text) + u"\r\n")
+    bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+  return bytes;
+}
+
+// A saver unpacked into a folder whose name the system's code page cannot spell finds its verse
+// file there, in UTF-8 or UTF-16, and shows its verse as this process draws it.
+TEST_F(VerseWindows, ASaverInACyrillicFolderShowsARussianUtf8AndAChineseUtf16Verse) {
+  WriteSetting("DisplayOption", "5");
+  WriteSetting("RectangleColor", std::to_string(kBoxColor));
+  const std::filesystem::path copy = SaverCopyFor(std::wstring(L"Стихи"));
+  for (const auto& [file, line] :
+       {std::pair{Utf8File(kRussian), kRussian}, std::pair{Utf16File(kChinese), kChinese}}) {
+    SCOPED_TRACE(EncodeUtf8(line));
+    const Label expected = ExpectedLabels({line}, VerseMarks::kUnicode)[0][0];
+    WriteVerseFile(copy, file);
+    SaverProcess saver = SaverProcess::Start("/s", copy);
+    ASSERT_NE(WaitForCaption(kSaverCaption, kStartMs, saver.id()), nullptr);
+    EXPECT_EQ(ShownLine(saver.id(), {expected}), 0) << "the saver does not show its verse";
+    PressKey(VK_SPACE);
+    EXPECT_TRUE(saver.WaitForExit(kEndMs));
+  }
+}
+
+// The rows of a label that hold text pixels, as bands of touching rows: each with its
+// leftmost and rightmost text pixel.
+struct Band {
+  int top, bottom, left, right;
+};
+
+std::vector<Band> TextBands(const Label& pixels, uint32_t text) {
+  const TwipsBox& label = DescriptorFor(kBox).lblverse;
+  const int width = label.width / 15, height = label.height / 15;
+  std::vector<Band> bands;
+  bool inBand = false;
+  for (int y = 0; y < height; ++y) {
+    int left = width, right = -1;
+    for (int x = 0; x < width; ++x) {
+      if (pixels[static_cast<size_t>(y) * width + x] != text) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+    if (right < 0) {
+      inBand = false;
+      continue;
+    }
+    if (!inBand) bands.push_back({y, y, left, right});
+    inBand = true;
+    Band& band = bands.back();
+    band = {band.top, y, std::min(band.left, left), std::max(band.right, right)};
+  }
+  return bands;
+}
+
+constexpr uint32_t kWhite = 0x00FFFFFF;
+
+int CountPixels(const std::vector<uint32_t>& pixels, uint32_t color) {
+  return static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
+}
+
+// The pixels of `color` in a window on the screen.
+int CountWindowPixels(HWND window, uint32_t color) {
+  RECT box{};
+  GetWindowRect(window, &box);
+  return CountPixels(CaptureScreen(box).pixels, color);
+}
+
+// Letters the label's font lacks come from a font that has them; Chinese fills its lines and
+// wraps between characters within the label; Hebrew is right-aligned, a Russian verse left.
+TEST_F(VerseWindows, UnicodeVersesFindTheirLettersAndWrapAndAlignInsideTheLabel) {
+  LocalBox box;
+  const int width = DescriptorFor(kBox).lblverse.width / 15;
+  const auto draw = [&](const std::u16string& line) {
+    const Label label = box.Draw(line, RGB(255, 255, 255), VerseMarks::kUnicode);
+    EXPECT_TRUE(box.window.Label().EveryLetterFound());
+    EXPECT_EQ(CountWindowPixels(box.window.handle(), kWhite), CountPixels(label, kWhite))
+        << "text outside the label";
+    return TextBands(label, kWhite);
+  };
+  const std::vector<Band> russian = draw(kRussian);
+  ASSERT_GE(russian.size(), 3u);
+  EXPECT_LE(russian.back().left, 2) << "the reference starts at the left";
+  EXPECT_FALSE(box.window.Label().RightToLeft());
+
+  const std::vector<Band> chinese = draw(kChinese);
+  ASSERT_GE(chinese.size(), 3u) << "the Chinese verse is not wrapped";
+  // Within two characters of the edge: a comma never starts a line, so it may take the
+  // character before it along.
+  EXPECT_GE(chinese[0].right, width - 30) << "its first line does not reach the label's edge";
+  EXPECT_LT(chinese[0].right, width);
+
+  const std::vector<Band> hebrew = draw(kHebrew);
+  ASSERT_GE(hebrew.size(), 2u);
+  EXPECT_TRUE(box.window.Label().RightToLeft());
+  for (const Band& line : hebrew) EXPECT_GE(line.right, width - 3) << "a line not at the right";
+  EXPECT_GT(hebrew.back().left, width / 2) << "the reference is not right-aligned";
+}
+
+// A verse file in the Windows-1252 code page, with accents and the code page's own letters
+// (the euro, curly quotes, the dash, oe), as older verse files are.
+constexpr char kCodePageVerse[] =
+    "\x93\xC9l dijo: \xABSe\xF1or, \xBF"
+    "d\xF3nde est\xE1?\xBB \x96 \xC7"
+    "a suffit, na\xEFve "
+    "fa\xE7"
+    "ade, \x9C"
+    "uvre \x80 5, \x91gr\xFC\xDF\x92 und \xC6rger, \xD8re, \xE5r.\x94 "
+    "J\xE9r\xE9mie 3:12\r\n";
+
+// The open book with the verse of that file, as this process draws it: the window's pixels
+// inside its outline (others black), rows from the top.
+Screenshot CodePageVerseWindow() {
+  const std::filesystem::path file =
+      std::filesystem::path(SaverPath()).parent_path() / "code-page-1252.vrs";
+  std::ofstream(file, std::ios::binary) << kCodePageVerse;
+  VerseStore verses;
+  LoadVerses(verses, file);
+  MemorySettingsStore store;
+  ScriptedRandom random;
+  SaverRun run{store, random};
+  HMODULE pictures = LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  VerseWindow window(DescriptorFor(0), {}, GetSysColor(COLOR_BTNFACE));
+  EXPECT_TRUE(window.Create(GetModuleHandleA(nullptr), nullptr, run, pictures));
+  window.SetText(verses.gVerses[1]);
+  window.MoveTo(0, 0);
+  window.Show();
+  Pump(300);
+  RECT box{};
+  GetWindowRect(window.handle(), &box);
+  Screenshot shot = CaptureScreen(box);
+  Region outline(CreateRectRgn(0, 0, 0, 0));
+  GetWindowRgn(window.handle(), outline.get());
+  for (int y = 0; y < shot.height; ++y)
+    for (int x = 0; x < shot.width; ++x)
+      if (!PtInRegion(outline.get(), x, y))
+        shot.pixels[static_cast<size_t>(y) * shot.width + x] = 0;
+  return shot;
+}
+
+// The reference picture, drawn by the build before Unicode verse files (8c18ea9) with this
+// test's drawing: a 32-bit bitmap file of top-down rows.
+const std::filesystem::path kReferencePicture =
+    SOVELIN_SOURCE_DIR "/tests/reference/code-page-verse.bmp";
+
+Screenshot ReadBitmap(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  BITMAPFILEHEADER header{};
+  BITMAPINFOHEADER info{};
+  file.read(reinterpret_cast<char*>(&header), sizeof(header));
+  file.read(reinterpret_cast<char*>(&info), sizeof(info));
+  Screenshot shot{info.biWidth, -info.biHeight, {}};
+  if (!file || shot.width <= 0 || shot.height <= 0) return {};
+  shot.pixels.resize(static_cast<size_t>(shot.width) * shot.height);
+  file.read(reinterpret_cast<char*>(shot.pixels.data()),
+            static_cast<std::streamsize>(shot.pixels.size() * 4));
+  return shot;
+}
+
+// A verse of a code-page file shows exactly as the build before Unicode verse files drew it.
+TEST_F(VerseWindows, ACodePageVerseWithAccentsLooksExactlyAsItsReferencePicture) {
+  if (GetACP() != 1252) GTEST_SKIP() << "the reference was made on a Western system (1252)";
+  const Screenshot shown = CodePageVerseWindow();
+  const Screenshot reference = ReadBitmap(kReferencePicture);
+  ASSERT_EQ(shown.width, reference.width);
+  ASSERT_EQ(shown.height, reference.height);
+  size_t differ = 0;
+  for (size_t i = 0; i < shown.pixels.size(); ++i) differ += shown.pixels[i] != reference.pixels[i];
+  EXPECT_EQ(differ, 0u) << "pixels unlike the reference picture";
 }
 
 }  // namespace

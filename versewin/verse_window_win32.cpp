@@ -51,14 +51,6 @@ Font CreateLabelFont(const LabelFont& font) {
                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
 
-// The text without the blanks that pad a stored verse to its full length. They draw nothing,
-// but a word-wrapping renderer may count them and push the reference's last word onto a
-// line of its own.
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
-
 }  // namespace
 
 VerseWindow::VerseWindow(const VerseWindowDescriptor& descriptor, TwipsPerPixel twips,
@@ -67,8 +59,8 @@ VerseWindow::VerseWindow(const VerseWindowDescriptor& descriptor, TwipsPerPixel 
       twips_(twips),
       backColor_(backColor),
       scale_(scale),
-      textColor_(static_cast<COLORREF>(descriptor.textColor)),
-      text_(descriptor.designText) {
+      textColor_(static_cast<COLORREF>(descriptor.textColor)) {
+  verseLabel_.SetText(std::u16string(descriptor.designText.begin(), descriptor.designText.end()));
   size_ = {TwipsToPixels(descriptor_.width, twips_.x), TwipsToPixels(descriptor_.height, twips_.y)};
   // Each edge is rounded on its own, so a label of 196.67 pixels ends at the nearest pixel.
   const TwipsBox& label = descriptor_.lblverse;
@@ -101,10 +93,8 @@ bool VerseWindow::Create(HINSTANCE instance, HWND owner, SaverRun& run, HMODULE 
   return true;
 }
 
-void VerseWindow::SetText(std::string text) {
-  if (text == text_) return;
-  text_ = std::move(text);
-  Repaint();
+void VerseWindow::SetText(std::u16string_view text) {
+  if (verseLabel_.SetText(text)) Repaint();
 }
 
 void VerseWindow::SetTextColor(COLORREF color) {
@@ -230,18 +220,14 @@ void VerseWindow::PaintBackground(HDC dc) {
          std::min<LONG>(picture.bmHeight, size_.cy), source.get(), 0, 0, SRCCOPY);
 }
 
-// The verse on a transparent background, wrapped at word boundaries within the label's
-// rectangle; lines below its bottom edge are cut off.
+// The verse on a transparent background, wrapped within the label's rectangle (VerseLabel);
+// lines below its bottom edge are cut off.
 void VerseWindow::PaintLabel(HDC dc) {
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, label_.left, label_.top, label_.right, label_.bottom);
   SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ResolveColor(textColor_));
-  SelectObject(dc, font_.get());
-  RECT area = label_;
-  const std::string_view shown = WithoutTrailingBlanks(text_);
-  DrawTextA(dc, shown.data(), static_cast<int>(shown.size()), &area,
-            DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+  verseLabel_.Draw(dc, font_.get(), label_);
   RestoreDC(dc, saved);
 }
 

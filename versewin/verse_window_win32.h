@@ -7,6 +7,7 @@
 
 #include "common/handles_win32.h"
 #include "run/saver_run.h"
+#include "versewin/verse_label_win32.h"
 #include "versewin/verse_window_kind.h"
 
 namespace sovelin {
@@ -37,9 +38,12 @@ class VerseWindow final {
 
   HWND handle() const { return window_; }
 
-  // The label's text (the stored verse) and text colour; the window repaints on a change.
-  void SetText(std::string text);
-  const std::string& Text() const { return text_; }
+  // The label's text (the stored verse, UTF-16) and text colour; the window repaints on a
+  // change. Text() is the text without the blanks that pad a stored verse.
+  void SetText(std::u16string_view text);
+  const std::u16string& Text() const { return verseLabel_.Text(); }
+  // How the label laid out its text at the last paint (see VerseLabel).
+  const VerseLabel& Label() const { return verseLabel_; }
   void SetTextColor(COLORREF color);
   COLORREF TextColor() const { return textColor_; }
 
@@ -79,7 +83,7 @@ class VerseWindow final {
   COLORREF backColor_;
   double scale_;
   COLORREF textColor_;
-  std::string text_;
+  VerseLabel verseLabel_;
   int32_t left_ = 0;
   int32_t top_ = 0;
   POINT pixels_{};  // where the window stands on the screen

@@ -116,8 +116,8 @@ TEST_F(VerseWindowTest, AtTwelveTwipsAPixelTheShrunkWindowKeepsItsSizeAndMovesBy
 
 TEST_F(VerseWindowTest, TheBoxShowsItsColourInsideTheOutlineAndTheVerseCutAtTheLabel) {
   auto window = MakeWindow();
-  std::string verse;  // far more than the label holds
-  for (int i = 0; i < 80; ++i) verse += "everlasting ";
+  std::u16string verse;  // far more than the label holds
+  for (int i = 0; i < 80; ++i) verse += u"everlasting ";
   window->SetText(verse);
   ShowAndSettle(*window);
   const Screenshot shot = CaptureScreen();
@@ -165,7 +165,7 @@ TEST_F(VerseWindowTest, OnAScaledDisplayThePictureGrowsWithTheWindowAndFillsItsO
   for (int16_t display = 0; display < kBox; ++display) {
     SCOPED_TRACE("window " + std::to_string(display));
     auto window = MakeWindow(ShrinkForLargeFonts(DescriptorFor(display)), {10, 10}, kMagenta, 1.2);
-    window->SetText("");
+    window->SetText(u"");
     ShowAndSettle(*window);
     EXPECT_GT(CountOutlinePixels(window->handle(), CaptureScreen(),
                                  [](int, int, COLORREF) { return true; }),
