@@ -9,6 +9,9 @@
 #include "saver/pass_pacer.h"
 #include "saver/run_error.h"
 #include "saver/verse_loader.h"
+#include "settings/settings.h"
+#include "settings/verse_list.h"
+#include "settings/verse_list_win32.h"
 
 namespace sovelin {
 
@@ -68,15 +71,6 @@ std::chrono::microseconds PlacementInterval(int16_t speed) {
   return std::max(frame, std::chrono::microseconds(1'000'000 / 20));
 }
 
-// The folder the program was started from.
-std::string ProgramDirectory() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string full(path, length);
-  const size_t slash = full.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : full.substr(0, slash);
-}
-
 }  // namespace
 
 SaverSession::SaverSession(SaverRun& run, SaverWindow& window, VerseWindow& verse)
@@ -107,7 +101,8 @@ void SaverSession::FirstActivation() {
   run_.flags.gFirstActivate = false;
   run_.random.Reseed();
   StartMotion(motion_, run_.random);
-  LoadVerses(verses_, VerseFilePath(ProgramDirectory()));
+  LoadVerses(verses_, VerseFileToLoad(run_.store.Read(keys::kVerseList, ""), ProgramFolder(),
+                                      AppDataFolder(), VerseFileExists));
   change_.gVerseIndex = RandomVerseIndex(verses_, run_.random);
   verse_.SetTextColor(static_cast<COLORREF>(InitialTextColor(run_.setup.gDisplayUsed)));
   verse_.SetText(verses_.gVerses[change_.gVerseIndex]);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <filesystem>
+
+#include "settings/verse_list.h"
+
+namespace sovelin {
+
+// Loads the list at path as the saver would and reports its verses and the lines from which no
+// reference is split off (shown whole, without a reference). A missing file is reported as not
+// there.
+VerseFileReport CheckVerseFile(const std::filesystem::path& path);
+
+}  // namespace sovelin
