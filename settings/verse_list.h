@@ -61,6 +61,9 @@ struct VerseFileReport {
 };
 inline constexpr size_t kReportedLines = 5;
 
+// Loads a list and reports on it (the saver's loader does this; the dialog is given it).
+using VerseFileCheck = std::function<VerseFileReport(const std::filesystem::path&)>;
+
 // One line about a list for the settings dialog, e.g. "12 verses; no reference on lines 3, 7."
 std::string DescribeVerseFile(const VerseFileReport& report, bool ownList);
 

@@ -10,6 +10,7 @@
 #include "saver/saver_designs_win32.h"
 #include "saver/saver_run_win32.h"
 #include "saver/saver_window_win32.h"
+#include "saver/verse_file_report.h"
 #include "settings/registry_store_win32.h"
 #include "setup/setup_dialog_win32.h"
 #include "startup/preview_win32.h"
@@ -80,7 +81,7 @@ int Main(HINSTANCE instance, const std::string& arguments) {
   run.flags.gFirstActivate = true;
   run.settings = ReadSettings(store);
   switch (ChooseRunMode(arguments)) {
-    case RunMode::kSettings: return ShowSetupDialog(instance, run.settings, store);
+    case RunMode::kSettings: return ShowSetupDialog(instance, run.settings, store, CheckVerseFile);
     case RunMode::kPreview: return ShowPreview(instance, arguments);
     case RunMode::kSaver: return StartSaver(instance, run);
   }

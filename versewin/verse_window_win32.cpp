@@ -104,6 +104,8 @@ bool VerseWindow::Create(HINSTANCE instance, HWND owner, SaverRun& run, HMODULE 
 void VerseWindow::SetText(std::string text) {
   if (text == text_) return;
   text_ = std::move(text);
+  // The window's name is its verse, for screen readers.
+  if (window_) SetWindowTextA(window_, text_.c_str());
   Repaint();
 }
 
