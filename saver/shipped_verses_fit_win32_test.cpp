@@ -1,4 +1,4 @@
-// Every verse of the shipped verse file fits the label of every verse window, in the label's
+// Every verse of every shipped verse list fits the label of every verse window, in the label's
 // own font, at every common display scaling: nothing is cut at the label's edges. The label
 // and its font grow with the display as start-up makes them (twips shrunk for large fonts
 // above 96 DPI, then divided by the display's twips per pixel; the font's points at the DPI).
@@ -35,9 +35,30 @@ SIZE LabelPixels(const VerseWindowDescriptor& window, TwipsPerPixel twips) {
           pixel(label.top + label.height, twips.y) - pixel(label.top, twips.y)};
 }
 
+// A stored verse as the label shows it: the UTF-8 lists decoded (their first verse starts with
+// the byte-order mark, which takes no room).
+std::wstring Shown(const std::string& verse, bool utf8) {
+  const UINT codePage = utf8 ? CP_UTF8 : CP_ACP;
+  const int size = static_cast<int>(verse.size());
+  std::wstring wide(
+      static_cast<size_t>(MultiByteToWideChar(codePage, 0, verse.data(), size, nullptr, 0)), L'\0');
+  MultiByteToWideChar(codePage, 0, verse.data(), size, wide.data(), static_cast<int>(wide.size()));
+  return wide;
+}
+
+void ExpectEveryVerseFits(const std::filesystem::path& path, bool utf8);
+
 TEST(ShippedVerses, EveryVerseFitsEveryLabelAtEveryDisplayScaling) {
+  for (const char* list : {"sovel.vrs", "web.vrs", "rv1909.vrs"}) {
+    SCOPED_TRACE(list);
+    ExpectEveryVerseFits(std::filesystem::path(SOVELIN_SOURCE_DIR "/resources") / list,
+                         std::string(list) != "sovel.vrs");
+  }
+}
+
+void ExpectEveryVerseFits(const std::filesystem::path& path, bool utf8) {
   VerseStore store;
-  LoadVerses(store, std::filesystem::path(SOVELIN_SOURCE_DIR "/resources/sovel.vrs"));
+  LoadVerses(store, path);
   ASSERT_GE(store.gVerseCount, 365);
   WindowDC screen(nullptr);
   for (const int dpi : {96, 120, 144, 168, 192}) {
@@ -50,14 +71,14 @@ TEST(ShippedVerses, EveryVerseFitsEveryLabelAtEveryDisplayScaling) {
       const Font font = LabelFont(window, dpi);
       SelectGuard select(screen.get(), font.get());
       for (int32_t n = 1; n <= store.gVerseCount; ++n) {
-        std::string verse = store.gVerses[n];
-        verse = verse.substr(0, verse.find_last_not_of(' ') + 1);
+        std::string stored = store.gVerses[n];
+        const std::wstring verse = Shown(stored.substr(0, stored.find_last_not_of(' ') + 1), utf8);
         RECT area{0, 0, label.cx, 0};
-        DrawTextA(screen.get(), verse.data(), static_cast<int>(verse.size()), &area,
+        DrawTextW(screen.get(), verse.data(), static_cast<int>(verse.size()), &area,
                   DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
         EXPECT_LE(area.right, label.cx) << dpi << " DPI, window " << display << ", verse " << n;
         EXPECT_LE(area.bottom, label.cy)
-            << dpi << " DPI, window " << display << ", verse " << n << " is cut: " << verse;
+            << dpi << " DPI, window " << display << ", verse " << n << " is cut: " << stored;
       }
     }
   }

@@ -4,6 +4,8 @@
 // password/ask_password_win32_test.cpp.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -124,6 +126,35 @@ TEST_F(SaverStart, ABinaryVerseFileAndSettingsOfTheWrongRegistryTypeLeaveItRunni
   EXPECT_EQ(FindCaption(kProgramTitle.data(), saver.id()), nullptr) << "an error box shows";
   ClickMouse();  // on the saver window, where the cursor stands still at 0, 0
   EXPECT_TRUE(saver.WaitForExit(kEndMs)) << "a click did not end it";
+}
+
+// The VerseList setting picks the file beside the saver; a name that is not there, or one that
+// reaches out of the saver's folder, falls back to sovel.vrs.
+TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
+  const std::string copy = SaverCopyFor("verse-list");
+  WriteVerseFile(copy, "From the default list. John 1:1\r\n");
+  const std::string folder = copy.substr(0, copy.find_last_of('\\'));
+  std::ofstream(std::filesystem::path(folder) / L"Mis vers\u00EDculos.vrs", std::ios::binary)
+      << "\xEF\xBB\xBF"
+         "From the chosen list. John 1:2\r\n";
+  for (const auto& [choice, expected] : {std::pair{"Mis vers\xC3\xAD"
+                                                   "culos.vrs",
+                                                   "From the chosen list."},
+                                         {"gone.vrs", "From the default list."},
+                                         {"..\\verse-list\\Mis vers\xC3\xAD"
+                                          "culos.vrs",
+                                          "From the default list."}}) {
+    WriteSetting("VerseList", choice);
+    SaverProcess saver = SaverProcess::Start("/s", copy);
+    ASSERT_NE(WaitForSaver(saver), nullptr);
+    HWND verse = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (verse = FindVerseWindow(saver.id())) != nullptr; }, kStartMs));
+    EXPECT_NE(WindowText(verse).find(expected), std::string::npos)
+        << choice << " shows " << WindowText(verse);
+    ClickMouse();
+    EXPECT_TRUE(saver.WaitForExit(kEndMs));
+  }
 }
 
 }  // namespace
