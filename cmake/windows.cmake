@@ -25,9 +25,13 @@ target_link_libraries(sovelin_saver PRIVATE sovelin_win32)
 target_link_options(sovelin_saver PRIVATE ${STATIC_RUNTIME} -s)
 target_compile_options(sovelin_saver PRIVATE ${WARNINGS})
 set_target_properties(sovelin_saver PROPERTIES OUTPUT_NAME "${SAVER_NAME}" SUFFIX ".scr")
-add_custom_command(TARGET sovelin_saver POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/resources/sovel.vrs
-          $<TARGET_FILE_DIR:sovelin_saver>/sovel.vrs)
+# The verse lists lie beside the saver, as the installer and the zips put them.
+set(VERSE_LISTS sovel.vrs web.vrs rv1909.vrs)
+foreach(list ${VERSE_LISTS})
+  add_custom_command(TARGET sovelin_saver POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/resources/${list}
+            $<TARGET_FILE_DIR:sovelin_saver>/${list})
+endforeach()
 
 # For the tests only: the saver with every move slowed to 30 ms, as on a machine far too slow
 # for its speed, in a folder of its own beside its verse file.

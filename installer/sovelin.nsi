@@ -40,6 +40,13 @@ SetCompressor /SOLID lzma
 !define NAME "Sovelin V30"
 !define SCR "Sovelin V30.scr"
 !define VERSES "sovel.vrs"
+; Every verse list lies beside each build: the King James list (the default) and the others the
+; settings dialog offers. The user's own list lies in $APPDATA\Sovelin.
+!macro InstallVerseLists DIR
+  File "/oname=${VERSES}" "${DIR}/${VERSES}"
+  File "/oname=web.vrs" "${DIR}/web.vrs"
+  File "/oname=rv1909.vrs" "${DIR}/rv1909.vrs"
+!macroend
 !define VERSION "3.00.0001"
 !define PUBLISHER "Sovelin"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\SovelinV30"
@@ -100,18 +107,18 @@ Section "${NAME} screen saver" SecSaver
     ${DisableX64FSRedirection}
     SetOutPath "$SYSDIR"
     File "/oname=${SCR}" "${WIN64_DIR}/${SCR}"
-    File "/oname=${VERSES}" "${WIN64_DIR}/${VERSES}"
+    !insertmacro InstallVerseLists "${WIN64_DIR}"
     StrCpy $0 "$SYSDIR\${SCR}"
     Call RememberActivePath
     ${EnableX64FSRedirection}
     ; The 32-bit build into SysWOW64, the system folder 32-bit programs see.
     SetOutPath "$WINDIR\SysWOW64"
     File "/oname=${SCR}" "${WIN32_DIR}/${SCR}"
-    File "/oname=${VERSES}" "${WIN32_DIR}/${VERSES}"
+    !insertmacro InstallVerseLists "${WIN32_DIR}"
   ${Else}
     SetOutPath "$SYSDIR"
     File "/oname=${SCR}" "${WIN32_DIR}/${SCR}"
-    File "/oname=${VERSES}" "${WIN32_DIR}/${VERSES}"
+    !insertmacro InstallVerseLists "${WIN32_DIR}"
     StrCpy $0 "$SYSDIR\${SCR}"
     Call RememberActivePath
   ${EndIf}
@@ -286,10 +293,12 @@ Function un.ForgetActiveSaver
 done:
 FunctionEnd
 
-; Deletes the saver and its verse file from the folder $1.
+; Deletes the saver and its verse lists from the folder $1.
 Function un.DeleteSaverIn
   Delete "$1\${SCR}"
   Delete "$1\${VERSES}"
+  Delete "$1\web.vrs"
+  Delete "$1\rv1909.vrs"
 FunctionEnd
 
 Section "Uninstall"
@@ -316,10 +325,13 @@ Section "Uninstall"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
 
-  ; The settings and password stay unless the user asks: a reinstall or a newer version keeps
-  ; them. A silent uninstall keeps them.
-  MessageBox MB_YESNO|MB_ICONQUESTION "Also remove your ${NAME} settings and password?" \
+  ; The settings, the password and the user's own verse list stay unless the user asks: a
+  ; reinstall or a newer version keeps them. A silent uninstall keeps them.
+  MessageBox MB_YESNO|MB_ICONQUESTION \
+    "Also remove your ${NAME} settings, password and your own verse list?" \
     /SD IDNO IDNO keep_settings
   DeleteRegKey HKCU "${SETTINGS_KEY}"
+  Delete "$APPDATA\Sovelin\${VERSES}"
+  RMDir "$APPDATA\Sovelin"
 keep_settings:
 SectionEnd

@@ -12,6 +12,9 @@
 #include "saver/run_error.h"
 #include "saver/verse_file_win32.h"
 #include "saver/verse_loader.h"
+#include "settings/settings.h"
+#include "settings/verse_list.h"
+#include "settings/verse_list_win32.h"
 
 namespace sovelin {
 
@@ -103,7 +106,8 @@ void SaverSession::FirstActivation() {
   run_.flags.gFirstActivate = false;
   run_.random.Reseed();
   StartMotion(motion_, run_.random);
-  LoadVerses(verses_, VerseFilePath(ProgramFolder()));
+  LoadVerses(verses_, VerseFileToLoad(run_.store.Read(keys::kVerseList, ""), ProgramFolder(),
+                                      AppDataFolder(), VerseFileExists));
   change_.gVerseIndex = RandomVerseIndex(verses_, run_.random);
   verse_.SetTextColor(static_cast<COLORREF>(InitialTextColor(run_.setup.gDisplayUsed)));
   verse_.SetText(verses_.gVerses[change_.gVerseIndex]);

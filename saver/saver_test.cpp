@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -15,6 +16,7 @@
 #include "saver/pass_pacer.h"
 #include "saver/run_error.h"
 #include "saver/verse_change.h"
+#include "saver/verse_file_report.h"
 #include "saver/verse_loader.h"
 #include "saver/verse_store.h"
 #include "tests/scripted_random.h"
@@ -303,6 +305,28 @@ TEST(ShippedVerses, EveryLineLoadsWithItsWholeReferenceAsPlainText) {
   LoadVerses(store, kShippedFile, &DecodeWindows1252);
   EXPECT_EQ(store.gVerseCount, n);
   EXPECT_GE(n, 365);
+}
+
+// The report the settings dialog shows for the user's own list: lines the saver shows whole,
+// blank ones included, are named by their line number.
+TEST(CheckVerseFile, CountsTheVersesAndNamesTheLinesWithoutAReference) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                     ("sovelin-report-" + std::to_string(std::random_device{}()));
+  EXPECT_FALSE(CheckVerseFile(path, &DecodeWindows1252).exists);
+  std::ofstream(path, std::ios::binary) << "Jesus wept. John 11:35\r\n"
+                                           "no reference here\r\n"
+                                           "\r\n"
+                                           "Rejoice evermore. 1 Thessalonians 5:16\n"
+                                           "Text without an end mark John 3:16\r\n"
+                                           "a:b\r\n"
+                                           "x\r\n"
+                                           "Pray without ceasing. 1 Thessalonians 5:17";
+  const VerseFileReport report = CheckVerseFile(path, &DecodeWindows1252);
+  std::filesystem::remove(path);
+  EXPECT_TRUE(report.exists);
+  EXPECT_EQ(report.verses, 8);
+  EXPECT_EQ(report.linesWithoutReference, (std::vector<int32_t>{2, 3, 5, 6, 7}));
+  EXPECT_EQ(report.withoutReferenceCount, 5);
 }
 
 using namespace verse_colors;

@@ -1,4 +1,4 @@
-// Every verse of the shipped verse file fits the label of every verse window, in the label's
+// Every verse of every shipped verse list fits the label of every verse window, in the label's
 // own font, at every common display scaling: nothing is cut at the label's edges. The label
 // and its font grow with the display as start-up makes them (twips shrunk for large fonts
 // above 96 DPI, then divided by the display's twips per pixel; the font's points at the DPI).
@@ -36,9 +36,18 @@ SIZE LabelPixels(const VerseWindowDescriptor& window, TwipsPerPixel twips) {
           pixel(label.top + label.height, twips.y) - pixel(label.top, twips.y)};
 }
 
+void ExpectEveryVerseFits(const std::filesystem::path& path);
+
 TEST(ShippedVerses, EveryVerseFitsEveryLabelAtEveryDisplayScaling) {
+  for (const char* list : {"sovel.vrs", "web.vrs", "rv1909.vrs"}) {
+    SCOPED_TRACE(list);
+    ExpectEveryVerseFits(std::filesystem::path(SOVELIN_SOURCE_DIR "/resources") / list);
+  }
+}
+
+void ExpectEveryVerseFits(const std::filesystem::path& path) {
   VerseStore store;
-  LoadVerses(store, std::filesystem::path(SOVELIN_SOURCE_DIR "/resources/sovel.vrs"));
+  LoadVerses(store, path);
   ASSERT_GE(store.gVerseCount, 365);
   WindowDC screen(nullptr);
   for (const int dpi : {96, 120, 144, 168, 192}) {

@@ -36,8 +36,7 @@ int32_t InitialTextColor(int16_t gDisplayUsed) {
 std::optional<VerseChange> Timer1_Timer(VerseChangeState& state, const VerseChangeSetup& setup,
                                         RandomSource& random) {
   state.gElapsed += kVerseTimerInterval;
-  if (state.gElapsed < setup.gChangeInterval)
-    return std::nullopt;
+  if (state.gElapsed < setup.gChangeInterval) return std::nullopt;
 
   // The tick that changes the verse already counts towards the next change.
   state.gElapsed = kVerseTimerInterval;

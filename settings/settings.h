@@ -17,6 +17,7 @@ inline constexpr std::string_view kClearScreen = "ClearScreen";
 inline constexpr std::string_view kBackground = "Background";
 inline constexpr std::string_view kPassword = "Password";
 inline constexpr std::string_view kLastDisplayUsed = "LastDisplayUsed";
+inline constexpr std::string_view kVerseList = "VerseList";  // settings/verse_list.h
 }  // namespace keys
 
 // The seven user settings, as start-up reads them and the settings dialog saves them.

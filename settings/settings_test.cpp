@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
 #include <utility>
+
+#include "settings/verse_list.h"
 
 namespace sovelin {
 namespace {
@@ -28,6 +32,70 @@ TEST(Settings, AnEmptyStoreGivesTheDefaultsOnlyOneProtectsAndOnlyZeroShowsTheDes
     const SaverSettings s = ReadSettings(store);
     EXPECT_EQ(std::pair(s.IsProtected(), s.ShowsDesktop()), std::pair(on, on));
   }
+}
+
+// Which file the saver reads for each VerseList value, with the program folder /prog holding
+// sovel.vrs, web.vrs and "Mis versos.vrs", and the user's own list present or not.
+TEST(VerseList, ReadsTheChosenFileOrTheKingJamesListBesideTheProgram) {
+  const std::filesystem::path program = "/prog";
+  const std::filesystem::path appData = "/users/ana/AppData/Roaming";
+  const std::string kjv = "/prog/sovel.vrs";
+  const std::string own = "/users/ana/AppData/Roaming/Sovelin/sovel.vrs";
+  for (const bool ownExists : {false, true}) {
+    std::set<std::string> files = {"/prog/sovel.vrs", "/prog/web.vrs", "/prog/Mis versos.vrs"};
+    if (ownExists) files.insert(own);
+    const auto exists = [&](const std::filesystem::path& path) {
+      return files.count(path.generic_string()) > 0;
+    };
+    const std::pair<const char*, std::string> cases[] = {
+        {"", kjv},
+        {"sovel.vrs", kjv},
+        {"web.vrs", "/prog/web.vrs"},
+        {"Mis versos.vrs", "/prog/Mis versos.vrs"},
+        {"rv1909.vrs", kjv},  // not there
+        {"*", ownExists ? own : kjv},
+        {"**", kjv},
+        {"../prog/web.vrs", kjv},  // only a bare name beside the program
+        {"..\\web.vrs", kjv},
+        {"C:web.vrs", kjv},
+        {"/prog/web.vrs", kjv},
+        {"web.txt", kjv},
+        {".vrs", kjv},
+    };
+    for (const auto& [value, expected] : cases) {
+      EXPECT_EQ(VerseFileToLoad(value, program, appData, exists).generic_string(), expected)
+          << "\"" << value << "\", own list there: " << ownExists;
+    }
+    // Without an application data folder there is no own list to read.
+    EXPECT_EQ(VerseFileToLoad("*", program, "", exists).generic_string(), kjv);
+  }
+}
+
+TEST(VerseList, OffersTheListsFoundKingJamesFirstAndOwnVersesLast) {
+  const std::vector<VerseListEntry> lists =
+      OfferedVerseLists({"web.vrs", "readme.txt", "Zulu.VRS", "RV1909.vrs", "Sovel.vrs",
+                         "sovel.vrs", "Alpha.vrs", "Sovelin V30.scr"});
+  std::string shown;
+  for (const VerseListEntry& entry : lists) shown += entry.value + "=" + entry.displayName + "|";
+  EXPECT_EQ(shown,
+            "Sovel.vrs=King James Version (English)|Alpha.vrs=Alpha|"
+            "RV1909.vrs=Reina-Valera 1909 (Espa\xC3\xB1ol)|"
+            "web.vrs=World English Bible (English)|Zulu.VRS=Zulu|*=My own verses|");
+  EXPECT_EQ(OfferedListIndex(lists, "WEB.VRS"), 3u);
+  EXPECT_EQ(OfferedListIndex(lists, "*"), 5u);
+  EXPECT_EQ(OfferedListIndex(lists, "gone.vrs"), 0u);  // shown as the list the saver reads
+  EXPECT_EQ(OfferedListIndex({{"*", "My own verses"}}, ""), 0u);
+}
+
+TEST(VerseList, DescribesAListsVersesAndTheFirstLinesWithoutAReference) {
+  EXPECT_EQ(DescribeVerseFile({}, true),
+            "Your own list is not there yet: Edit... makes it from the list chosen before.");
+  EXPECT_EQ(DescribeVerseFile({true, 1, {}, 0}, true), "Your own list holds 1 verse.");
+  EXPECT_EQ(DescribeVerseFile({true, 441, {}, 0}, false), "441 verses.");
+  EXPECT_EQ(DescribeVerseFile({true, 3, {2}, 1}, true),
+            "Your own list holds 3 verses. No reference on line 2.");
+  EXPECT_EQ(DescribeVerseFile({true, 40, {1, 4, 9, 16, 25}, 7}, true),
+            "Your own list holds 40 verses. No reference on lines 1, 4, 9, 16, 25 and 2 more.");
 }
 
 }  // namespace

@@ -45,34 +45,23 @@ constexpr SetupMessage kPasswordHelp{
 
 const SetupMessage& HelpMessage(HelpTopic topic) {
   switch (topic) {
-    case HelpTopic::kDisplay:
-      return kDisplayHelp;
-    case HelpTopic::kSpeed:
-      return kSpeedHelp;
-    case HelpTopic::kFreq:
-      return kFreqHelp;
-    case HelpTopic::kBackground:
-      return kBackgroundHelp;
-    case HelpTopic::kPassword:
-      break;
+    case HelpTopic::kDisplay: return kDisplayHelp;
+    case HelpTopic::kSpeed: return kSpeedHelp;
+    case HelpTopic::kFreq: return kFreqHelp;
+    case HelpTopic::kBackground: return kBackgroundHelp;
+    case HelpTopic::kPassword: break;
   }
   return kPasswordHelp;
 }
 
 std::optional<HelpTopic> HelpTopicFor(ControlId id) {
   switch (id) {
-    case kCmdDisplayHelp:
-      return HelpTopic::kDisplay;
-    case kCmdSpeedHelp:
-      return HelpTopic::kSpeed;
-    case kCmdFreqHelp:
-      return HelpTopic::kFreq;
-    case kCmdBackgroundHelp:
-      return HelpTopic::kBackground;
-    case kCmdPasswordHelp:
-      return HelpTopic::kPassword;
-    default:
-      return std::nullopt;
+    case kCmdDisplayHelp: return HelpTopic::kDisplay;
+    case kCmdSpeedHelp: return HelpTopic::kSpeed;
+    case kCmdFreqHelp: return HelpTopic::kFreq;
+    case kCmdBackgroundHelp: return HelpTopic::kBackground;
+    case kCmdPasswordHelp: return HelpTopic::kPassword;
+    default: return std::nullopt;
   }
 }
 

@@ -10,13 +10,16 @@
 #include <vector>
 
 #include "common/handles_win32.h"
+#include "common/program_folder_win32.h"
 #include "common/window_binding_win32.h"
 #include "geometry/screen_win32.h"
 #include "password/change_password_dialog_win32.h"
+#include "settings/verse_list_win32.h"
 #include "setup/help_texts.h"
 #include "setup/setup_form.h"
 #include "setup/setup_model.h"
 #include "setup/sysinfo_win32.h"
+#include "setup/verse_choice_win32.h"
 
 namespace sovelin {
 
@@ -161,8 +164,13 @@ class DisabledOwner {
 
 class SetupDialog {
  public:
-  SetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store, HWND owner)
-      : instance_(instance), store_(store), model_(settings), owner_(owner) {}
+  SetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store,
+              const VerseFileCheck& checkVerseFile, HWND owner)
+      : instance_(instance),
+        store_(store),
+        model_(settings),
+        owner_(owner),
+        checkVerseFile_(checkVerseFile) {}
 
   int Run();
 
@@ -190,6 +198,13 @@ class SetupDialog {
   // Puts the model's state into the controls.
   void Sync();
 
+  // The verse list: the lists beside the program and the user's own.
+  void FillVerseLists();
+  std::string ChosenVerseList() const;
+  void OnVerseListChosen();
+  void EditOwnVerses();
+  void ShowVerseListStatus();
+
   HWND Item(ControlId id) const { return GetDlgItem(dialog_, id); }
   bool OnPage(HWND control) const;
 
@@ -206,6 +221,11 @@ class SetupDialog {
   HICON programIcon_ = nullptr;
   HICON helpIcon_ = nullptr;
   std::map<HWND, const ControlDescriptor*> descriptors_;
+  VerseFileCheck checkVerseFile_;
+  std::filesystem::path programFolder_;
+  std::filesystem::path appDataFolder_;
+  std::vector<VerseListEntry> verseLists_;
+  std::string listBeforeOwn_;  // the list the user's own list starts as a copy of
 };
 
 int SetupDialog::Run() {
@@ -264,6 +284,10 @@ INT_PTR SetupDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       MakePageBrush();
       InvalidateRect(dialog_, nullptr, TRUE);
       return FALSE;
+    case WM_ACTIVATE:
+      // Back from the editor: what the user's own list holds now.
+      if (LOWORD(wParam) != WA_INACTIVE && !verseLists_.empty()) ShowVerseListStatus();
+      return FALSE;
     case WM_CLOSE:
       // The close box cancels.
       model_.cmdCancel_Click();
@@ -279,6 +303,7 @@ void SetupDialog::OnInitDialog() {
   PlaceDialog();
   MakePageBrush();
   model_.Form_Load();
+  FillVerseLists();
   Sync();
   SelectTab(static_cast<int>(kInitialTab));
   SetFocus(tabs_);
@@ -359,6 +384,10 @@ HWND SetupDialog::CreateControl(const ControlDescriptor& control) {
       windowClass = "STATIC";
       style |= SS_OWNERDRAW;
       break;
+    case ControlKind::kComboBox:
+      windowClass = "COMBOBOX";
+      style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+      break;
   }
   if (control.groupStart) style |= WS_GROUP;
   if (control.tabStop) style |= WS_TABSTOP;
@@ -369,6 +398,14 @@ HWND SetupDialog::CreateControl(const ControlDescriptor& control) {
   const std::string caption(control.caption);
   // Picture buttons show no caption; the name is for screen readers.
   const char* text = control.kind == ControlKind::kPictureButton ? "Help" : caption.c_str();
+  if (control.kind == ControlKind::kComboBox) {
+    // A Unicode list, as list names are in any language; its window's height includes the list
+    // when dropped, room for eight lists.
+    const int dropped = rect.bottom - rect.top + MulDiv(8 * 15, dpi_.y, kBaseDpi);
+    return CreateWindowExW(
+        0, L"COMBOBOX", L"", style, rect.left, rect.top, rect.right - rect.left, dropped, dialog_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_, nullptr);
+  }
   return CreateWindowExA(0, windowClass, text, style, rect.left, rect.top, rect.right - rect.left,
                          rect.bottom - rect.top, dialog_,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_,
@@ -391,6 +428,10 @@ void SetupDialog::PlaceDialog() {
 }
 
 void SetupDialog::OnCommand(int id, int code) {
+  if (id == kCboVerseList) {
+    if (code == CBN_SELCHANGE && !model_.state().closed) OnVerseListChosen();
+    return;
+  }
   if (code != BN_CLICKED || model_.state().closed) return;
   if (const std::optional<OptionRef> option = OptionFromId(static_cast<ControlId>(id))) {
     model_.SelectOption(option->group, option->index);
@@ -422,7 +463,11 @@ void SetupDialog::OnClick(ControlId id) {
       StartSysInfo(platform);
       break;
     }
-    case kCmdOK: model_.cmdOK_Click(store_); break;
+    case kCmdVerseEdit: EditOwnVerses(); break;
+    case kCmdOK:
+      model_.cmdOK_Click(store_);
+      store_.Write(keys::kVerseList, ChosenVerseList());
+      break;
     case kCmdCancel: model_.cmdCancel_Click(); break;
     default:
       // Enter and Esc arrive as IDOK and IDCANCEL: neither button is the default or cancel
@@ -457,6 +502,59 @@ void SetupDialog::Sync() {
   EnableWindow(Item(kCmdColorSelect), state.cmdColorSelectEnabled);
   EnableWindow(Item(kCmdPswd), state.cmdPswdEnabled);
   SetWindowTextA(Item(kLblVersion), state.lblVersion.c_str());
+}
+
+void SetupDialog::FillVerseLists() {
+  programFolder_ = ProgramFolder();
+  appDataFolder_ = AppDataFolder();
+  verseLists_ = OfferedVerseLists(FileNamesIn(programFolder_));
+  HWND box = Item(kCboVerseList);
+  for (const VerseListEntry& list : verseLists_) {
+    const std::wstring name = WideFromUtf8(list.displayName);
+    SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  }
+  const std::string stored = store_.Read(keys::kVerseList, "");
+  SendMessageW(box, CB_SETCURSEL, OfferedListIndex(verseLists_, stored), 0);
+  listBeforeOwn_ = stored == kOwnVersesChoice ? std::string() : stored;
+  ShowVerseListStatus();
+}
+
+std::string SetupDialog::ChosenVerseList() const {
+  const LRESULT chosen = SendMessageW(Item(kCboVerseList), CB_GETCURSEL, 0, 0);
+  if (chosen < 0 || static_cast<size_t>(chosen) >= verseLists_.size()) return {};
+  return verseLists_[static_cast<size_t>(chosen)].value;
+}
+
+void SetupDialog::OnVerseListChosen() {
+  const std::string chosen = ChosenVerseList();
+  if (chosen != kOwnVersesChoice) listBeforeOwn_ = chosen;
+  ShowVerseListStatus();
+}
+
+// Makes the user's own list when it is not there yet, as a copy of the list chosen before,
+// chooses it and opens it in the user's editor.
+void SetupDialog::EditOwnVerses() {
+  if (appDataFolder_.empty()) return;
+  const std::filesystem::path own = OwnVerseFile(appDataFolder_);
+  if (!VerseFileExists(own)) {
+    MakeOwnVerseFile(
+        VerseFileToLoad(listBeforeOwn_, programFolder_, appDataFolder_, VerseFileExists), own);
+  }
+  SendMessageW(Item(kCboVerseList), CB_SETCURSEL, verseLists_.size() - 1, 0);
+  ShowVerseListStatus();
+  if (VerseFileExists(own)) OpenInTextEditor(dialog_, own);
+}
+
+void SetupDialog::ShowVerseListStatus() {
+  const std::string chosen = ChosenVerseList();
+  const bool own = chosen == kOwnVersesChoice;
+  const std::filesystem::path file =
+      own ? OwnVerseFile(appDataFolder_) : programFolder_ / PathFromUtf8(chosen);
+  const std::string text =
+      own && appDataFolder_.empty()
+          ? std::string("This account has no application data folder for its own list.")
+          : DescribeVerseFile(checkVerseFile_ ? checkVerseFile_(file) : VerseFileReport{}, own);
+  SetWindowTextW(Item(kLblVerseStatus), WideFromUtf8(text).c_str());
 }
 
 // Narrows the space around the tab captions until the six tabs fit in one row, for a dialog
@@ -622,8 +720,9 @@ void SetupDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 }  // namespace
 
-int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store, HWND owner) {
-  SetupDialog dialog(instance, settings, store, owner);
+int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store,
+                    const VerseFileCheck& checkVerseFile, HWND owner) {
+  SetupDialog dialog(instance, settings, store, checkVerseFile, owner);
   return dialog.Run();
 }
 

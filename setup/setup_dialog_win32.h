@@ -4,6 +4,7 @@
 
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "settings/verse_list.h"
 
 namespace sovelin {
 
@@ -13,9 +14,10 @@ inline constexpr const char* kSetupHelpResource = "SETUPHELP";    // help button
 inline constexpr const char* kSetupAboutResource = "SETUPABOUT";  // About picture, 200 x 114
 
 // Shows the settings dialog modally, filled from `settings`: owned by `owner` when given, which
-// is disabled while the dialog is open. OK writes the seven settings to `store`; Cancel and the
-// close box write nothing. Returns the process's exit code once the dialog has closed.
+// is disabled while the dialog is open. OK writes the seven settings and the verse list to
+// `store`; Cancel and the close box write nothing. `checkVerseFile` reports on the chosen verse
+// list. Returns the process's exit code once the dialog has closed.
 int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store,
-                    HWND owner = nullptr);
+                    const VerseFileCheck& checkVerseFile, HWND owner = nullptr);
 
 }  // namespace sovelin

@@ -118,6 +118,17 @@ constexpr ControlDescriptor Label(ControlId id, std::string_view name, std::stri
   return c;
 }
 
+// The verse list's controls stand on the "Change Freq" tab, below its frame.
+constexpr ControlDescriptor VerseListControl(ControlId id, std::string_view name, ControlKind kind,
+                                             std::string_view caption, int32_t left, int32_t top,
+                                             int32_t width, int32_t height) {
+  ControlDescriptor c = Label(id, name, caption, left, top, width, height);
+  c.kind = kind;
+  c.tab = SetupTab::kChangeFreq;
+  c.tabStop = kind != ControlKind::kLabel;
+  return c;
+}
+
 constexpr ControlDescriptor Picture(ControlId id, std::string_view name, SetupPicture picture,
                                     int32_t left, int32_t top, int32_t width, int32_t height) {
   ControlDescriptor c = Label(id, name, "", left, top, width, height);
@@ -186,6 +197,14 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
     FreqOption(2, "2 minutes"),
     FreqOption(3, "5 minutes"),
     FreqOption(4, "10 minutes"),
+    VerseListControl(kLblVerseList, "lblVerseList", ControlKind::kLabel, "Verse list:", 240, 3765,
+                     900, 225),
+    VerseListControl(kCboVerseList, "cboVerseList", ControlKind::kComboBox, "", 1140, 3720, 2820,
+                     315),
+    VerseListControl(kCmdVerseEdit, "cmdVerseEdit", ControlKind::kPushButton, "&Edit...", 4035,
+                     3705, 1035, 345),
+    VerseListControl(kLblVerseStatus, "lblVerseStatus", ControlKind::kLabel, "", 240, 4095, 4830,
+                     390),
     HelpButton(kCmdFreqHelp, "cmdFreqHelp", SetupTab::kChangeFreq),
 
     Frame(kFrame4, "Frame4", SetupTab::kBackground, "Background Display Options", 1080, 420, 3915,
@@ -227,14 +246,10 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
 
 constexpr ControlId FirstOptionId(OptionGroup group) {
   switch (group) {
-    case OptionGroup::kDisplay:
-      return kOptDisplayFirst;
-    case OptionGroup::kSpeed:
-      return kOptSpeedFirst;
-    case OptionGroup::kFreq:
-      return kOptFreqFirst;
-    case OptionGroup::kBackground:
-      return kOptBackgroundFirst;
+    case OptionGroup::kDisplay: return kOptDisplayFirst;
+    case OptionGroup::kSpeed: return kOptSpeedFirst;
+    case OptionGroup::kFreq: return kOptFreqFirst;
+    case OptionGroup::kBackground: return kOptBackgroundFirst;
   }
   return kNoControl;
 }
@@ -270,14 +285,10 @@ TwipPoint PositionInDialog(const ControlDescriptor& control) {
 
 int16_t OptionCount(OptionGroup group) {
   switch (group) {
-    case OptionGroup::kDisplay:
-      return kDisplayOptionCount;
-    case OptionGroup::kSpeed:
-      return kSpeedOptionCount;
-    case OptionGroup::kFreq:
-      return kFreqOptionCount;
-    case OptionGroup::kBackground:
-      return kBackgroundOptionCount;
+    case OptionGroup::kDisplay: return kDisplayOptionCount;
+    case OptionGroup::kSpeed: return kSpeedOptionCount;
+    case OptionGroup::kFreq: return kFreqOptionCount;
+    case OptionGroup::kBackground: return kBackgroundOptionCount;
   }
   return 0;
 }

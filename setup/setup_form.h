@@ -54,6 +54,10 @@ enum ControlId : uint16_t {
   kCmdSpeedHelp = 1021,
   kFrame3 = 1030,
   kCmdFreqHelp = 1031,
+  kLblVerseList = 1032,
+  kCboVerseList = 1033,
+  kCmdVerseEdit = 1034,
+  kLblVerseStatus = 1035,
   kFrame4 = 1040,
   kChkBackgroundClear = 1041,
   kCmdBackgroundHelp = 1042,
@@ -82,7 +86,8 @@ enum class ControlKind : uint8_t {
   kCheckBox,
   kLabel,
   kPicture,
-  kLine,  // drawn from (left, top) to (left + width, top + height)
+  kLine,      // drawn from (left, top) to (left + width, top + height)
+  kComboBox,  // drop-down list; its height is the closed box's
 };
 
 // Pictures the dialog shows; the resources provide them.

@@ -20,14 +20,10 @@ std::string VersionCaption(ProgramVersion version) {
 
 int16_t& SetupModel::Selection(OptionGroup group) {
   switch (group) {
-    case OptionGroup::kDisplay:
-      return state_.optDisplay;
-    case OptionGroup::kSpeed:
-      return state_.optSpeed;
-    case OptionGroup::kFreq:
-      return state_.optFreq;
-    case OptionGroup::kBackground:
-      break;
+    case OptionGroup::kDisplay: return state_.optDisplay;
+    case OptionGroup::kSpeed: return state_.optSpeed;
+    case OptionGroup::kFreq: return state_.optFreq;
+    case OptionGroup::kBackground: break;
   }
   return state_.optBackground;
 }

@@ -32,12 +32,9 @@ std::optional<std::string> RegistryValueText(const RegistryValue& value) {
     return std::nullopt;
   }
   switch (value.type) {
-    case kRegText:
-      return value.data.substr(0, value.data.find('\0'));
-    case kRegNumber:
-      return "&h" + HexText(LittleEndianNumber(value.data));
-    default:
-      return std::nullopt;
+    case kRegText: return value.data.substr(0, value.data.find('\0'));
+    case kRegNumber: return "&h" + HexText(LittleEndianNumber(value.data));
+    default: return std::nullopt;
   }
 }
 

@@ -10,6 +10,8 @@
 #include "saver/saver_designs_win32.h"
 #include "saver/saver_run_win32.h"
 #include "saver/saver_window_win32.h"
+#include "saver/verse_file_report.h"
+#include "saver/verse_file_win32.h"
 #include "settings/registry_store_win32.h"
 #include "setup/setup_dialog_win32.h"
 #include "startup/preview_win32.h"
@@ -110,7 +112,12 @@ int Main(HINSTANCE instance, const std::string& arguments) {
   run.settings = ReadSettings(store);
   switch (ChooseRunMode(arguments)) {
     case RunMode::kSettings:
-      return ShowSetupDialog(instance, run.settings, store, SettingsOwner(arguments));
+      return ShowSetupDialog(
+          instance, run.settings, store,
+          [](const std::filesystem::path& path) {
+            return CheckVerseFile(path, DecodeSystemCodePage);
+          },
+          SettingsOwner(arguments));
     case RunMode::kPreview: return ShowPreview(instance, arguments);
     case RunMode::kSaver: return StartSaver(instance, run);
   }

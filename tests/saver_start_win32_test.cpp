@@ -4,6 +4,13 @@
 // checked in process in password/ask_password_win32_test.cpp.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <filesystem>
+#include <fstream>
+
 #include <chrono>
 #include <cstdio>
 #include <random>
@@ -247,6 +254,46 @@ TEST_F(SaverStart, AKeyStopsASaverWhoseMovesCostMoreThanTheirPeriod) {
   std::printf("key to the end of the run: %lu ms\n", took);
   EXPECT_LT(took, 1000u);
   EXPECT_TRUE(saver.WaitForExit(kEndMs));
+}
+
+// The VerseList setting picks the file beside the saver, or the user's own list for "*"; a
+// name that is not there, or one that reaches out of the saver's folder, falls back to
+// sovel.vrs.
+TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
+  const std::string copy = SaverCopyFor("verse-list");
+  WriteVerseFile(copy, "From the default list. John 1:1\r\n");
+  const std::string folder = copy.substr(0, copy.find_last_of('\\'));
+  std::ofstream(std::filesystem::path(folder) / L"Mis vers\u00EDculos.vrs", std::ios::binary)
+      << "\xEF\xBB\xBF"
+         "From the chosen list. John 1:2\r\n";
+  wchar_t appData[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+  const std::filesystem::path ownList = std::filesystem::path(appData) / L"Sovelin" / L"sovel.vrs";
+  std::filesystem::create_directories(ownList.parent_path());
+  std::ofstream(ownList, std::ios::binary) << "From my own list. John 1:3\r\n";
+  const std::pair<const char*, const char*> cases[] = {
+      {"Mis vers\xC3\xAD"
+       "culos.vrs",
+       "From the chosen list."},
+      {"*", "From my own list."},
+      {"gone.vrs", "From the default list."},
+      {"..\\verse-list\\Mis vers\xC3\xAD"
+       "culos.vrs",
+       "From the default list."},
+  };
+  for (const auto& [choice, expected] : cases) {
+    WriteSetting("VerseList", choice);
+    SaverProcess saver = SaverProcess::Start("/s", copy);
+    ASSERT_NE(WaitForSaver(saver), nullptr);
+    HWND verse = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (verse = FindVerseWindow(saver.id())) != nullptr; }, kStartMs));
+    EXPECT_NE(WindowText(verse).find(expected), std::string::npos)
+        << choice << " shows " << WindowText(verse);
+    ClickMouse();
+    EXPECT_TRUE(saver.WaitForExit(kEndMs));
+  }
+  std::filesystem::remove(ownList);
 }
 
 }  // namespace

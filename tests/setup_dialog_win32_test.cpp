@@ -6,15 +6,21 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "common/handles_win32.h"
 #include "geometry/screen_win32.h"
 #include "setup/help_texts.h"
 #include "setup/setup_form.h"
+#include "setup/verse_choice_win32.h"
 #include "tests/saver_driver_win32.h"
 
 namespace sovelin {
@@ -64,6 +70,29 @@ class SetupDialogTest : public ::testing::Test {
   }
 
   bool Closes() { return saver_->WaitForExit(kWaitMs); }
+
+  // The verse lists offered, as shown.
+  std::vector<std::wstring> VerseLists() const {
+    std::vector<std::wstring> names;
+    const auto count = SendMessageW(Item(kCboVerseList), CB_GETCOUNT, 0, 0);
+    for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
+      wchar_t name[256] = {};
+      SendMessageW(Item(kCboVerseList), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name));
+      names.emplace_back(name);
+    }
+    return names;
+  }
+
+  // Chooses a list as a user does, which tells the dialog of the change.
+  void ChooseVerseList(int index) {
+    SendMessageW(Item(kCboVerseList), CB_SETCURSEL, index, 0);
+    PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(kCboVerseList, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Item(kCboVerseList)));
+  }
+
+  bool StatusBecomes(const std::string& text) {
+    return WaitUntil([&] { return WindowText(Item(kLblVerseStatus)) == text; }, kWaitMs);
+  }
 
   std::unique_ptr<SaverProcess> saver_;
   HWND dialog_ = nullptr;
@@ -233,6 +262,85 @@ TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWrit
                          "Speed", RRF_RT_REG_SZ, nullptr, speed, &size),
             ERROR_SUCCESS);
   EXPECT_STREQ(speed, "4");
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::filesystem::path OwnList() {
+  wchar_t appData[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+  return std::filesystem::path(appData) / L"Sovelin" / L"sovel.vrs";
+}
+
+// The lists beside the built saver are offered by name; OK stores the file name chosen.
+// Edit... makes the user's own list from the list chosen before, in UTF-8 with a byte-order
+// mark, and opens it; back in the dialog, it tells what the list holds.
+TEST_F(SetupDialogTest, OffersTheListsBesideItAndOkWritesTheChoiceAndEditMakesTheOwnList) {
+  std::error_code error;
+  std::filesystem::remove(OwnList(), error);
+  ASSERT_NE(Open(), nullptr);
+  ShowTab(SetupTab::kChangeFreq);
+  EXPECT_TRUE(IsWindowVisible(Item(kCboVerseList)));
+  EXPECT_EQ(VerseLists(), (std::vector<std::wstring>{
+                              L"King James Version (English)", L"Reina-Valera 1909 (Espa\u00F1ol)",
+                              L"World English Bible (English)", L"My own verses"}));
+  EXPECT_EQ(SendMessageW(Item(kCboVerseList), CB_GETCURSEL, 0, 0), 0);
+  EXPECT_TRUE(StatusBecomes("441 verses."));
+  ChooseVerseList(2);
+  EXPECT_TRUE(StatusBecomes("439 verses."));
+  Click(Item(kCmdOK));
+  EXPECT_TRUE(Closes());
+  EXPECT_EQ(ReadSetting("VerseList"), "web.vrs");
+
+  // Again: the stored choice shows; the King James list, chosen before Edit..., is copied.
+  ASSERT_NE(Open(), nullptr);
+  ShowTab(SetupTab::kChangeFreq);
+  EXPECT_EQ(SendMessageW(Item(kCboVerseList), CB_GETCURSEL, 0, 0), 2);
+  ChooseVerseList(3);
+  EXPECT_TRUE(StatusBecomes(
+      "Your own list is not there yet: Edit... makes it from the list chosen before."));
+  ChooseVerseList(0);
+  ASSERT_TRUE(ClickUntil(kCmdVerseEdit, [] { return std::filesystem::exists(OwnList()); }));
+  EXPECT_EQ(FileBytes(OwnList()),
+            "\xEF\xBB\xBF" + FileBytes(SOVELIN_SOURCE_DIR "/resources/sovel.vrs"));
+  EXPECT_EQ(SendMessageW(Item(kCboVerseList), CB_GETCURSEL, 0, 0), 3);
+  HWND editor = nullptr;
+  EXPECT_TRUE(
+      WaitUntil([&] { return (editor = FindWindowA("Notepad", nullptr)) != nullptr; }, kStartMs))
+      << "no editor opened";
+  if (editor) PostMessageA(editor, WM_CLOSE, 0, 0);
+  std::ofstream(OwnList(), std::ios::binary | std::ios::app) << "My own line\r\n\r\n";
+  PostMessageW(dialog_, WM_ACTIVATE, WA_ACTIVE, 0);
+  EXPECT_TRUE(StatusBecomes("Your own list holds 443 verses. No reference on lines 442, 443."));
+  Click(Item(kCmdOK));
+  EXPECT_TRUE(Closes());
+  EXPECT_EQ(ReadSetting("VerseList"), "*");
+  std::filesystem::remove(OwnList(), error);
+}
+
+// The own list's copy keeps the text of any list: with a byte-order mark, in UTF-8 without
+// one, or in the code page (Western here).
+TEST(OwnVerseFile, TheCopyIsTheSameTextInUtf8WithAByteOrderMark) {
+  const std::string mark = "\xEF\xBB\xBF";
+  const std::pair<std::string, std::string> cases[] = {
+      {"caf\xE9 Job 1:1", mark + "caf\xC3\xA9 Job 1:1"},
+      {"caf\xC3\xA9", mark + "caf\xC3\xA9"},
+      {mark + "caf\xC3\xA9", mark + "caf\xC3\xA9"},
+      {std::string("\xFF\xFE"
+                   "c\0\xE9\0\x3B\x04",
+                   8),
+       mark + "c\xC3\xA9\xD0\xBB"},
+      {std::string("\xFE\xFF"
+                   "\0c\0\xE9\x04\x3B",
+                   8),
+       mark + "c\xC3\xA9\xD0\xBB"},
+      {"", mark},
+  };
+  if (GetACP() != 1252) GTEST_SKIP() << "the code-page case is written for Western Windows";
+  for (const auto& [bytes, expected] : cases) EXPECT_EQ(Utf8WithByteOrderMark(bytes), expected);
 }
 
 }  // namespace

@@ -94,7 +94,11 @@ bool VerseWindow::Create(HINSTANCE instance, HWND owner, SaverRun& run, HMODULE 
 }
 
 void VerseWindow::SetText(std::u16string_view text) {
-  if (verseLabel_.SetText(text)) Repaint();
+  if (!verseLabel_.SetText(text)) return;
+  // The window's name is its verse, for screen readers.
+  if (window_)
+    SetWindowTextW(window_, reinterpret_cast<const wchar_t*>(verseLabel_.Text().c_str()));
+  Repaint();
 }
 
 void VerseWindow::SetTextColor(COLORREF color) {

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+
+#include "saver/verse_loader.h"
+#include "settings/verse_list.h"
+
+namespace sovelin {
+
+// Loads the list at path as the saver would and reports its verses and the lines from which no
+// reference is split off (shown whole, without a reference). A missing file is reported as not
+// there. Code-page files are read with codePage.
+VerseFileReport CheckVerseFile(const std::filesystem::path& path, CodePageDecoder codePage);
+
+}  // namespace sovelin

@@ -1,0 +1,133 @@
+#include "settings/verse_list.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+
+namespace sovelin {
+
+namespace {
+
+// The lists that ship with the saver, by file name.
+struct KnownList {
+  std::string_view fileName;
+  std::string_view displayName;
+};
+constexpr std::array<KnownList, 3> kKnownLists = {{
+    {"sovel.vrs", "King James Version (English)"},
+    {"web.vrs", "World English Bible (English)"},
+    {"rv1909.vrs", "Reina-Valera 1909 (Espa\xC3\xB1ol)"},
+}};
+
+constexpr std::string_view kListExtension = ".vrs";
+
+// Windows compares file names without regard to case; ASCII letters are enough here, as the
+// names compared with are ASCII.
+std::string Lowercase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
+}
+
+bool SameFileName(std::string_view a, std::string_view b) {
+  return Lowercase(a) == Lowercase(b);
+}
+
+std::string Count(int32_t number, std::string_view singular, std::string_view plural) {
+  return std::to_string(number) + " " + std::string(number == 1 ? singular : plural);
+}
+
+}  // namespace
+
+std::filesystem::path OwnVerseFile(const std::filesystem::path& appDataFolder) {
+  return appDataFolder / "Sovelin" / kDefaultVerseList;
+}
+
+bool IsVerseListName(std::string_view name) {
+  if (name.size() <= kListExtension.size() ||
+      !SameFileName(name.substr(name.size() - kListExtension.size()), kListExtension))
+    return false;
+  // No folder, drive or stream, and no name Windows would read as a folder ("..vrs" is fine,
+  // but a name of dots and blanks alone is not a file name).
+  if (name.find_first_of("\\/:") != std::string_view::npos) return false;
+  return name.find_first_not_of(". ") != std::string_view::npos;
+}
+
+std::filesystem::path VerseFileToLoad(std::string_view verseList,
+                                      const std::filesystem::path& programFolder,
+                                      const std::filesystem::path& appDataFolder,
+                                      const PathExists& exists) {
+  const std::filesystem::path fallback = programFolder / kDefaultVerseList;
+  if (verseList == kOwnVersesChoice) {
+    const std::filesystem::path own = OwnVerseFile(appDataFolder);
+    return !appDataFolder.empty() && exists(own) ? own : fallback;
+  }
+  if (!IsVerseListName(verseList)) return fallback;
+  const std::filesystem::path chosen = programFolder / PathFromUtf8(verseList);
+  return exists(chosen) ? chosen : fallback;
+}
+
+std::string VerseListDisplayName(std::string_view fileName) {
+  for (const KnownList& known : kKnownLists) {
+    if (SameFileName(fileName, known.fileName)) return std::string(known.displayName);
+  }
+  if (IsVerseListName(fileName)) return std::string(fileName.substr(0, fileName.size() - 4));
+  return std::string(fileName);
+}
+
+std::vector<VerseListEntry> OfferedVerseLists(const std::vector<std::string>& fileNames) {
+  std::vector<VerseListEntry> lists;
+  for (const std::string& name : fileNames) {
+    if (!IsVerseListName(name)) continue;
+    const bool seen = std::any_of(lists.begin(), lists.end(), [&](const VerseListEntry& entry) {
+      return SameFileName(entry.value, name);
+    });
+    if (!seen) lists.push_back({name, VerseListDisplayName(name)});
+  }
+  std::sort(lists.begin(), lists.end(), [](const VerseListEntry& a, const VerseListEntry& b) {
+    const bool aDefault = SameFileName(a.value, kDefaultVerseList);
+    const bool bDefault = SameFileName(b.value, kDefaultVerseList);
+    if (aDefault != bDefault) return aDefault;
+    return Lowercase(a.displayName) < Lowercase(b.displayName);
+  });
+  lists.push_back({std::string(kOwnVersesChoice), std::string(kOwnVersesName)});
+  return lists;
+}
+
+size_t OfferedListIndex(const std::vector<VerseListEntry>& lists, std::string_view verseList) {
+  for (std::string_view wanted : {verseList, kDefaultVerseList}) {
+    for (size_t i = 0; i < lists.size(); ++i) {
+      if (SameFileName(lists[i].value, wanted)) return i;
+    }
+  }
+  return 0;
+}
+
+std::string DescribeVerseFile(const VerseFileReport& report, bool ownList) {
+  if (!report.exists) {
+    return ownList ? "Your own list is not there yet: Edit... makes it from the list chosen before."
+                   : "This list is not there.";
+  }
+  std::string text = ownList ? "Your own list holds " : "";
+  text += Count(report.verses, "verse", "verses") + ".";
+  if (report.linesWithoutReference.empty()) return text;
+  text += report.withoutReferenceCount == 1 ? " No reference on line " : " No reference on lines ";
+  for (size_t i = 0; i < report.linesWithoutReference.size(); ++i) {
+    text += (i == 0 ? "" : ", ") + std::to_string(report.linesWithoutReference[i]);
+  }
+  const auto more =
+      report.withoutReferenceCount - static_cast<int32_t>(report.linesWithoutReference.size());
+  text += more > 0 ? " and " + std::to_string(more) + " more." : ".";
+  return text;
+}
+
+std::string Utf8FileName(const std::filesystem::path& path) {
+  const std::u8string name = path.u8string();
+  return {name.begin(), name.end()};
+}
+
+std::filesystem::path PathFromUtf8(std::string_view text) {
+  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+}  // namespace sovelin

@@ -1,0 +1,35 @@
+#include "settings/verse_list_win32.h"
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <system_error>
+
+#include "settings/verse_list.h"
+
+namespace sovelin {
+
+std::filesystem::path AppDataFolder() {
+  wchar_t path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)))
+    return {};
+  return std::filesystem::path(path);
+}
+
+bool VerseFileExists(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+std::vector<std::string> FileNamesIn(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+       it.increment(error)) {
+    if (it->is_regular_file(error)) names.push_back(Utf8FileName(it->path().filename()));
+  }
+  return names;
+}
+
+}  // namespace sovelin
