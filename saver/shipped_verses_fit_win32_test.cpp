@@ -35,32 +35,50 @@ SIZE LabelPixels(const VerseWindowDescriptor& window, TwipsPerPixel twips) {
           pixel(label.top + label.height, twips.y) - pixel(label.top, twips.y)};
 }
 
-TEST(ShippedVerses, EveryVerseFitsEveryLabelAtEveryDisplayScaling) {
+VerseStore ShippedVerses() {
   VerseStore store;
   LoadVerses(store, std::filesystem::path(SOVELIN_SOURCE_DIR "/resources/sovel.vrs"));
-  ASSERT_GE(store.gVerseCount, 365);
+  return store;
+}
+
+// Every verse of `store` fits the label of every window at `dpi`, the windows grown by
+// `percent` (and shrunk for large fonts above 96 DPI) as start-up makes them.
+void ExpectEveryVerseFits(const VerseStore& store, int dpi, int percent = 100) {
   WindowDC screen(nullptr);
-  for (const int dpi : {96, 120, 144, 168, 192}) {
-    const bool largeFonts = dpi > kBaseDpi;
-    const TwipsPerPixel twips = TwipsPerPixelAt(dpi, dpi);
-    for (int display = 0; display < kWindowCount; ++display) {
-      const VerseWindowDescriptor& design = DescriptorFor(static_cast<int16_t>(display));
-      const VerseWindowDescriptor window = largeFonts ? ShrinkForLargeFonts(design) : design;
-      const SIZE label = LabelPixels(window, twips);
-      const Font font = LabelFont(window, dpi);
-      SelectGuard select(screen.get(), font.get());
-      for (int32_t n = 1; n <= store.gVerseCount; ++n) {
-        std::string verse = store.gVerses[n];
-        verse = verse.substr(0, verse.find_last_not_of(' ') + 1);
-        RECT area{0, 0, label.cx, 0};
-        DrawTextA(screen.get(), verse.data(), static_cast<int>(verse.size()), &area,
-                  DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
-        EXPECT_LE(area.right, label.cx) << dpi << " DPI, window " << display << ", verse " << n;
-        EXPECT_LE(area.bottom, label.cy)
-            << dpi << " DPI, window " << display << ", verse " << n << " is cut: " << verse;
-      }
+  const bool largeFonts = dpi > kBaseDpi;
+  const TwipsPerPixel twips = TwipsPerPixelAt(dpi, dpi);
+  for (int display = 0; display < kWindowCount; ++display) {
+    const VerseWindowDescriptor window = ScaledDescriptor(
+        DescriptorFor(static_cast<int16_t>(display)), (largeFonts ? 0.8 : 1.0) * percent / 100);
+    const SIZE label = LabelPixels(window, twips);
+    const Font font = LabelFont(window, dpi);
+    SelectGuard select(screen.get(), font.get());
+    for (int32_t n = 1; n <= store.gVerseCount; ++n) {
+      std::string verse = store.gVerses[n];
+      verse = verse.substr(0, verse.find_last_not_of(' ') + 1);
+      RECT area{0, 0, label.cx, 0};
+      DrawTextA(screen.get(), verse.data(), static_cast<int>(verse.size()), &area,
+                DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+      SCOPED_TRACE(std::to_string(dpi) + " DPI at " + std::to_string(percent) + " %, window " +
+                   std::to_string(display) + ", verse " + std::to_string(n));
+      EXPECT_LE(area.right, label.cx);
+      EXPECT_LE(area.bottom, label.cy) << " is cut: " << verse;
     }
   }
+}
+
+TEST(ShippedVerses, EveryVerseFitsEveryLabelAtEveryDisplayScaling) {
+  const VerseStore store = ShippedVerses();
+  ASSERT_GE(store.gVerseCount, 365);
+  for (const int dpi : {96, 120, 144, 168, 192}) ExpectEveryVerseFits(store, dpi);
+}
+
+// The label and its font grow together, so the verses still fit at every verse size (at the
+// sizes the pictures allow: up to 300 % at 96 DPI, 200 % at 144).
+TEST(ShippedVerses, EveryVerseFitsEveryLabelAtEveryVerseSize) {
+  const VerseStore store = ShippedVerses();
+  for (const int percent : {150, 200, 300}) ExpectEveryVerseFits(store, 96, percent);
+  ExpectEveryVerseFits(store, 144, 200);
 }
 
 }  // namespace

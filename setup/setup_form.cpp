@@ -96,7 +96,7 @@ constexpr ControlDescriptor BackgroundOption(int16_t index, std::string_view cap
 // The verse size choice, one row of options below the display options' frame.
 constexpr ControlDescriptor VerseSizeOption(int16_t index, std::string_view caption) {
   return Option(kOptVerseSizeFirst, "optVerseSize", index, SetupTab::kVerseDisplay, kNoControl,
-                caption, 2160 + 720 * index, 3870, 690, 270);
+                caption, 2130 + 750 * index, 3870, 700, 270);
 }
 
 constexpr ControlDescriptor CheckBox(ControlId id, std::string_view name, SetupTab tab,
@@ -177,7 +177,7 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
            2460, 2220, 1035, 315, false),
     // Below the frame: the verse size in one row (the label stands level with the options'
     // text) and the one-verse-a-day check box under it.
-    Label(kLblVerseSize, "lblVerseSize", "Verse size:", 1080, 3900, 1050, 210, kButtonTextColor,
+    Label(kLblVerseSize, "lblVerseSize", "Verse size:", 1080, 3900, 1020, 210, kButtonTextColor,
           SetupTab::kVerseDisplay),
     VerseSizeOption(0, "100%"),
     VerseSizeOption(1, "150%"),
