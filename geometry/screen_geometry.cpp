@@ -36,7 +36,6 @@ int TwipsToPixelsAtDpi(int32_t twips, int dpi) {
 }
 
 double VerseWindowScale(TwipsPerPixel twips, bool largeFonts, int verseSizePercent) {
-  constexpr double kLargeFontsFactor = 0.8;
   const double base = static_cast<double>(kTwipsPerInch) / kBaseDpi;
   const double scale = twips.x > 0 ? base / twips.x : 1.0;
   return (largeFonts ? scale * kLargeFontsFactor : scale) * verseSizePercent / 100.0;

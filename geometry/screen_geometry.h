@@ -51,6 +51,9 @@ struct ScreenLayout {
   std::vector<PixelRect> monitors;  // the primary monitor first
 };
 
+// On a large-fonts display (above 96 DPI) start-up shrinks each verse window's twips by this.
+inline constexpr double kLargeFontsFactor = 0.8;
+
 // The scale of a verse window against its 96-DPI design: the factor its size in pixels gets
 // from the display's twips per pixel (15 / twips per pixel), times 0.8 on a large-fonts display,
 // where the window's twips are shrunk by that much, times the verse size in percent / 100.

@@ -1,5 +1,7 @@
 #include "setup/setup_model.h"
 
+#include <iterator>
+
 #include "common/numbers.h"
 
 namespace sovelin {
@@ -10,6 +12,8 @@ namespace {
 int16_t SelectedOrNone(int16_t selection, OptionGroup group) {
   return selection == kNoOption ? OptionCount(group) : selection;
 }
+
+static_assert(std::size(kVerseSizes) == kVerseSizeOptionCount, "one option per verse size");
 
 // The option of a verse size (the record always holds one of kVerseSizes).
 int16_t VerseSizeOption(int16_t percent) {

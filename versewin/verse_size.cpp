@@ -10,8 +10,6 @@ namespace sovelin {
 
 namespace {
 
-constexpr double kLargeFontsFactor = 0.8;
-
 SizedVerseWindow AtSize(const VerseWindowDescriptor& design, TwipsPerPixel twips, bool largeFonts,
                         int16_t percent) {
   const double factor = (largeFonts ? kLargeFontsFactor : 1.0) * percent / 100.0;

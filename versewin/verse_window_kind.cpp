@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "common/numbers.h"
+#include "geometry/screen_geometry.h"
 
 namespace sovelin {
 namespace {
@@ -85,8 +86,6 @@ constexpr VerseWindowDescriptor kOval =
 
 constexpr std::array<const VerseWindowDescriptor*, 7> kDescriptors = {
     &kBook, &kBread, &kPaper, &kPC, &kScroll, &kBox, &kOval};
-
-constexpr double kLargeFontsFactor = 0.8;
 
 int32_t ScaleTwips(int32_t twips, double factor) {
   return static_cast<int32_t>(RoundHalfEven(twips * factor));
