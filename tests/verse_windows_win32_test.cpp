@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "geometry/screen_win32.h"
+#include "saver/daily_verse.h"
 #include "saver/saver_window_win32.h"
 #include "saver/verse_loader.h"
 #include "settings/settings_store.h"
@@ -276,26 +277,15 @@ TEST_F(VerseWindows, ShowsAVerseOfItsOwnFolderAndTheTimerChangesTextAndColour) {
   EXPECT_TRUE(saver.WaitForExit(kEndMs));
 }
 
-// Days from 1 January 1970 to today's local date, by the system's own calendar.
-int64_t LocalDayNumber() {
-  SYSTEMTIME today{};
-  GetLocalTime(&today);
-  today.wHour = today.wMinute = today.wSecond = today.wMilliseconds = 0;
-  FILETIME time{};
-  SystemTimeToFileTime(&today, &time);
-  const ULONGLONG ticks = (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-  constexpr ULONGLONG kTicksPerDay = 864000000000;
-  constexpr int64_t kDaysFrom1601To1970 = 134774;
-  return static_cast<int64_t>(ticks / kTicksPerDay) - kDaysFrom1601To1970;
-}
-
 // With one verse a day, two starts on the same day show the same verse: of four verses, which
 // go round in file order, the one of today's day number modulo 4.
 TEST_F(VerseWindows, WithOneVerseADayTwoStartsShowTheDaysVerse) {
   const std::vector<Label> white = ExpectedLabels(kFourVerses)[0];
   WriteSetting("SameVerseAllDay", "1");
   const std::string copy = FourVerseSaver("verse-of-the-day");
-  const int expected = static_cast<int>(LocalDayNumber() % 4);
+  SYSTEMTIME today{};
+  GetLocalTime(&today);
+  const int expected = static_cast<int>(DayNumber({today.wYear, today.wMonth, today.wDay}) % 4);
   for (int start = 1; start <= 2; ++start) {
     SCOPED_TRACE("start " + std::to_string(start));
     SaverProcess saver = SaverProcess::Start("/s", copy);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "versewin/outlines.h"
@@ -53,15 +54,6 @@ TEST(VerseWindowKindTest, LargeFontsShrinkKeepsPixelSizesAndRoundsToTheNearestTw
             std::vector<int32_t>({3493, 2042, 481, 1}));
 }
 
-TEST(VerseWindowKindTest, AVerseSizeGrowsWindowLabelAndFontTogether) {
-  // The scroll's label, 960 + 2950 twips, at 150 %: 1440 + 4425; its font 14.625 points.
-  const VerseWindowDescriptor grown = ScaledDescriptor(DescriptorFor(4), 1.5);
-  EXPECT_EQ(std::vector({grown.width, grown.height, grown.lblverse.left, grown.lblverse.width}),
-            std::vector<int32_t>({7132, 6345, 1440, 4425}));  // 7132.5 rounds to even
-  EXPECT_DOUBLE_EQ(grown.font.points, 14.625);
-  EXPECT_EQ(grown.picture, "scroll");
-}
-
 // The sizes start-up falls back to: a window at its verse size must leave a sixth of every
 // monitor it can reach free, and its picture must not need enlarging beyond three times.
 TEST(VerseSizeTest, TooBigFallsBackToTheLargestSizeThatFits) {
@@ -94,7 +86,9 @@ TEST(VerseSizeTest, TooBigFallsBackToTheLargestSizeThatFits) {
   EXPECT_EQ(sized(5, 300, uhd, {10, 10}), 300);
   const SizedVerseWindow box = SizeVerseWindow(DescriptorFor(5), {10, 10}, true, 300, uhd);
   EXPECT_DOUBLE_EQ(box.scale, 3.6);
-  EXPECT_EQ(box.descriptor.width, 10368);  // 4320 x 0.8 x 3
+  // Window, label and font grow together: 4320, 600 twips and 9.75 points times 0.8 x 3.
+  EXPECT_EQ(std::pair(box.descriptor.width, box.descriptor.lblverse.left), std::pair(10368, 1440));
+  EXPECT_DOUBLE_EQ(box.descriptor.font.points, 23.4);
   // Without a fall-back the asked size is kept.
   EXPECT_EQ(SizeVerseWindow(DescriptorFor(2), at96, false, 150, fullHd).descriptor.width, 7448);
 }
