@@ -20,3 +20,24 @@ class SteadyClock final : public MonotonicClock {
 };
 
 }  // namespace sovelin
+
+namespace sovelin {
+
+// A day of the calendar in local time: year, month 1..12, day 1..31.
+struct CivilDate {
+  int year = 1970;
+  int month = 1;
+  int day = 1;
+
+  friend bool operator==(const CivilDate&, const CivilDate&) = default;
+};
+
+// Today's date where the computer stands, injectable so that what depends on the day can be
+// tested for any date and across midnight.
+class LocalCalendar {
+ public:
+  virtual ~LocalCalendar() = default;
+  virtual CivilDate Today() const = 0;
+};
+
+}  // namespace sovelin

@@ -35,11 +35,10 @@ int TwipsToPixelsAtDpi(int32_t twips, int dpi) {
                                        : -((-product + half) / kTwipsPerInch));
 }
 
-double VerseWindowScale(TwipsPerPixel twips, bool largeFonts) {
-  constexpr double kLargeFontsFactor = 0.8;
+double VerseWindowScale(TwipsPerPixel twips, bool largeFonts, int verseSizePercent) {
   const double base = static_cast<double>(kTwipsPerInch) / kBaseDpi;
   const double scale = twips.x > 0 ? base / twips.x : 1.0;
-  return largeFonts ? scale * kLargeFontsFactor : scale;
+  return (largeFonts ? scale * kLargeFontsFactor : scale) * verseSizePercent / 100.0;
 }
 
 }  // namespace sovelin

@@ -51,10 +51,14 @@ struct ScreenLayout {
   std::vector<PixelRect> monitors;  // the primary monitor first
 };
 
+// On a large-fonts display (above 96 DPI) start-up shrinks each verse window's twips by this.
+inline constexpr double kLargeFontsFactor = 0.8;
+
 // The scale of a verse window against its 96-DPI design: the factor its size in pixels gets
 // from the display's twips per pixel (15 / twips per pixel), times 0.8 on a large-fonts display,
-// where the window's twips are shrunk by that much. Its outline and picture are drawn at this
-// scale. 1 at 96 DPI and at 120 DPI with large fonts; 1.2 at 144 DPI with large fonts.
-double VerseWindowScale(TwipsPerPixel twips, bool largeFonts);
+// where the window's twips are shrunk by that much, times the verse size in percent / 100.
+// Its outline, picture, label and font are drawn at this scale. 1 at 96 DPI and at 120 DPI
+// with large fonts; 1.2 at 144 DPI with large fonts, 2.4 there at a verse size of 200.
+double VerseWindowScale(TwipsPerPixel twips, bool largeFonts, int verseSizePercent = 100);
 
 }  // namespace sovelin

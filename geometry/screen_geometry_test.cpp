@@ -16,6 +16,12 @@ TEST(ScreenGeometry, VerseWindowScaleFollowsTheWindowsSizeInPixels) {
   for (const auto& [dpi, largeFonts, scale] : cases)
     EXPECT_DOUBLE_EQ(VerseWindowScale(TwipsPerPixelAt(dpi, dpi), largeFonts), scale)
         << dpi << " DPI";
+  // The verse size multiplies the display's scale.
+  const std::tuple<int, int, double> sized[] = {
+      {96, 300, 3.0}, {144, 200, 2.4}, {144, 150, 1.8}, {192, 300, 36.0 / 7.0}, {120, 100, 1.0}};
+  for (const auto& [dpi, percent, scale] : sized)
+    EXPECT_DOUBLE_EQ(VerseWindowScale(TwipsPerPixelAt(dpi, dpi), dpi > 96, percent), scale)
+        << dpi << " DPI at " << percent << " %";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "common/clock.h"
 #include "common/program_folder_win32.h"
 #include "run/saver_system_win32.h"
+#include "saver/daily_verse.h"
 #include "saver/pass_pacer.h"
 #include "saver/precise_waits_win32.h"
 #include "saver/run_error.h"
@@ -108,7 +109,9 @@ void SaverSession::FirstActivation() {
   StartMotion(motion_, run_.random);
   LoadVerses(verses_, VerseFileToLoad(run_.store.Read(keys::kVerseList, ""), ProgramFolder(),
                                       AppDataFolder(), VerseFileExists));
-  change_.gVerseIndex = RandomVerseIndex(verses_, run_.random);
+  change_.gVerseIndex = run_.settings.SameVerseAllDay()
+                            ? DailyVerseIndex(calendar_.Today(), verses_.gVerseCount)
+                            : RandomVerseIndex(verses_, run_.random);
   verse_.SetTextColor(static_cast<COLORREF>(InitialTextColor(run_.setup.gDisplayUsed)));
   verse_.SetText(verses_.gVerses[change_.gVerseIndex]);
   if (drawDesign) drawDesign();
@@ -209,7 +212,8 @@ void SaverSession::RunMainLoop() {
 void SaverSession::OnTimer() {
   const VerseChangeSetup setup{run_.setup.gChangeInterval, verses_.gVerseCount,
                                run_.setup.gDisplayUsed, run_.settings.gRectangleColor};
-  const auto change = Timer1_Timer(change_, setup, run_.random);
+  const auto change = run_.settings.SameVerseAllDay() ? DailyVerseTick(change_, setup, calendar_)
+                                                      : Timer1_Timer(change_, setup, run_.random);
   if (!change) return;
   verse_.SetTextColor(static_cast<COLORREF>(change->textColor));
   verse_.SetText(verses_.gVerses[change->gVerseIndex]);

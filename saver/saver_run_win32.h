@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "common/clock_win32.h"
 #include "designs/design_state.h"
 #include "run/saver_run.h"
 #include "saver/motion.h"
@@ -55,6 +56,7 @@ class SaverSession final {
   std::vector<MonitorBox> monitors_;
   VerseStore verses_;
   VerseChangeState change_;
+  SystemCalendar calendar_;  // the date that picks the verse with one verse a day
   // The verse window's exact place in twips; the window itself is placed once per frame.
   int32_t left_ = 0;
   int32_t top_ = 0;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "common/unicode_text.h"
+#include "saver/daily_verse.h"
 #include "saver/pass_pacer.h"
 #include "saver/run_error.h"
 #include "saver/verse_change.h"
@@ -367,6 +369,82 @@ TEST(VerseChange, PicturesCycleFromBlueBoxAndOvalFromWhiteAndNeverInTheUsersColo
     }
     EXPECT_EQ(colors, cycle) << window << " " << boxColor;
   }
+}
+
+// Every date from 1 January 2023 to 31 December 2025, 2024 a leap year.
+std::vector<CivilDate> ThreeYears() {
+  std::vector<CivilDate> dates;
+  for (int year = 2023; year <= 2025; ++year)
+    for (int month = 1; month <= 12; ++month) {
+      const int days = month == 2
+                           ? (year % 4 == 0 ? 29 : 28)
+                           : (month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31);
+      for (int day = 1; day <= days; ++day) dates.push_back({year, month, day});
+    }
+  return dates;
+}
+
+TEST(DailyVerse, DaysCountFromTheFirstOfJanuary1970WithoutGaps) {
+  // Reference values from Python's datetime.date.
+  const std::pair<CivilDate, int64_t> known[] = {{{1970, 1, 1}, 0},      {{1969, 12, 31}, -1},
+                                                 {{2000, 2, 29}, 11016}, {{2024, 12, 31}, 20088},
+                                                 {{2025, 1, 1}, 20089},  {{2026, 12, 7}, 20794},
+                                                 {{1600, 3, 1}, -135080}};
+  for (const auto& [date, day] : known) EXPECT_EQ(DayNumber(date), day) << date.year;
+  const std::vector<CivilDate> dates = ThreeYears();
+  for (size_t i = 1; i < dates.size(); ++i)
+    ASSERT_EQ(DayNumber(dates[i]), DayNumber(dates[i - 1]) + 1) << dates[i].month << dates[i].day;
+}
+
+TEST(DailyVerse, EveryVerseHasItsDayAndTwoDaysRunningNeverShowTheSameOrNeighbouringLines) {
+  const std::vector<CivilDate> dates = ThreeYears();
+  for (int32_t count = 1; count <= 500; ++count) {
+    SCOPED_TRACE(count);
+    std::vector<int32_t> shown;
+    for (const CivilDate& date : dates) shown.push_back(DailyVerseIndex(date, count));
+    for (size_t i = 1; i < shown.size(); ++i) {
+      ASSERT_TRUE(shown[i] >= 1 && shown[i] <= count);
+      ASSERT_TRUE(count < 2 || shown[i] != shown[i - 1]) << i;
+      ASSERT_TRUE(count < 5 || std::abs(shown[i] - shown[i - 1]) != 1) << i;
+    }
+    // Any `count` days running show every verse once.
+    const auto first = shown.begin() + 100;
+    std::vector<int32_t> turn(first, first + std::min<int32_t>(count, 900));
+    std::sort(turn.begin(), turn.end());
+    EXPECT_EQ(std::unique(turn.begin(), turn.end()), turn.end());
+  }
+  // Six verses go odd lines, then even ones; 2026-12-07 is day 20794, 20794 mod 6 = 4.
+  EXPECT_EQ(DailyVerseIndex({2026, 12, 7}, 6), 4);
+  EXPECT_EQ(DailyVerseIndex({2026, 12, 7}, 0), 0);
+}
+
+class FakeCalendar final : public LocalCalendar {
+ public:
+  CivilDate Today() const override { return today; }
+  CivilDate today{2026, 12, 7};
+};
+
+// Five verses go by a stride of 2: day 20794 (2026-12-07) is turn 4, verse 4 * 2 mod 5 + 1 = 4;
+// the next day is turn 0, verse 1.
+TEST(VerseChange, WithOneVerseADayTheColourCyclesOnTheDaysVerseAndMidnightBringsTheNext) {
+  FakeCalendar calendar;
+  VerseChangeState state{.gVerseIndex = DailyVerseIndex(calendar.today, 5)};
+  ASSERT_EQ(state.gVerseIndex, 4);
+  const VerseChangeSetup setup{30000, 5, 0, 0};
+  int ticks = 1;
+  std::optional<VerseChange> change;
+  while (ticks < 100 && !(change = DailyVerseTick(state, setup, calendar))) ++ticks;
+  EXPECT_EQ(ticks, 15);
+  EXPECT_EQ(std::pair(change->gVerseIndex, change->textColor), std::pair(4, kRed));
+  calendar.today = {2026, 12, 8};
+  change = DailyVerseTick(state, setup, calendar);  // the first tick after midnight
+  ASSERT_TRUE(change);
+  EXPECT_EQ(std::pair(change->gVerseIndex, change->textColor), std::pair(1, kRed));
+  // The colour goes on in its own time: 14 ticks after the last change, counting this one.
+  ticks = 2;
+  while (ticks < 100 && !(change = DailyVerseTick(state, setup, calendar))) ++ticks;
+  EXPECT_EQ(ticks, 14);
+  EXPECT_EQ(std::pair(change->gVerseIndex, change->textColor), std::pair(1, kMagenta));
 }
 
 class FakeClock final : public MonotonicClock {

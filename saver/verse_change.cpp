@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "saver/daily_verse.h"
 #include "saver/verse_store.h"
 
 namespace sovelin {
@@ -27,6 +28,29 @@ int32_t CycleColor(int16_t gDisplayUsed, int16_t gColorIndex) {
   return cycle[static_cast<size_t>(gColorIndex)];
 }
 
+// Counts one tick; true when the change period has passed.
+bool ChangeDue(VerseChangeState& state, const VerseChangeSetup& setup) {
+  state.gElapsed += kVerseTimerInterval;
+  if (state.gElapsed < setup.gChangeInterval) return false;
+  // The tick that changes the verse already counts towards the next change.
+  state.gElapsed = kVerseTimerInterval;
+  return true;
+}
+
+void StepColor(VerseChangeState& state) {
+  state.gColorIndex = static_cast<int16_t>((state.gColorIndex + 1) % kCycleLength);
+}
+
+// The text colour at the cycle's current place.
+int32_t TextColor(const VerseChangeState& state, const VerseChangeSetup& setup) {
+  const int32_t color = CycleColor(setup.gDisplayUsed, state.gColorIndex);
+  // The text never takes the background colour the user chose for the box or oval.
+  if (IsBoxOrOval(setup.gDisplayUsed) && color == setup.gRectangleColor) {
+    return verse_colors::kWhite;
+  }
+  return color;
+}
+
 }  // namespace
 
 int32_t InitialTextColor(int16_t gDisplayUsed) {
@@ -35,20 +59,20 @@ int32_t InitialTextColor(int16_t gDisplayUsed) {
 
 std::optional<VerseChange> Timer1_Timer(VerseChangeState& state, const VerseChangeSetup& setup,
                                         RandomSource& random) {
-  state.gElapsed += kVerseTimerInterval;
-  if (state.gElapsed < setup.gChangeInterval) return std::nullopt;
-
-  // The tick that changes the verse already counts towards the next change.
-  state.gElapsed = kVerseTimerInterval;
+  if (!ChangeDue(state, setup)) return std::nullopt;
   state.gVerseIndex = PickVerseIndex(setup.gVerseCount, random.Next());
-  state.gColorIndex = static_cast<int16_t>((state.gColorIndex + 1) % kCycleLength);
+  StepColor(state);
+  return VerseChange{state.gVerseIndex, TextColor(state, setup)};
+}
 
-  int32_t color = CycleColor(setup.gDisplayUsed, state.gColorIndex);
-  // The text never takes the background colour the user chose for the box or oval.
-  if (IsBoxOrOval(setup.gDisplayUsed) && color == setup.gRectangleColor) {
-    color = verse_colors::kWhite;
-  }
-  return VerseChange{state.gVerseIndex, color};
+std::optional<VerseChange> DailyVerseTick(VerseChangeState& state, const VerseChangeSetup& setup,
+                                          const LocalCalendar& calendar) {
+  const bool due = ChangeDue(state, setup);
+  const int32_t today = DailyVerseIndex(calendar.Today(), setup.gVerseCount);
+  if (!due && today == state.gVerseIndex) return std::nullopt;
+  state.gVerseIndex = today;
+  if (due) StepColor(state);
+  return VerseChange{state.gVerseIndex, TextColor(state, setup)};
 }
 
 }  // namespace sovelin

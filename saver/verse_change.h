@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "common/clock.h"
 #include "common/random_source.h"
 
 namespace sovelin {
@@ -50,5 +51,12 @@ int32_t InitialTextColor(int16_t gDisplayUsed);
 // label must show then, and nothing on the other ticks.
 std::optional<VerseChange> Timer1_Timer(VerseChangeState& state, const VerseChangeSetup& setup,
                                         RandomSource& random);
+
+// One timer tick with one verse a day: counts and steps the colour as Timer1_Timer does, but a
+// change shows the day's verse (DailyVerseIndex) again instead of a random one; and a tick that
+// finds the day's verse is no longer the one on show (the date changed: midnight) shows the new
+// day's verse at once, in the colour on show.
+std::optional<VerseChange> DailyVerseTick(VerseChangeState& state, const VerseChangeSetup& setup,
+                                          const LocalCalendar& calendar);
 
 }  // namespace sovelin

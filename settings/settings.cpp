@@ -12,6 +12,14 @@ int32_t ReadInt32Setting(std::string_view text, int32_t fieldDefault) {
   return ToInt32(NumericPrefix(text)).value_or(fieldDefault);
 }
 
+int16_t ReadVerseSize(std::string_view text) {
+  const int16_t percent = ReadInt16Setting(text, kDefaultVerseSize);
+  for (const int16_t size : kVerseSizes) {
+    if (percent == size) return size;
+  }
+  return kDefaultVerseSize;
+}
+
 namespace {
 
 int16_t ReadShort(const SettingsStore& store, std::string_view key, int16_t fieldDefault) {
@@ -29,6 +37,8 @@ SaverSettings ReadSettings(const SettingsStore& store) {
   settings.gRectangleColor = ReadInt32Setting(store.Read(keys::kRectangleColor, "0"), 0);
   settings.gClearScreen = ReadShort(store, keys::kClearScreen, 0);
   settings.gBackground = ReadShort(store, keys::kBackground, 0);
+  settings.gVerseSize = ReadVerseSize(store.Read(keys::kVerseSize, ""));
+  settings.gSameVerseAllDay = ReadShort(store, keys::kSameVerseAllDay, 0);
   return settings;
 }
 
@@ -40,6 +50,8 @@ void SaveSettings(SettingsStore& store, const SaverSettings& settings) {
   store.Write(keys::kClearScreen, DecimalText(settings.gClearScreen));
   store.Write(keys::kBackground, DecimalText(settings.gBackground));
   store.Write(keys::kPWProtected, DecimalText(settings.gPWProtected));
+  store.Write(keys::kVerseSize, DecimalText(settings.gVerseSize));
+  store.Write(keys::kSameVerseAllDay, DecimalText(settings.gSameVerseAllDay));
 }
 
 int16_t MoveDelayFor(int16_t speed) {

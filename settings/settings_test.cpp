@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "settings/verse_list.h"
@@ -27,10 +28,15 @@ TEST(Settings, AnEmptyStoreGivesTheDefaultsOnlyOneProtectsAndOnlyZeroShowsTheDes
   MemorySettingsStore store;
   const SaverSettings defaults = ReadSettings(store);
   EXPECT_EQ(std::pair(defaults.gSpeed, defaults.gFrequency), std::pair(int16_t{2}, int16_t{1}));
+  EXPECT_EQ(std::pair(defaults.gVerseSize, defaults.SameVerseAllDay()),
+            std::pair(int16_t{100}, false));
   for (const bool on : {false, true}) {
-    store.values = {{"PWProtected", on ? "1" : "-1"}, {"ClearScreen", on ? "0" : "2"}};
+    store.values = {{"PWProtected", on ? "1" : "-1"},
+                    {"ClearScreen", on ? "0" : "2"},
+                    {"SameVerseAllDay", on ? "1" : "2"}};
     const SaverSettings s = ReadSettings(store);
-    EXPECT_EQ(std::pair(s.IsProtected(), s.ShowsDesktop()), std::pair(on, on));
+    EXPECT_EQ(std::tuple(s.IsProtected(), s.ShowsDesktop(), s.SameVerseAllDay()),
+              std::tuple(on, on, on));
   }
 }
 
@@ -96,6 +102,17 @@ TEST(VerseList, DescribesAListsVersesAndTheFirstLinesWithoutAReference) {
             "Your own list holds 3 verses. No reference on line 2.");
   EXPECT_EQ(DescribeVerseFile({true, 40, {1, 4, 9, 16, 25}, 7}, true),
             "Your own list holds 40 verses. No reference on lines 1, 4, 9, 16, 25 and 2 more.");
+}
+
+TEST(Settings, AVerseSizeIsOneOfTheFourOffersAndAnythingElseReadsAsOneHundred) {
+  const std::pair<const char*, int16_t> cases[] = {
+      {"100", 100},   {"150", 150},  {"200", 200},  {"300", 300}, {" 300", 300},
+      {"200.4", 200}, {"", 100},     {"big", 100},  {"250", 100}, {"400", 100},
+      {"0", 100},     {"-200", 100}, {"99999", 100}};
+  for (const auto& [text, percent] : cases) EXPECT_EQ(ReadVerseSize(text), percent) << text;
+  MemorySettingsStore store;
+  store.values = {{"VerseSize", "300"}};
+  EXPECT_EQ(ReadSettings(store).gVerseSize, 300);
 }
 
 }  // namespace

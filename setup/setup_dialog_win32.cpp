@@ -449,6 +449,7 @@ void SetupDialog::OnClick(ControlId id) {
   switch (id) {
     case kChkBackgroundClear: model_.ClickCheckBox(SetupCheckBox::kBackgroundClear); break;
     case kChkPswd: model_.ClickCheckBox(SetupCheckBox::kPswd); break;
+    case kChkSameVerseAllDay: model_.ClickCheckBox(SetupCheckBox::kSameVerseAllDay); break;
     case kCmdColorSelect:
       if (model_.state().cmdColorSelectEnabled) {
         Win32ColorPicker picker(dialog_);
@@ -479,11 +480,12 @@ void SetupDialog::OnClick(ControlId id) {
 
 void SetupDialog::Sync() {
   const SetupState& state = model_.state();
-  const std::array<std::pair<OptionGroup, int16_t>, 4> groups = {{
+  const std::array<std::pair<OptionGroup, int16_t>, 5> groups = {{
       {OptionGroup::kDisplay, state.optDisplay},
       {OptionGroup::kSpeed, state.optSpeed},
       {OptionGroup::kFreq, state.optFreq},
       {OptionGroup::kBackground, state.optBackground},
+      {OptionGroup::kVerseSize, state.optVerseSize},
   }};
   for (const auto& [group, selected] : groups) {
     for (int16_t index = 0; index < OptionCount(group); ++index) {
@@ -499,6 +501,7 @@ void SetupDialog::Sync() {
   // The check box values 0, 1 and 2 are BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE.
   SendMessageA(Item(kChkBackgroundClear), BM_SETCHECK, state.chkBackgroundClear, 0);
   SendMessageA(Item(kChkPswd), BM_SETCHECK, state.chkPswd, 0);
+  SendMessageA(Item(kChkSameVerseAllDay), BM_SETCHECK, state.chkSameVerseAllDay, 0);
   EnableWindow(Item(kCmdColorSelect), state.cmdColorSelectEnabled);
   EnableWindow(Item(kCmdPswd), state.cmdPswdEnabled);
   SetWindowTextA(Item(kLblVersion), state.lblVersion.c_str());

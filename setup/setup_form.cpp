@@ -93,6 +93,12 @@ constexpr ControlDescriptor BackgroundOption(int16_t index, std::string_view cap
                 caption, 1020, 300 + 300 * index, width, 315);
 }
 
+// The verse size choice, one row of options below the display options' frame.
+constexpr ControlDescriptor VerseSizeOption(int16_t index, std::string_view caption) {
+  return Option(kOptVerseSizeFirst, "optVerseSize", index, SetupTab::kVerseDisplay, kNoControl,
+                caption, 2130 + 750 * index, 3870, 700, 270);
+}
+
 constexpr ControlDescriptor CheckBox(ControlId id, std::string_view name, SetupTab tab,
                                      std::string_view caption, int32_t left, int32_t top,
                                      int32_t width, int32_t height) {
@@ -103,12 +109,13 @@ constexpr ControlDescriptor CheckBox(ControlId id, std::string_view name, SetupT
 
 constexpr ControlDescriptor Label(ControlId id, std::string_view name, std::string_view caption,
                                   int32_t left, int32_t top, int32_t width, int32_t height,
-                                  int32_t color = kButtonTextColor) {
+                                  int32_t color = kButtonTextColor,
+                                  SetupTab tab = SetupTab::kAbout) {
   ControlDescriptor c;
   c.id = id;
   c.name = name;
   c.kind = ControlKind::kLabel;
-  c.tab = SetupTab::kAbout;
+  c.tab = tab;
   c.caption = caption;
   c.left = left;
   c.top = top;
@@ -179,6 +186,16 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
     DisplayOption(7, "Random display option"),
     Button(kCmdColorSelect, "cmdColorSelect", SetupTab::kVerseDisplay, kFrame2, "Select Color",
            2460, 2220, 1035, 315, false),
+    // Below the frame: the verse size in one row (the label stands level with the options'
+    // text) and the one-verse-a-day check box under it.
+    Label(kLblVerseSize, "lblVerseSize", "Verse size:", 1080, 3900, 1020, 210, kButtonTextColor,
+          SetupTab::kVerseDisplay),
+    VerseSizeOption(0, "100%"),
+    VerseSizeOption(1, "150%"),
+    VerseSizeOption(2, "200%"),
+    VerseSizeOption(3, "300%"),
+    CheckBox(kChkSameVerseAllDay, "chkSameVerseAllDay", SetupTab::kVerseDisplay,
+             "Same verse all day", 1080, 4170, 2640, 270),
     HelpButton(kCmdDisplayHelp, "cmdDisplayHelp", SetupTab::kVerseDisplay),
 
     Frame(kFrame1, "Frame1", SetupTab::kVerseSpeed, "Speed of Verse Across Screen", 1260, 600, 3495,
@@ -250,6 +267,7 @@ constexpr ControlId FirstOptionId(OptionGroup group) {
     case OptionGroup::kSpeed: return kOptSpeedFirst;
     case OptionGroup::kFreq: return kOptFreqFirst;
     case OptionGroup::kBackground: return kOptBackgroundFirst;
+    case OptionGroup::kVerseSize: return kOptVerseSizeFirst;
   }
   return kNoControl;
 }
@@ -289,6 +307,7 @@ int16_t OptionCount(OptionGroup group) {
     case OptionGroup::kSpeed: return kSpeedOptionCount;
     case OptionGroup::kFreq: return kFreqOptionCount;
     case OptionGroup::kBackground: return kBackgroundOptionCount;
+    case OptionGroup::kVerseSize: return kVerseSizeOptionCount;
   }
   return 0;
 }
@@ -298,8 +317,8 @@ ControlId OptionId(OptionGroup group, int16_t index) {
 }
 
 std::optional<OptionRef> OptionFromId(ControlId id) {
-  for (OptionGroup group :
-       {OptionGroup::kDisplay, OptionGroup::kSpeed, OptionGroup::kFreq, OptionGroup::kBackground}) {
+  for (OptionGroup group : {OptionGroup::kDisplay, OptionGroup::kSpeed, OptionGroup::kFreq,
+                            OptionGroup::kBackground, OptionGroup::kVerseSize}) {
     const int index = id - FirstOptionId(group);
     if (index >= 0 && index < OptionCount(group)) {
       return OptionRef{group, static_cast<int16_t>(index)};

@@ -38,6 +38,7 @@ inline constexpr int16_t kDisplayOptionCount = 8;
 inline constexpr int16_t kSpeedOptionCount = 5;
 inline constexpr int16_t kFreqOptionCount = 5;
 inline constexpr int16_t kBackgroundOptionCount = 10;
+inline constexpr int16_t kVerseSizeOptionCount = 4;  // 100, 150, 200 and 300 %
 
 // Control ids. Members of an indexed group take their group's base id plus their index.
 // OK and Cancel deliberately avoid IDOK (1) and IDCANCEL (2): neither is the dialog's default
@@ -50,6 +51,8 @@ enum ControlId : uint16_t {
   kFrame2 = 1010,
   kCmdColorSelect = 1011,
   kCmdDisplayHelp = 1012,
+  kLblVerseSize = 1013,
+  kChkSameVerseAllDay = 1014,
   kFrame1 = 1020,
   kCmdSpeedHelp = 1021,
   kFrame3 = 1030,
@@ -75,6 +78,7 @@ enum ControlId : uint16_t {
   kOptSpeedFirst = 1200,
   kOptFreqFirst = 1300,
   kOptBackgroundFirst = 1400,
+  kOptVerseSizeFirst = 1500,
 };
 
 enum class ControlKind : uint8_t {
@@ -141,7 +145,7 @@ struct TwipPoint {
 TwipPoint PositionInDialog(const ControlDescriptor& control);
 
 // The option groups and their members' ids.
-enum class OptionGroup : uint8_t { kDisplay, kSpeed, kFreq, kBackground };
+enum class OptionGroup : uint8_t { kDisplay, kSpeed, kFreq, kBackground, kVerseSize };
 int16_t OptionCount(OptionGroup group);
 ControlId OptionId(OptionGroup group, int16_t index);
 // The group and index of an option button's id, or nothing for any other id.

@@ -1,5 +1,7 @@
 #include "setup/setup_model.h"
 
+#include <iterator>
+
 #include "common/numbers.h"
 
 namespace sovelin {
@@ -9,6 +11,16 @@ namespace {
 // The index of the selected option, or the group's size when none is selected.
 int16_t SelectedOrNone(int16_t selection, OptionGroup group) {
   return selection == kNoOption ? OptionCount(group) : selection;
+}
+
+static_assert(std::size(kVerseSizes) == kVerseSizeOptionCount, "one option per verse size");
+
+// The option of a verse size (the record always holds one of kVerseSizes).
+int16_t VerseSizeOption(int16_t percent) {
+  for (int16_t index = 0; index < kVerseSizeOptionCount; ++index) {
+    if (kVerseSizes[index] == percent) return index;
+  }
+  return kNoOption;
 }
 
 }  // namespace
@@ -23,13 +35,19 @@ int16_t& SetupModel::Selection(OptionGroup group) {
     case OptionGroup::kDisplay: return state_.optDisplay;
     case OptionGroup::kSpeed: return state_.optSpeed;
     case OptionGroup::kFreq: return state_.optFreq;
+    case OptionGroup::kVerseSize: return state_.optVerseSize;
     case OptionGroup::kBackground: break;
   }
   return state_.optBackground;
 }
 
 int16_t& SetupModel::CheckValue(SetupCheckBox box) {
-  return box == SetupCheckBox::kPswd ? state_.chkPswd : state_.chkBackgroundClear;
+  switch (box) {
+    case SetupCheckBox::kPswd: return state_.chkPswd;
+    case SetupCheckBox::kSameVerseAllDay: return state_.chkSameVerseAllDay;
+    case SetupCheckBox::kBackgroundClear: break;
+  }
+  return state_.chkBackgroundClear;
 }
 
 void SetupModel::Form_Load() {
@@ -41,6 +59,8 @@ void SetupModel::Form_Load() {
   SelectOption(OptionGroup::kBackground, settings_.gBackground);
   SetCheckBox(SetupCheckBox::kBackgroundClear, settings_.gClearScreen);
   SetCheckBox(SetupCheckBox::kPswd, settings_.gPWProtected);
+  SelectOption(OptionGroup::kVerseSize, VerseSizeOption(settings_.gVerseSize));
+  SetCheckBox(SetupCheckBox::kSameVerseAllDay, settings_.gSameVerseAllDay);
 }
 
 bool SetupModel::SelectOption(OptionGroup group, int16_t index) {
@@ -95,6 +115,8 @@ void SetupModel::cmdOK_Click(SettingsStore& store) {
   settings_.gBackground = SelectedOrNone(state_.optBackground, OptionGroup::kBackground);
   settings_.gClearScreen = state_.chkBackgroundClear;
   settings_.gPWProtected = state_.chkPswd;
+  if (state_.optVerseSize != kNoOption) settings_.gVerseSize = kVerseSizes[state_.optVerseSize];
+  settings_.gSameVerseAllDay = state_.chkSameVerseAllDay;
   SaveSettings(store, settings_);
   state_.closed = true;
 }

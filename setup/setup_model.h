@@ -43,7 +43,7 @@ class ColorPicker {
   virtual std::optional<int32_t> PickColor(const ColorDialogRequest& request) = 0;
 };
 
-enum class SetupCheckBox : uint8_t { kBackgroundClear, kPswd };
+enum class SetupCheckBox : uint8_t { kBackgroundClear, kPswd, kSameVerseAllDay };
 
 // What the dialog's controls show. The Win32 dialog mirrors this after every call.
 struct SetupState {
@@ -52,8 +52,10 @@ struct SetupState {
   int16_t optSpeed = kNoOption;
   int16_t optFreq = kNoOption;
   int16_t optBackground = kNoOption;
+  int16_t optVerseSize = kNoOption;  // index into kVerseSizes
   int16_t chkBackgroundClear = kUnchecked;
   int16_t chkPswd = kUnchecked;
+  int16_t chkSameVerseAllDay = kUnchecked;
   bool cmdColorSelectEnabled = false;
   bool cmdPswdEnabled = false;
   bool closed = false;

@@ -18,8 +18,8 @@ TEST(SetupForm, IdsAreUniqueAndOptionsMapBothWays) {
   std::set<int> ids;
   for (const ControlDescriptor& control : SetupControls())
     EXPECT_TRUE(ids.insert(control.id).second) << control.name << " " << control.index;
-  for (OptionGroup group :
-       {OptionGroup::kDisplay, OptionGroup::kSpeed, OptionGroup::kFreq, OptionGroup::kBackground}) {
+  for (OptionGroup group : {OptionGroup::kDisplay, OptionGroup::kSpeed, OptionGroup::kFreq,
+                            OptionGroup::kBackground, OptionGroup::kVerseSize}) {
     for (int16_t index = 0; index < OptionCount(group); ++index) {
       const ControlDescriptor* option = FindControl(OptionId(group, index));
       ASSERT_NE(option, nullptr);
@@ -71,10 +71,44 @@ TEST(SetupModel, OutOfRangeOptionsLoadAsNoneAndOkKeepsOrReplacesThemInWriteOrder
   model.cmdOK_Click(store);
   EXPECT_EQ(store.writeOrder,
             (std::vector<std::string>{"Speed", "Frequency", "DisplayOption", "RectangleColor",
-                                      "ClearScreen", "Background", "PWProtected"}));
+                                      "ClearScreen", "Background", "PWProtected", "VerseSize",
+                                      "SameVerseAllDay"}));
   const std::map<std::string, std::string> some = {
       {"DisplayOption", "8"}, {"Speed", "5"}, {"Frequency", "5"}, {"Background", "10"}};
   for (const auto& [name, value] : some) EXPECT_EQ(store.values[name], value) << name;
+}
+
+// No two controls of a tab overlap, but for a frame and what it holds, the options of one group
+// (taller than their spacing) and "Select Color", which stands over the options beside it.
+TEST(SetupForm, ControlsOfATabDoNotOverlap) {
+  const auto overlap = [](const ControlDescriptor& a, const ControlDescriptor& b) {
+    const TwipPoint p = PositionInDialog(a), q = PositionInDialog(b);
+    return p.x < q.x + b.width && q.x < p.x + a.width && p.y < q.y + b.height &&
+           q.y < p.y + a.height;
+  };
+  const auto excused = [](const ControlDescriptor& a, const ControlDescriptor& b) {
+    return a.container == b.id || b.container == a.id || a.tab == SetupTab::kNone ||
+           (a.id == kCmdColorSelect && b.container == kFrame2) || a.name == b.name;
+  };
+  for (const ControlDescriptor& a : SetupControls())
+    for (const ControlDescriptor& b : SetupControls())
+      EXPECT_TRUE(a.tab != b.tab || excused(a, b) || excused(b, a) || !overlap(a, b))
+          << a.name << a.index << " " << b.name << b.index;
+}
+
+TEST(SetupModel, TheVerseSizeAndTheDayBoxLoadFromTheRecordAndOkWritesBoth) {
+  SaverSettings s{.gVerseSize = 200, .gSameVerseAllDay = 1};
+  SetupModel model(s);
+  model.Form_Load();
+  EXPECT_EQ(std::pair(model.state().optVerseSize, model.state().chkSameVerseAllDay),
+            std::pair(int16_t{2}, kChecked));
+  ASSERT_TRUE(model.SelectOption(OptionGroup::kVerseSize, 3));
+  EXPECT_FALSE(model.SelectOption(OptionGroup::kVerseSize, 4));
+  model.ClickCheckBox(SetupCheckBox::kSameVerseAllDay);
+  MemorySettingsStore store;
+  model.cmdOK_Click(store);
+  EXPECT_EQ(std::pair(store.values["VerseSize"], store.values["SameVerseAllDay"]),
+            std::pair(std::string("300"), std::string("0")));
 }
 
 TEST(SetupModel, TheColourDialogAlwaysStartsBlackAndOnlyOkWritesTheChoice) {

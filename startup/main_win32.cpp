@@ -17,24 +17,19 @@
 #include "startup/preview_win32.h"
 #include "startup/run_mode.h"
 #include "startup/saver_start.h"
+#include "versewin/verse_size.h"
 #include "versewin/verse_window_win32.h"
 
 namespace sovelin {
 
 namespace {
 
-// The verse window of this run, shrunk on a large-fonts display, and its scale: the window's
-// size in pixels against its design, which its outline and picture follow.
-struct VerseWindowForRun {
-  VerseWindowDescriptor descriptor;
-  double scale = 1.0;
-};
-
-VerseWindowForRun VerseWindowFor(const SaverRun& run) {
-  const VerseWindowDescriptor& descriptor = DescriptorFor(run.setup.gDisplayUsed);
-  const bool largeFonts = IsLargeFonts();
-  return {largeFonts ? ShrinkForLargeFonts(descriptor) : descriptor,
-          VerseWindowScale(run.twips, largeFonts)};
+// The verse window of this run at its verse size (or the largest that fits the monitors),
+// shrunk on a large-fonts display, and its scale: the window's size in pixels against its
+// design, which its outline, picture and font follow.
+SizedVerseWindow VerseWindowFor(const SaverRun& run, const ScreenLayout& layout) {
+  return SizeVerseWindow(DescriptorFor(run.setup.gDisplayUsed), run.twips, IsLargeFonts(),
+                         run.settings.gVerseSize, layout.monitors);
 }
 
 COLORREF VerseBackColor(const SaverRun& run) {
@@ -59,8 +54,8 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   // shows itself.
   ScreenLayout layout = ReadScreenLayout();
   Bitmap desktop = run.settings.ShowsDesktop() ? CaptureDesktop(layout.virtualScreen) : Bitmap();
+  const SizedVerseWindow verseWindow = VerseWindowFor(run, layout);
   SaverWindow window(run, std::move(desktop), std::move(layout));
-  const VerseWindowForRun verseWindow = VerseWindowFor(run);
   VerseWindow verse(verseWindow.descriptor, run.twips, VerseBackColor(run), verseWindow.scale);
   if (!window.Create(instance) || !verse.Create(instance, window.handle(), run)) {
     if (run.settings.IsProtected()) SetSaverRunning(false);  // no saver runs after all

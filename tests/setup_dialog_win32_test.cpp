@@ -109,8 +109,13 @@ TEST_F(SetupDialogTest, IsAFixedUnownedDialogThatOnlyCancelClosesWithoutWriting)
   ShowTab(SetupTab::kAbout);
   EXPECT_TRUE(IsWindowVisible(Item(kCmdSysInfo)));
   EXPECT_FALSE(IsWindowVisible(Option(OptionGroup::kDisplay, 0)));
+  ShowTab(SetupTab::kVerseDisplay);
   ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 3),
                          [&] { return IsChecked(Option(OptionGroup::kDisplay, 3)); }));
+  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kVerseSize, 3),
+                         [&] { return IsChecked(Option(OptionGroup::kVerseSize, 3)); }));
+  ASSERT_TRUE(
+      ClickUntil(kChkSameVerseAllDay, [&] { return IsChecked(Item(kChkSameVerseAllDay)); }));
   // Enter and Esc press neither OK nor Cancel.
   SetForegroundWindow(dialog_);
   PressKey(VK_ESCAPE);
@@ -119,7 +124,8 @@ TEST_F(SetupDialogTest, IsAFixedUnownedDialogThatOnlyCancelClosesWithoutWriting)
   EXPECT_TRUE(saver_->Running());
   Click(Item(kCmdCancel));
   EXPECT_TRUE(Closes());
-  EXPECT_EQ(ReadSetting("DisplayOption"), std::nullopt);
+  for (const char* name : {"DisplayOption", "VerseSize", "SameVerseAllDay"})
+    EXPECT_EQ(ReadSetting(name), std::nullopt) << name;
 }
 
 // Opened by the control panel with /c:HWND, or with a bare switch ("-C") from the foreground
@@ -188,7 +194,7 @@ TEST_F(SetupDialogTest, EveryCaptionFitsItsControlAtThisDpi) {
   EXPECT_TRUE(Closes());
 }
 
-TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWritesAllSeven) {
+TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWritesAllNine) {
   WriteSetting("DisplayOption", "5");
   WriteSetting("Speed", "3");
   WriteSetting("Frequency", "1");
@@ -196,15 +202,18 @@ TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWrit
   WriteSetting("ClearScreen", "2");  // greyed
   WriteSetting("PWProtected", "1");
   WriteSetting("RectangleColor", "255");
+  WriteSetting("VerseSize", "150");
+  WriteSetting("SameVerseAllDay", "1");
   ASSERT_NE(Open(), nullptr);
   std::string selected;  // the options checked in each group
-  for (OptionGroup group :
-       {OptionGroup::kDisplay, OptionGroup::kSpeed, OptionGroup::kFreq, OptionGroup::kBackground}) {
+  for (OptionGroup group : {OptionGroup::kDisplay, OptionGroup::kSpeed, OptionGroup::kFreq,
+                            OptionGroup::kBackground, OptionGroup::kVerseSize}) {
     for (int16_t index = 0; index < OptionCount(group); ++index)
       if (IsChecked(Option(group, index))) selected += std::to_string(index);
     selected += "|";
   }
-  EXPECT_EQ(selected, "5|3|1||");
+  EXPECT_EQ(selected, "5|3|1||1|");
+  EXPECT_TRUE(IsChecked(Item(kChkSameVerseAllDay)));
   EXPECT_TRUE(IsChecked(Item(kChkBackgroundClear), BST_INDETERMINATE));
   EXPECT_TRUE(IsChecked(Item(kChkPswd)));
   EXPECT_TRUE(IsWindowEnabled(Item(kCmdColorSelect)));
@@ -231,6 +240,12 @@ TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWrit
   EXPECT_FALSE(IsChecked(Option(OptionGroup::kDisplay, 2)));
   ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 7),
                          [&] { return !IsWindowEnabled(Item(kCmdColorSelect)); }));
+  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kVerseSize, 2),
+                         [&] { return IsChecked(Option(OptionGroup::kVerseSize, 2)); }));
+  EXPECT_FALSE(IsChecked(Option(OptionGroup::kVerseSize, 1)));
+  EXPECT_TRUE(IsChecked(Option(OptionGroup::kDisplay, 7))) << "the two groups are apart";
+  ASSERT_TRUE(
+      ClickUntil(kChkSameVerseAllDay, [&] { return !IsChecked(Item(kChkSameVerseAllDay)); }));
   ShowTab(SetupTab::kVerseSpeed);
   ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kSpeed, 4),
                          [&] { return IsChecked(Option(OptionGroup::kSpeed, 4)); }));
@@ -251,9 +266,9 @@ TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWrit
   EXPECT_TRUE(Closes());
   std::string stored;  // Background: still none selected
   for (const char* name : {"DisplayOption", "Speed", "Frequency", "Background", "ClearScreen",
-                           "PWProtected", "RectangleColor"})
+                           "PWProtected", "RectangleColor", "VerseSize", "SameVerseAllDay"})
     stored += ReadSetting(name).value_or("-") + " ";
-  EXPECT_EQ(stored, "7 4 3 10 1 0 255 ");
+  EXPECT_EQ(stored, "7 4 3 10 1 0 255 200 0 ");
   // The key path written out, as other programs and earlier versions know it.
   char speed[8] = {};
   DWORD size = sizeof(speed);

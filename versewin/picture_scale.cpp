@@ -50,8 +50,8 @@ uint32_t Pack(const Channels& c) {
 
 }  // namespace
 
-int PictureSourceScale(double scale) {
-  return ScaledPictureSize(100, scale) > 100 ? 2 : 1;
+bool IsHeldSharp(double scale) {
+  return ScaledPictureSize(100, scale) <= 100 * kPictureDrawingScale;
 }
 
 int ScaledPictureSize(int designPixels, double scale) {

@@ -13,9 +13,12 @@ struct PicturePixels {
   std::vector<uint32_t> pixels;
 };
 
-// The verse pictures are drawn at 1 and 2 times their design size. The source for a window
-// at `scale`: 2 above scale 1 (so a picture is only ever reduced up to 2), else 1.
-int PictureSourceScale(double scale);
+// The verse pictures are held at this many times their design size, the size the largest
+// verse size needs at 96 DPI, and reduced to the window's scale.
+inline constexpr int kPictureDrawingScale = 3;
+
+// Whether a picture drawn at `scale` comes out of the held pictures without enlarging them.
+bool IsHeldSharp(double scale);
 
 // The picture's size in pixels at `scale`, rounded to the nearest pixel.
 int ScaledPictureSize(int designPixels, double scale);

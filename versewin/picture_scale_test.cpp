@@ -8,9 +8,9 @@
 namespace sovelin {
 namespace {
 
-TEST(PictureScale, TheSourceIsNeverEnlargedUpToTwiceTheDesignSize) {
-  for (const double scale : {1.0, 1.25 * 0.8, 0.8}) EXPECT_EQ(PictureSourceScale(scale), 1);
-  for (const double scale : {1.2, 12.0 / 7}) EXPECT_EQ(PictureSourceScale(scale), 2);
+TEST(PictureScale, ThePicturesHoldEveryScaleUpToThreeTimesTheDesignSize) {
+  for (const double scale : {0.8, 1.0, 1.2, 12.0 / 7, 2.4, 3.0}) EXPECT_TRUE(IsHeldSharp(scale));
+  for (const double scale : {3.6, 36.0 / 7}) EXPECT_FALSE(IsHeldSharp(scale));
   EXPECT_EQ(ScaledPictureSize(288, 1.2), 346);  // 345.6
   EXPECT_EQ(ScaledPictureSize(437, 1.5), 656);  // 655.5 rounds up
 }

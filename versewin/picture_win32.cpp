@@ -75,8 +75,7 @@ Bitmap LoadVersePicture(HMODULE module, std::string_view picture, int designWidt
   if (picture.empty()) return Bitmap();
   std::string name(picture);
   for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  const int sourceScale = PictureSourceScale(scale);
-  if (sourceScale == 2) name += "2X";
+  name += std::to_string(kPictureDrawingScale) + "X";
   const std::string_view bytes = ResourceBytes(module, name);
   if (bytes.empty()) return Bitmap();
   PicturePixels pixels = DecodePicture(bytes.data(), bytes.size());

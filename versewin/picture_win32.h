@@ -19,8 +19,8 @@ Bitmap BitmapFromPixels(const PicturePixels& picture);
 
 // The verse window picture `picture` (its name, e.g. "book") from `module`'s resources, at
 // `scale` times its design size of designWidth x designHeight pixels. The pictures are stored
-// at 1 and 2 times that size (RCDATA "BOOK" and "BOOK2X"); the nearest larger one is reduced
-// to the size asked for, so the picture stays sharp, and scale 1 is the stored picture itself.
+// at kPictureDrawingScale times that size (RCDATA "BOOK3X") and reduced to the size asked for
+// by area averaging, so the picture stays sharp at every scale up to that.
 Bitmap LoadVersePicture(HMODULE module, std::string_view picture, int designWidth, int designHeight,
                         double scale);
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "common/numbers.h"
+#include "geometry/screen_geometry.h"
 
 namespace sovelin {
 namespace {
@@ -86,10 +87,8 @@ constexpr VerseWindowDescriptor kOval =
 constexpr std::array<const VerseWindowDescriptor*, 7> kDescriptors = {
     &kBook, &kBread, &kPaper, &kPC, &kScroll, &kBox, &kOval};
 
-constexpr double kLargeFontsFactor = 0.8;
-
-int32_t ShrinkTwips(int32_t twips) {
-  return static_cast<int32_t>(RoundHalfEven(twips * kLargeFontsFactor));
+int32_t ScaleTwips(int32_t twips, double factor) {
+  return static_cast<int32_t>(RoundHalfEven(twips * factor));
 }
 
 // Start of a span of `inner` twips centred on a span of `outer` twips, rounded down.
@@ -109,13 +108,18 @@ const VerseWindowDescriptor& DescriptorFor(int16_t gDisplayUsed) {
 }
 
 VerseWindowDescriptor ShrinkForLargeFonts(const VerseWindowDescriptor& window) {
-  VerseWindowDescriptor shrunk = window;
-  shrunk.lblverse = {ShrinkTwips(window.lblverse.left), ShrinkTwips(window.lblverse.top),
-                     ShrinkTwips(window.lblverse.width), ShrinkTwips(window.lblverse.height)};
-  shrunk.font.points = window.font.points * kLargeFontsFactor;
-  shrunk.width = ShrinkTwips(window.width);
-  shrunk.height = ShrinkTwips(window.height);
-  return shrunk;
+  return ScaledDescriptor(window, kLargeFontsFactor);
+}
+
+VerseWindowDescriptor ScaledDescriptor(const VerseWindowDescriptor& window, double factor) {
+  VerseWindowDescriptor scaled = window;
+  const TwipsBox& label = window.lblverse;
+  scaled.lblverse = {ScaleTwips(label.left, factor), ScaleTwips(label.top, factor),
+                     ScaleTwips(label.width, factor), ScaleTwips(label.height, factor)};
+  scaled.font.points = window.font.points * factor;
+  scaled.width = ScaleTwips(window.width, factor);
+  scaled.height = ScaleTwips(window.height, factor);
+  return scaled;
 }
 
 TwipsPoint FirstPosition(const VerseWindowDescriptor& window, const TwipsBox& owner) {

@@ -77,6 +77,11 @@ const VerseWindowDescriptor& DescriptorFor(int16_t gDisplayUsed);
 // outline and picture are drawn at the window's scale (VerseWindowScale).
 VerseWindowDescriptor ShrinkForLargeFonts(const VerseWindowDescriptor& window);
 
+// The window at `factor` times its design twips, rounded the same way: width and height, the
+// label's rectangle and its font size. Start-up grows a window by the verse size this way
+// (times 0.8 on a large-fonts display), so the label holds the same words at every size.
+VerseWindowDescriptor ScaledDescriptor(const VerseWindowDescriptor& window, double factor);
+
 // Where the window goes the first time it is shown, given its owner's rectangle in twips.
 // Centring rounds down to a whole twip (toward the owner's top-left corner), as integer
 // centring in pixels does; a window larger than its owner starts left of or above it.

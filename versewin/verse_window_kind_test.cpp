@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "versewin/outlines.h"
+#include "versewin/verse_size.h"
 
 namespace sovelin {
 namespace {
@@ -50,6 +52,45 @@ TEST(VerseWindowKindTest, LargeFontsShrinkKeepsPixelSizesAndRoundsToTheNearestTw
   const VerseWindowDescriptor shrunk = ShrinkForLargeFonts(odd);
   EXPECT_EQ(std::vector({shrunk.width, shrunk.height, shrunk.lblverse.left, shrunk.lblverse.top}),
             std::vector<int32_t>({3493, 2042, 481, 1}));
+}
+
+// The sizes start-up falls back to: a window at its verse size must leave a sixth of every
+// monitor it can reach free, and its picture must not need enlarging beyond three times.
+TEST(VerseSizeTest, TooBigFallsBackToTheLargestSizeThatFits) {
+  const TwipsPerPixel at96{15, 15};
+  const std::vector<PixelRect> sxga = {{0, 0, 1280, 1024}};
+  const std::vector<PixelRect> fullHd = {{0, 0, 1920, 1080}};
+  const auto sized = [&](int16_t display, int16_t percent, const std::vector<PixelRect>& monitors,
+                         TwipsPerPixel twips = {15, 15}) {
+    return SizeVerseWindow(DescriptorFor(display), twips, twips.x < 15, percent, monitors)
+        .verseSize;
+  };
+  // The computer at 300 % is 1299 x 1116 pixels; at 200 %, 866 x 744 leaves room on 1280 x 1024.
+  EXPECT_EQ(sized(3, 300, sxga), 200);
+  // The book at 300 % is 873 x 585: room enough on 1280 x 1024 and on 1920 x 1080.
+  EXPECT_EQ(sized(0, 300, sxga), 300);
+  EXPECT_EQ(sized(0, 300, fullHd), 300);
+  // The bread at 300 %, 603 x 720, is taller than 5/6 of 768 (640); at 200 % it is 480.
+  EXPECT_EQ(sized(1, 300, {{0, 0, 1366, 768}}), 200);
+  // Nothing smaller than 100 %, even where that does not fit either.
+  EXPECT_EQ(sized(3, 150, {{0, 0, 640, 480}}), 100);
+  // A second monitor of 1024 x 768 beside the primary, sharing 768 rows: the book at 300 %
+  // passes onto it and is too wide there (873 > 853), so 200 %. Lower down, sharing only 500
+  // rows, it never gets there and keeps 300 %.
+  EXPECT_EQ(sized(0, 300, {{0, 0, 1920, 1080}, {1920, 0, 2944, 768}}), 200);
+  EXPECT_EQ(sized(0, 300, {{0, 0, 1920, 1080}, {1920, 580, 2944, 1348}}), 300);
+  // At 144 DPI (scale 1.2) the pictures hold 200 % (2.4) but not 300 % (3.6); the box has no
+  // picture and grows to 300 % on a large screen.
+  const std::vector<PixelRect> uhd = {{0, 0, 3840, 2160}};
+  EXPECT_EQ(sized(0, 300, uhd, {10, 10}), 200);
+  EXPECT_EQ(sized(5, 300, uhd, {10, 10}), 300);
+  const SizedVerseWindow box = SizeVerseWindow(DescriptorFor(5), {10, 10}, true, 300, uhd);
+  EXPECT_DOUBLE_EQ(box.scale, 3.6);
+  // Window, label and font grow together: 4320, 600 twips and 9.75 points times 0.8 x 3.
+  EXPECT_EQ(std::pair(box.descriptor.width, box.descriptor.lblverse.left), std::pair(10368, 1440));
+  EXPECT_DOUBLE_EQ(box.descriptor.font.points, 23.4);
+  // Without a fall-back the asked size is kept.
+  EXPECT_EQ(SizeVerseWindow(DescriptorFor(2), at96, false, 150, fullHd).descriptor.width, 7448);
 }
 
 TEST(VerseWindowKindTest, WindowsStartCentredOnTheOwnerExceptTheComputer) {

@@ -20,7 +20,8 @@ namespace sovelin {
 // the nearest pixel, halves to the even pixel, as the program rounds every fraction.
 class VerseWindow final {
  public:
-  // `descriptor` is already shrunk for large fonts when the display needs it. `backColor` is
+  // `descriptor` is already grown by the verse size and shrunk for large fonts when the
+  // display needs it (SizeVerseWindow). `backColor` is
   // gRectangleColor for the box and oval, the button-face colour for picture windows. Colour
   // values with the top bit set name a system colour by the index in their low byte. `scale`
   // is the window's scale against its 96-DPI design (VerseWindowScale): its outline and
