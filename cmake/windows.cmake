@@ -22,7 +22,7 @@ set(SAVER_NAME "Sovelin V30")
 add_executable(sovelin_saver WIN32 startup/main_win32.cpp ${RESOURCE_SCRIPTS})
 target_link_libraries(sovelin_saver PRIVATE sovelin_win32)
 # Stripped of symbols and debug sections: a Windows user's .scr needs neither.
-target_link_options(sovelin_saver PRIVATE ${STATIC_RUNTIME} -s)
+target_link_options(sovelin_saver PRIVATE ${STATIC_RUNTIME} -s -Wl,--gc-sections)
 target_compile_options(sovelin_saver PRIVATE ${WARNINGS})
 set_target_properties(sovelin_saver PROPERTIES OUTPUT_NAME "${SAVER_NAME}" SUFFIX ".scr")
 # The verse lists lie beside the saver, as the installer and the zips put them.

@@ -6,6 +6,7 @@
 #include "common/handles_win32.h"
 #include "common/window_binding_win32.h"
 #include "startup/preview.h"
+#include "versewin/picture_win32.h"
 
 namespace sovelin {
 
@@ -33,8 +34,7 @@ bool PreviewWindow::Create() {
   if (!RegisterWindowClass(instance_, kPreviewClass, &PreviewWindow::Procedure)) return false;
   for (int16_t index = -1; index < kPreviewFrameCount; ++index) {
     const std::string name = PreviewPictureName(index);
-    pictures_[index < 0 ? kPreviewFrameCount : index] = Bitmap(static_cast<HBITMAP>(
-        LoadImageA(pictureModule_, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    pictures_[index < 0 ? kPreviewFrameCount : index] = LoadPictureResource(pictureModule_, name);
   }
   PreviewFormLoad(frames_);
   CreateWindowExA(0, kPreviewClass, kPreviewCaption, WS_POPUP, 0, 0, kPreviewPictureWidth,

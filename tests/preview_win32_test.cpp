@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tests/saver_driver_win32.h"
+#include "versewin/picture_win32.h"
 
 namespace sovelin {
 namespace {
@@ -51,8 +52,7 @@ std::array<Picture, 6> LoadPictures(HMODULE saver) {
   std::array<Picture, 6> pictures;
   for (int index = 0; index < 6; ++index) {
     const std::string name = index == kBase ? "PREVIEW_BASE" : "PREVIEW" + std::to_string(index);
-    Bitmap bitmap(static_cast<HBITMAP>(
-        LoadImageA(saver, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    Bitmap bitmap = LoadPictureResource(saver, name);
     EXPECT_TRUE(bitmap) << name;
     BITMAPINFO info = TopDownPixels(kPictureWidth, kPictureHeight);
     pictures[index].resize(kPictureWidth * kPictureHeight);

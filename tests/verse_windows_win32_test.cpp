@@ -439,7 +439,7 @@ constexpr char kCodePageVerse[] =
 // inside its outline (others black), rows from the top.
 Screenshot CodePageVerseWindow() {
   const std::filesystem::path file =
-      std::filesystem::path(SaverPath()).parent_path() / "code-page-1252.vrs";
+      std::filesystem::temp_directory_path() / "sovelin-code-page-1252.vrs";
   std::ofstream(file, std::ios::binary) << kCodePageVerse;
   VerseStore verses;
   LoadVerses(verses, file);

@@ -70,12 +70,18 @@ Bitmap BitmapFromPixels(const PicturePixels& picture) {
   return bitmap;
 }
 
+Bitmap LoadPictureResource(HMODULE module, const std::string& name) {
+  const std::string_view bytes = ResourceBytes(module, name);
+  if (bytes.empty()) return Bitmap();
+  return BitmapFromPixels(DecodePicture(bytes.data(), bytes.size()));
+}
+
 Bitmap LoadVersePicture(HMODULE module, std::string_view picture, int designWidth, int designHeight,
                         double scale) {
   if (picture.empty()) return Bitmap();
   std::string name(picture);
   for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  name += std::to_string(kPictureDrawingScale) + "X";
+  if (scale > 1.0) name += std::to_string(kPictureDrawingScale) + "X";
   const std::string_view bytes = ResourceBytes(module, name);
   if (bytes.empty()) return Bitmap();
   PicturePixels pixels = DecodePicture(bytes.data(), bytes.size());
