@@ -98,6 +98,7 @@ TEST(SplitVerseLine, UnicodeFilesAlsoEndAtTheSentenceMarksOfOtherScripts) {
       // No blank after the mark: the reference keeps its first character.
       {u"神爱世人，约翰福音 3：16", u"神爱世人，", u"约翰福音 3：16"},
       {u"主は羊飼い！詩篇 23:1", u"主は羊飼い！", u"詩篇 23:1"},
+      {u"el Dios de Jacob. (Selah.) Salmos 46:11", u"el Dios de Jacob. (Selah.)", u"Salmos 46:11"},
       {u"誰が？ ヨハネ 1:1", u"誰が？", u"ヨハネ 1:1"},
       {u"天と地、創世記 1:1", u"天と地、", u"創世記 1:1"},
       {u"כי כן אהב אלהים את העולם׃ יוחנן 3:16", u"כי כן אהב אלהים את העולם׃", u"יוחנן 3:16"},

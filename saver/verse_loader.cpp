@@ -28,8 +28,9 @@ bool IsBlank(char16_t c) {
 
 constexpr std::u16string_view kCodePageEndMarks = u",.?!\"";
 
-// The five marks, the sentence marks of other scripts, and the closing quotation marks that
-// end a quoted verse the way the double quote does. The README lists them.
+// The five marks, the sentence marks of other scripts, and the closing quotation marks and
+// parentheses that end a quoted or bracketed sentence the way the double quote does. The
+// README lists them.
 constexpr std::u16string_view kUnicodeEndMarks =
     u",.?!\""
     u"\u3002\uFF0E\uFF01\uFF1F\uFF0C\u3001\uFF61\uFF64"  // full-width and ideographic
@@ -43,7 +44,8 @@ constexpr std::u16string_view kUnicodeEndMarks =
     u"\u17D4\u17D5"                                      // Khmer
     u"\u0F0D"                                            // Tibetan shad
     u"\u2026"                                            // ellipsis
-    u"\u201D\u201C\u00BB\u300D\u300F\uFF02";             // closing quotation marks
+    u"\u201D\u201C\u00BB\u300D\u300F\uFF02"              // closing quotation marks
+    u")\uFF09";                                          // closing parentheses: "(Selah.)"
 
 bool IsColon(char16_t c, VerseMarks marks) {
   return c == u':' || (marks == VerseMarks::kUnicode && c == u'\uFF1A');
