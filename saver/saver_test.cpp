@@ -22,6 +22,7 @@
 #include "saver/verse_loader.h"
 #include "saver/verse_store.h"
 #include "tests/scripted_random.h"
+#include "tests/utf16_bytes.h"
 
 namespace sovelin {
 namespace {
@@ -33,21 +34,6 @@ VerseStore Load(const std::string& bytes, VerseLimits limits = {}) {
   std::istringstream file(bytes);
   LoadVerses(store, file, &DecodeWindows1252, limits);
   return store;
-}
-
-// For messages: gtest and streams do not print UTF-16.
-std::string Utf8(std::u16string_view text) {
-  return EncodeUtf8(text);
-}
-
-// The bytes of text in UTF-16, little or big endian, worked out unit by unit.
-std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
-  std::string bytes;
-  for (const char16_t unit : text) {
-    const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
-    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-  }
-  return bytes;
 }
 
 // A file that hands out its bytes and then fails to read.
@@ -88,32 +74,24 @@ TEST(SplitVerseLine, SplitsAtTheLastEndMarkWithinTheWindowsOfTheTrimmedLength) {
   for (const auto& [line, text, reference] : cases) {
     const VerseLineParts parts = SplitVerseLine(line);
     EXPECT_EQ(std::tie(parts.text, parts.reference), std::tie(text ? text : line, reference))
-        << Utf8(line);
+        << EncodeUtf8(line);
   }
 }
 
 TEST(SplitVerseLine, UnicodeFilesAlsoEndAtTheSentenceMarksOfOtherScripts) {
-  const std::tuple<std::u16string, std::u16string, std::u16string> cases[] = {
-      {u"神爱世人。 约翰福音 3:16", u"神爱世人。", u"约翰福音 3:16"},
-      // No blank after the mark: the reference keeps its first character.
-      {u"神爱世人，约翰福音 3：16", u"神爱世人，", u"约翰福音 3：16"},
-      {u"主は羊飼い！詩篇 23:1", u"主は羊飼い！", u"詩篇 23:1"},
-      {u"誰が？ ヨハネ 1:1", u"誰が？", u"ヨハネ 1:1"},
-      {u"天と地、創世記 1:1", u"天と地、", u"創世記 1:1"},
-      {u"כי כן אהב אלהים את העולם׃ יוחנן 3:16", u"כי כן אהב אלהים את העולם׃", u"יוחנן 3:16"},
-      {u"من يحبني؟ يوحنا 14:23", u"من يحبني؟", u"يوحنا 14:23"},
-      {u"الله محبة، يوحنا 4:8", u"الله محبة،", u"يوحنا 4:8"},
-      {u"خدا محبت ہے۔ یوحنا 4:8", u"خدا محبت ہے۔", u"یوحنا 4:8"},
-      {u"परमेश्वर प्रेम है। यूहन्ना 4:8", u"परमेश्वर प्रेम है।", u"यूहन्ना 4:8"},
-      {u"Τί ἐστιν ἀλήθεια\u037E Ἰωάννης 18:38", u"Τί ἐστιν ἀλήθεια\u037E", u"Ἰωάννης 18:38"},
-      {u"«Бог есть любовь» 1 Иоанна 4:8", u"«Бог есть любовь»", u"1 Иоанна 4:8"},
-      {u"„Gott ist Liebe.“ 1 Joh 4:8", u"„Gott ist Liebe.“", u"1 Joh 4:8"},
-      {u"Jesus wept. John 11:35", u"Jesus wept.", u"John 11:35"},  // as in code-page files
-  };
-  for (const auto& [line, text, reference] : cases) {
-    const VerseLineParts parts = SplitVerseLine(line, VerseMarks::kUnicode);
-    EXPECT_EQ(std::tie(parts.text, parts.reference), std::tie(text, reference)) << Utf8(line);
+  // Ideographic and full-width marks, Hebrew sof pasuq, Arabic and Urdu marks, the danda, the
+  // Greek question mark, closing quotes, and the marks of code-page files.
+  for (const char16_t mark : std::u16string_view(u"。，！？、׃؟،۔।\u037E»“.!")) {
+    const std::u16string text = u"Word" + std::u16string(1, mark);
+    const VerseLineParts parts = SplitVerseLine(text + u" Book 3:16", VerseMarks::kUnicode);
+    EXPECT_EQ(std::tie(parts.text, parts.reference), std::tie(text, u"Book 3:16")) << int(mark);
   }
+  // No blank after the mark: the reference keeps its first character; a full-width colon.
+  const VerseLineParts chinese = SplitVerseLine(u"神爱世人，约翰福音 3：16", VerseMarks::kUnicode);
+  EXPECT_EQ(std::tie(chinese.text, chinese.reference), std::tie(u"神爱世人，", u"约翰福音 3：16"));
+  const VerseLineParts hebrew =
+      SplitVerseLine(u"כי כן אהב אלהים׃ יוחנן 3:16", VerseMarks::kUnicode);
+  EXPECT_EQ(std::tie(hebrew.text, hebrew.reference), std::tie(u"כי כן אהב אלהים׃", u"יוחנן 3:16"));
 }
 
 TEST(StoredVerse, IsTheFixedFieldOf252CharactersNeverCuttingASurrogatePair) {
@@ -155,7 +133,7 @@ TEST(LoadVerses, ChoosesTheEncodingFromTheMarkOrFromWellFormedUtf8ElseTheCodePag
        VerseEncoding::kUtf8, u"爱！\r\n约 3:16"},
   };
   for (const auto& [bytes, encoding, verse] : cases) {
-    SCOPED_TRACE(Utf8(verse));
+    SCOPED_TRACE(EncodeUtf8(verse));
     EXPECT_EQ(DetectVerseEncoding(bytes).encoding, encoding);
     const VerseStore store = Load(bytes);
     ASSERT_EQ(store.gVerseCount, 1);
@@ -165,9 +143,7 @@ TEST(LoadVerses, ChoosesTheEncodingFromTheMarkOrFromWellFormedUtf8ElseTheCodePag
 
 TEST(DecodeUtf8, PutsOneReplacementCharacterForEachMaximalFaultAndGoesOn) {
   const std::pair<std::string, std::u16string> cases[] = {
-      {"a\x80"
-       "b",
-       u"a\uFFFDb"},
+      {"a\x80z", u"a\uFFFDz"},
       {"\xE2\x82x", u"\uFFFDx"},                              // cut short: one mark
       {"\xC0\xAF", u"\uFFFD\uFFFD"},                          // overlong
       {"\xED\xA0\x80z", u"\uFFFD\uFFFD\uFFFDz"},              // a surrogate
@@ -175,7 +151,7 @@ TEST(DecodeUtf8, PutsOneReplacementCharacterForEachMaximalFaultAndGoesOn) {
       {"\xF0\x9F\x98\x80\xE2\x82\xAC", u"\U0001F600\u20AC"},  // four and three bytes
       {"\xF0\x9F\x98", u"\uFFFD"},
   };
-  for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeUtf8(bytes), text) << Utf8(text);
+  for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeUtf8(bytes), text) << EncodeUtf8(text);
   EXPECT_TRUE(IsWellFormedUtf8("ok \xF0\x9F\x98", true));  // cut at the end of what was read
   EXPECT_FALSE(IsWellFormedUtf8("ok \xF0\x9F\x98", false));
   EXPECT_FALSE(IsWellFormedUtf8("\xF0\x9F\x98 ok", true));
@@ -184,24 +160,17 @@ TEST(DecodeUtf8, PutsOneReplacementCharacterForEachMaximalFaultAndGoesOn) {
 TEST(LoadVerses, MalformedTextShowsReplacementCharactersAndTheRestLoads) {
   // {file, verses}: invalid UTF-8 after a mark, lone surrogates, an odd last byte.
   const std::pair<std::string, std::vector<std::u16string>> cases[] = {
-      {"\xEF\xBB\xBF"
-       "bad\xFF. Job 1:1\r\ngood. Job 2:2",
-       {u"bad\uFFFD.\r\nJob 1:1", u"good.\r\nJob 2:2"}},
-      {"\xFF\xFE"
-       "A\0\0\xD8"
-       "B\0\r\0\n\0\0\xDC"
-       "C\0"s,
-       {u"A\uFFFDB\r\n", u"\uFFFDC\r\n"}},
-      {"\xFE\xFF\0A\xD8\0\0B"s, {u"A\uFFFDB\r\n"}},
-      {"\xFF\xFE"
-       "A\0\n\0B\0C"s,
-       {u"A\r\n", u"B\uFFFD\r\n"}},
+      {"\xEF\xBB\xBFwrong\xFF. Job 1:1\r\ngood. Job 2:2",
+       {u"wrong\uFFFD.\r\nJob 1:1", u"good.\r\nJob 2:2"}},
+      {"\xFF\xFEX\0\0\xD8Y\0\r\0\n\0\0\xDCZ\0"s, {u"X\uFFFDY\r\n", u"\uFFFDZ\r\n"}},
+      {"\xFE\xFF\0X\xD8\0\0Y"s, {u"X\uFFFDY\r\n"}},
+      {"\xFF\xFEX\0\n\0Y\0Z"s, {u"X\r\n", u"Y\uFFFD\r\n"}},
   };
   for (const auto& [bytes, verses] : cases) {
     const VerseStore store = Load(bytes);
-    ASSERT_EQ(store.gVerseCount, static_cast<int32_t>(verses.size())) << Utf8(verses[0]);
+    ASSERT_EQ(store.gVerseCount, static_cast<int32_t>(verses.size())) << EncodeUtf8(verses[0]);
     for (size_t n = 0; n < verses.size(); ++n)
-      EXPECT_EQ(store.gVerses[n + 1], FixedVerseField(verses[n])) << Utf8(verses[n]);
+      EXPECT_EQ(store.gVerses[n + 1], FixedVerseField(verses[n])) << EncodeUtf8(verses[n]);
   }
 }
 
@@ -221,9 +190,7 @@ TEST(LoadVerses, AppendsOneVersePerLineWhateverTheLineBreak) {
                                                     {"\r\n", 1},
                                                     {"a\r\n\r\n", 2},
                                                     {"a\n\rb", 3},
-                                                    {"\xFF\xFE"
-                                                     "a\0\r\0\n\0\n\0"s,
-                                                     2},
+                                                    {"\xFF\xFEg\0\r\0\n\0\n\0"s, 2},
                                                     {"\xEF\xBB\xBF", 0}};
   for (const auto& [bytes, count] : counts)
     EXPECT_EQ(Load(bytes).gVerseCount, std::max(count, 1)) << bytes;  // none: the corrupt text
@@ -315,14 +282,9 @@ TEST(CheckVerseFile, CountsTheVersesAndNamesTheLinesWithoutAReference) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() /
                                      ("sovelin-report-" + std::to_string(std::random_device{}()));
   EXPECT_FALSE(CheckVerseFile(path, &DecodeWindows1252).exists);
-  std::ofstream(path, std::ios::binary) << "Jesus wept. John 11:35\r\n"
-                                           "no reference here\r\n"
-                                           "\r\n"
-                                           "Rejoice evermore. 1 Thessalonians 5:16\n"
-                                           "Text without an end mark John 3:16\r\n"
-                                           "a:b\r\n"
-                                           "x\r\n"
-                                           "Pray without ceasing. 1 Thessalonians 5:17";
+  std::ofstream(path, std::ios::binary)
+      << "Jesus wept. John 11:35\r\nno reference here\r\n\r\nRejoice evermore. 1 Thess 5:16\n"
+         "Text without an end mark John 3:16\r\na:b\r\nx\r\nPray without ceasing. 1 Thess 5:17";
   const VerseFileReport report = CheckVerseFile(path, &DecodeWindows1252);
   std::filesystem::remove(path);
   EXPECT_TRUE(report.exists);

@@ -264,22 +264,17 @@ TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
   WriteVerseFile(copy, "From the default list. John 1:1\r\n");
   const std::string folder = copy.substr(0, copy.find_last_of('\\'));
   std::ofstream(std::filesystem::path(folder) / L"Mis vers\u00EDculos.vrs", std::ios::binary)
-      << "\xEF\xBB\xBF"
-         "From the chosen list. John 1:2\r\n";
+      << "\xEF\xBB\xBFFrom the chosen list. John 1:2\r\n";
   wchar_t appData[MAX_PATH] = {};
   SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
   const std::filesystem::path ownList = std::filesystem::path(appData) / L"Sovelin" / L"sovel.vrs";
   std::filesystem::create_directories(ownList.parent_path());
   std::ofstream(ownList, std::ios::binary) << "From my own list. John 1:3\r\n";
   const std::pair<const char*, const char*> cases[] = {
-      {"Mis vers\xC3\xAD"
-       "culos.vrs",
-       "From the chosen list."},
+      {"Mis versículos.vrs", "From the chosen list."},
       {"*", "From my own list."},
       {"gone.vrs", "From the default list."},
-      {"..\\verse-list\\Mis vers\xC3\xAD"
-       "culos.vrs",
-       "From the default list."},
+      {"..\\verse-list\\Mis versículos.vrs", "From the default list."},
   };
   for (const auto& [choice, expected] : cases) {
     WriteSetting("VerseList", choice);

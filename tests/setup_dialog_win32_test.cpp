@@ -339,19 +339,14 @@ TEST_F(SetupDialogTest, OffersTheListsBesideItAndOkWritesTheChoiceAndEditMakesTh
 // The own list's copy keeps the text of any list: with a byte-order mark, in UTF-8 without
 // one, or in the code page (Western here).
 TEST(OwnVerseFile, TheCopyIsTheSameTextInUtf8WithAByteOrderMark) {
+  using namespace std::string_literals;
   const std::string mark = "\xEF\xBB\xBF";
   const std::pair<std::string, std::string> cases[] = {
       {"caf\xE9 Job 1:1", mark + "caf\xC3\xA9 Job 1:1"},
       {"caf\xC3\xA9", mark + "caf\xC3\xA9"},
       {mark + "caf\xC3\xA9", mark + "caf\xC3\xA9"},
-      {std::string("\xFF\xFE"
-                   "c\0\xE9\0\x3B\x04",
-                   8),
-       mark + "c\xC3\xA9\xD0\xBB"},
-      {std::string("\xFE\xFF"
-                   "\0c\0\xE9\x04\x3B",
-                   8),
-       mark + "c\xC3\xA9\xD0\xBB"},
+      {"\xFF\xFEh\0\xE9\0\x3B\x04"s, mark + "h\xC3\xA9\xD0\xBB"},
+      {"\xFE\xFF\0h\0\xE9\x04\x3B"s, mark + "h\xC3\xA9\xD0\xBB"},
       {"", mark},
   };
   if (GetACP() != 1252) GTEST_SKIP() << "the code-page case is written for Western Windows";

@@ -22,6 +22,7 @@
 #include "settings/settings_store.h"
 #include "tests/saver_driver_win32.h"
 #include "tests/scripted_random.h"
+#include "tests/utf16_bytes.h"
 #include "versewin/outlines.h"
 #include "versewin/verse_window_kind.h"
 #include "versewin/verse_window_win32.h"
@@ -301,25 +302,16 @@ const std::u16string kChinese =
     u"神爱世人，甚至将他的独生子赐给他们，叫一切信他的，不至灭亡，反得永生。 约翰福音 3:16";
 const std::u16string kHebrew = u"כי כן אהב אלהים את העולם עד אשר נתן את בנו את יחידו׃ יוחנן 3:16";
 
-// Text in a verse file with its byte-order mark: UTF-8, or UTF-16 little-endian.
-std::string Utf8File(std::u16string_view text) {
-  return "\xEF\xBB\xBF" + EncodeUtf8(text) + "\r\n";
-}
-std::string Utf16File(std::u16string_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (const char16_t unit : std::u16string(text) + u"\r\n")
-    bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-  return bytes;
-}
-
 // A saver unpacked into a folder whose name the system's code page cannot spell finds its verse
 // file there, in UTF-8 or UTF-16, and shows its verse as this process draws it.
 TEST_F(VerseWindows, ASaverInACyrillicFolderShowsARussianUtf8AndAChineseUtf16Verse) {
   WriteSetting("DisplayOption", "5");
   WriteSetting("RectangleColor", std::to_string(kBoxColor));
   const std::filesystem::path copy = SaverCopyFor(std::wstring(L"Стихи"));
+  // Each with its byte-order mark: UTF-8, or UTF-16 little-endian.
   for (const auto& [file, line] :
-       {std::pair{Utf8File(kRussian), kRussian}, std::pair{Utf16File(kChinese), kChinese}}) {
+       {std::pair{"\xEF\xBB\xBF" + EncodeUtf8(kRussian + u"\r\n"), kRussian},
+        std::pair{"\xFF\xFE" + Utf16Bytes(kChinese + u"\r\n", false), kChinese}}) {
     SCOPED_TRACE(EncodeUtf8(line));
     const Label expected = ExpectedLabels({line}, VerseMarks::kUnicode)[0][0];
     WriteVerseFile(copy, file);
@@ -363,35 +355,18 @@ std::vector<Band> TextBands(const Label& pixels, uint32_t text) {
   bool inBand = false;
   for (int y = 0; y < height; ++y) {
     int left = width, right = -1;
-    for (int x = 0; x < width; ++x) {
-      if (pixels[static_cast<size_t>(y) * width + x] != text) continue;
-      left = std::min(left, x);
-      right = std::max(right, x);
-    }
-    if (right < 0) {
-      inBand = false;
-      continue;
-    }
-    if (!inBand) bands.push_back({y, y, left, right});
-    inBand = true;
-    Band& band = bands.back();
-    band = {band.top, y, std::min(band.left, left), std::max(band.right, right)};
+    for (int x = 0; x < width; ++x)
+      if (pixels[static_cast<size_t>(y) * width + x] == text) left = std::min(left, x), right = x;
+    if (right >= 0 && !inBand) bands.push_back({y, y, left, right});
+    if (right >= 0)
+      bands.back() = {bands.back().top, y, std::min(bands.back().left, left),
+                      std::max(bands.back().right, right)};
+    inBand = right >= 0;
   }
   return bands;
 }
 
 constexpr uint32_t kWhite = 0x00FFFFFF;
-
-int CountPixels(const std::vector<uint32_t>& pixels, uint32_t color) {
-  return static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
-}
-
-// The pixels of `color` in a window on the screen.
-int CountWindowPixels(HWND window, uint32_t color) {
-  RECT box{};
-  GetWindowRect(window, &box);
-  return CountPixels(CaptureScreen(box).pixels, color);
-}
 
 // Letters the label's font lacks come from a font that has them; Chinese fills its lines and
 // wraps between characters within the label; Hebrew is right-aligned, a Russian verse left.
@@ -401,7 +376,11 @@ TEST_F(VerseWindows, UnicodeVersesFindTheirLettersAndWrapAndAlignInsideTheLabel)
   const auto draw = [&](const std::u16string& line) {
     const Label label = box.Draw(line, RGB(255, 255, 255), VerseMarks::kUnicode);
     EXPECT_TRUE(box.window.Label().EveryLetterFound());
-    EXPECT_EQ(CountWindowPixels(box.window.handle(), kWhite), CountPixels(label, kWhite))
+    RECT shown{};
+    GetWindowRect(box.window.handle(), &shown);
+    const std::vector<uint32_t> window = CaptureScreen(shown).pixels;
+    EXPECT_EQ(std::count(window.begin(), window.end(), kWhite),
+              std::count(label.begin(), label.end(), kWhite))
         << "text outside the label";
     return TextBands(label, kWhite);
   };
