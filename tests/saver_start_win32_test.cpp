@@ -264,7 +264,7 @@ TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
   WriteVerseFile(copy, "From the default list. John 1:1\r\n");
   const std::string folder = copy.substr(0, copy.find_last_of('\\'));
   std::ofstream(std::filesystem::path(folder) / L"Mis vers\u00EDculos.vrs", std::ios::binary)
-      << "\xEF\xBB\xBFFrom the chosen list. John 1:2\r\n";
+      << "\uFEFFFrom the chosen list. John 1:2\r\n";
   wchar_t appData[MAX_PATH] = {};
   SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
   const std::filesystem::path ownList = std::filesystem::path(appData) / L"Sovelin" / L"sovel.vrs";
