@@ -53,13 +53,13 @@ TEST(SplitVerseLine, SplitsAtTheLastEndMarkWithinTheWindowsOfTheTrimmedLength) {
       {u"Love is kind! 1 Cor. 13:4-7", u"Love is kind!", u"1 Cor. 13:4-7"},
       {u"He said, \"Go.\" Mark 16:15", u"He said, \"Go.\"", u"Mark 16:15"},
       {u"x. 123:4", u"x.", u"123:4"},  // the end mark at least five before the colon
-      {u"x. 12:3", nullptr, u""},
+      // clang-format off
+      {u"x. 12:3", nullptr, u""}, {u"No end mark here Psalm 23:1", nullptr, u""},
+      {u"", nullptr, u""}, {u"a.   :", nullptr, u""},
+      // clang-format on
       {u"Text. Book 1:xxxxxxxxxxxxxxxxxxxxx", nullptr, u""},  // colon beyond its window
       {u"Amen. 123456789012345678901 1:2", nullptr, u""},     // mark beyond its window
       {u"Amen. 12345678901234567890 1:2", u"Amen.", u"12345678901234567890 1:2"},
-      {u"No end mark here Psalm 23:1", nullptr, u""},
-      {u"", nullptr, u""},
-      {u"a.   :", nullptr, u""},
       // Windows end at the trimmed length while positions count leading blanks.
       {u"   Jesus wept. John 1:35   ", nullptr, u""},
       {u"   Jesus wept. John 1:350", u"   Jesus wept.", u"John 1:350"},
@@ -142,15 +142,14 @@ TEST(LoadVerses, ChoosesTheEncodingFromTheMarkOrFromWellFormedUtf8ElseTheCodePag
 }
 
 TEST(DecodeUtf8, PutsOneReplacementCharacterForEachMaximalFaultAndGoesOn) {
+  // A stray byte; cut short (one mark); overlong; a surrogate; past U+10FFFF; four and three
+  // bytes whole; four cut short at the end.
+  // clang-format off
   const std::pair<std::string, std::u16string> cases[] = {
-      {"a\x80z", u"a\uFFFDz"},
-      {"\xE2\x82x", u"\uFFFDx"},                              // cut short: one mark
-      {"\xC0\xAF", u"\uFFFD\uFFFD"},                          // overlong
-      {"\xED\xA0\x80z", u"\uFFFD\uFFFD\uFFFDz"},              // a surrogate
-      {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},      // past U+10FFFF
-      {"\xF0\x9F\x98\x80\xE2\x82\xAC", u"\U0001F600\u20AC"},  // four and three bytes
-      {"\xF0\x9F\x98", u"\uFFFD"},
-  };
+      {"a\x80z", u"a\uFFFDz"}, {"\xE2\x82x", u"\uFFFDx"}, {"\xC0\xAF", u"\uFFFD\uFFFD"},
+      {"\xED\xA0\x80z", u"\uFFFD\uFFFD\uFFFDz"}, {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+      {"\xF0\x9F\x98\x80\xE2\x82\xAC", u"\U0001F600\u20AC"}, {"\xF0\x9F\x98", u"\uFFFD"}};
+  // clang-format on
   for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeUtf8(bytes), text) << EncodeUtf8(text);
   EXPECT_TRUE(IsWellFormedUtf8("ok \xF0\x9F\x98", true));  // cut at the end of what was read
   EXPECT_FALSE(IsWellFormedUtf8("ok \xF0\x9F\x98", false));

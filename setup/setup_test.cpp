@@ -132,20 +132,17 @@ TEST(SetupModel, TheColourDialogAlwaysStartsBlackAndOnlyOkWritesTheChoice) {
 using namespace std::string_literals;
 
 TEST(RegistryValueText, TextWithoutItsTerminatorNumbersInHexAndNothingElse) {
+  // What follows a zero is not used; type 2 is expandable text.
+  // clang-format off
   const std::pair<RegistryValue, std::optional<std::string>> cases[] = {
-      {{kRegText, "C:\\msinfo32.exe\0"s}, "C:\\msinfo32.exe"},
-      {{kRegText, "C:\\msinfo32.exe"s}, "C:\\msinfo32.exe"},
-      {{kRegText, "\0"s}, ""},
-      {{kRegText, "C:\\a\0junk\0"s}, "C:\\a"},  // what follows a zero is not used
-      {{kRegNumber, "\x78\x56\x34\x12"s}, "&h12345678"},
-      {{kRegNumber, "\xff\xff\xff\xff"s}, "&hFFFFFFFF"},
-      {{kRegNumber, "\0\0\0\0"s}, "&h0"},
-      {{kRegText, ""}, std::nullopt},
-      {{kRegNumber, ""}, std::nullopt},
+      {{kRegText, "C:\\msinfo32.exe\0"s}, "C:\\msinfo32.exe"}, {{kRegText, "\0"s}, ""},
+      {{kRegText, "C:\\msinfo32.exe"s}, "C:\\msinfo32.exe"}, {{kRegText, "C:\\a\0junk\0"s}, "C:\\a"},
+      {{kRegNumber, "\x78\x56\x34\x12"s}, "&h12345678"}, {{kRegNumber, "\0\0\0\0"s}, "&h0"},
+      {{kRegNumber, "\xff\xff\xff\xff"s}, "&hFFFFFFFF"}, {{kRegText, ""}, std::nullopt},
+      {{kRegNumber, ""}, std::nullopt}, {{2, "C:\\x\0"s}, std::nullopt},
       {{kRegText, std::string(kValueBufferSize + 1, 'a')}, std::nullopt},
-      {{kRegText, std::string(kValueBufferSize, 'a')}, std::string(kValueBufferSize, 'a')},
-      {{2, "C:\\x\0"s}, std::nullopt},  // expandable text
-  };
+      {{kRegText, std::string(kValueBufferSize, 'a')}, std::string(kValueBufferSize, 'a')}};
+  // clang-format on
   for (const auto& [value, text] : cases) EXPECT_EQ(RegistryValueText(value), text) << value.type;
 }
 
