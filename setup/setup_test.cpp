@@ -96,21 +96,6 @@ TEST(SetupForm, ControlsOfATabDoNotOverlap) {
           << a.name << a.index << " " << b.name << b.index;
 }
 
-TEST(SetupModel, TheVerseSizeAndTheDayBoxLoadFromTheRecordAndOkWritesBoth) {
-  SaverSettings s{.gVerseSize = 200, .gSameVerseAllDay = 1};
-  SetupModel model(s);
-  model.Form_Load();
-  EXPECT_EQ(std::pair(model.state().optVerseSize, model.state().chkSameVerseAllDay),
-            std::pair(int16_t{2}, kChecked));
-  ASSERT_TRUE(model.SelectOption(OptionGroup::kVerseSize, 3));
-  EXPECT_FALSE(model.SelectOption(OptionGroup::kVerseSize, 4));
-  model.ClickCheckBox(SetupCheckBox::kSameVerseAllDay);
-  MemorySettingsStore store;
-  model.cmdOK_Click(store);
-  EXPECT_EQ(std::pair(store.values["VerseSize"], store.values["SameVerseAllDay"]),
-            std::pair(std::string("300"), std::string("0")));
-}
-
 TEST(SetupModel, TheColourDialogAlwaysStartsBlackAndOnlyOkWritesTheChoice) {
   SaverSettings s{.gDisplayOption = 5, .gRectangleColor = 0x00FF00};
   SetupModel model(s);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <fstream>
 
 #include "common/handles_win32.h"
@@ -87,8 +89,8 @@ std::string SlowSaverPath() {
   return OnDriveZ(SOVELIN_SLOW_SAVER_PATH);
 }
 
-SaverProcess SaverProcess::Start(const std::string& arguments,
-                                 const std::filesystem::path& program, bool quoted) {
+SaverProcess SaverProcess::Start(const std::string& arguments, const std::filesystem::path& program,
+                                 bool quoted) {
   SaverProcess process;
   const std::wstring name = program.wstring();
   std::wstring commandLine = quoted ? L"\"" + name + L"\"" : name;
@@ -204,14 +206,16 @@ std::filesystem::path SaverCopyFor(const std::wstring& caseName) {
   return copy;
 }
 
-std::string SaverCopyFor(const std::string& caseName) {
-  return SaverCopyFor(std::wstring(caseName.begin(), caseName.end())).string();
-}
-
 void WriteVerseFile(const std::filesystem::path& saverCopy, const std::string& bytes) {
   std::ofstream file(saverCopy.parent_path() / L"sovel.vrs", std::ios::binary | std::ios::trunc);
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(file.good());
+}
+
+std::filesystem::path OwnVerseList() {
+  wchar_t appData[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+  return std::filesystem::path(appData) / L"Sovelin" / L"sovel.vrs";
 }
 
 void ClearSettings() {

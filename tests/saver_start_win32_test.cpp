@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <shlobj.h>
-
 #include <filesystem>
 #include <fstream>
 
@@ -154,7 +152,7 @@ TEST_F(SaverStart, ABinaryVerseFileAndSettingsOfTheWrongRegistryTypeLeaveItRunni
   std::mt19937 random(8);
   std::string binary(64 * 1024, '\0');
   for (char& c : binary) c = static_cast<char>(random() & 0xFF);
-  const std::string copy = SaverCopyFor("binary");
+  const std::filesystem::path copy = SaverCopyFor(L"binary");
   WriteVerseFile(copy, binary);
   SaverProcess saver = SaverProcess::Start("/s", copy);
   ASSERT_NE(WaitForSaver(saver), nullptr);
@@ -260,22 +258,18 @@ TEST_F(SaverStart, AKeyStopsASaverWhoseMovesCostMoreThanTheirPeriod) {
 // name that is not there, or one that reaches out of the saver's folder, falls back to
 // sovel.vrs.
 TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
-  const std::string copy = SaverCopyFor("verse-list");
+  const std::filesystem::path copy = SaverCopyFor(L"verse-list");
   WriteVerseFile(copy, "From the default list. John 1:1\r\n");
-  const std::string folder = copy.substr(0, copy.find_last_of('\\'));
-  std::ofstream(std::filesystem::path(folder) / L"Mis vers\u00EDculos.vrs", std::ios::binary)
+  std::ofstream(copy.parent_path() / L"Mis vers\u00EDculos.vrs", std::ios::binary)
       << "\uFEFFFrom the chosen list. John 1:2\r\n";
-  wchar_t appData[MAX_PATH] = {};
-  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-  const std::filesystem::path ownList = std::filesystem::path(appData) / L"Sovelin" / L"sovel.vrs";
+  const std::filesystem::path ownList = OwnVerseList();
   std::filesystem::create_directories(ownList.parent_path());
   std::ofstream(ownList, std::ios::binary) << "From my own list. John 1:3\r\n";
   const std::pair<const char*, const char*> cases[] = {
       {"Mis versículos.vrs", "From the chosen list."},
       {"*", "From my own list."},
       {"gone.vrs", "From the default list."},
-      {"..\\verse-list\\Mis versículos.vrs", "From the default list."},
-  };
+      {"..\\verse-list\\Mis versículos.vrs", "From the default list."}};
   for (const auto& [choice, expected] : cases) {
     WriteSetting("VerseList", choice);
     SaverProcess saver = SaverProcess::Start("/s", copy);

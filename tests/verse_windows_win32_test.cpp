@@ -207,11 +207,13 @@ Label ReadLabel(const Screenshot& shot, POINT origin) {
 // The box's text colours: white, cyan, yellow, white, then again.
 constexpr COLORREF kColors[] = {0x00FFFFFF, 0x00FFFF00, 0x0000FFFF, 0x00FFFFFF};
 
-// A box window of this process, standing where the saver's would, for drawing verses.
+// A verse window of this process, standing where the saver's would, for drawing verses: the
+// box unless told, with the saver module's pictures when given them.
 class LocalBox {
  public:
-  LocalBox() {
-    EXPECT_TRUE(window.Create(GetModuleHandleA(nullptr), nullptr, run));
+  explicit LocalBox(int16_t display = kBox, COLORREF back = kBoxColor, HMODULE pictures = nullptr)
+      : window{DescriptorFor(display), {}, back} {
+    EXPECT_TRUE(window.Create(GetModuleHandleA(nullptr), nullptr, run, pictures));
     window.MoveTo(0, 0);
     window.Show();
   }
@@ -226,7 +228,7 @@ class LocalBox {
   MemorySettingsStore store;
   ScriptedRandom random;
   SaverRun run{store, random};
-  VerseWindow window{DescriptorFor(kBox), {}, kBoxColor};
+  VerseWindow window;
 };
 
 // The label as a box window of this process shows each line in each colour of the cycle.
@@ -262,10 +264,10 @@ const std::vector<std::u16string> kFourVerses = {
     u"Rejoice evermore. 1 Thess. 5:16"};
 
 // A copy of the saver with kFourVerses beside it, set to show them in the box.
-std::string FourVerseSaver(const std::string& caseName) {
+std::filesystem::path FourVerseSaver(const std::wstring& caseName) {
   WriteSetting("DisplayOption", "5");
   WriteSetting("RectangleColor", std::to_string(kBoxColor));
-  const std::string copy = SaverCopyFor(caseName);
+  const std::filesystem::path copy = SaverCopyFor(caseName);
   std::string file;
   for (const std::u16string& line : kFourVerses) file += EncodeUtf8(line) + "\r\n";
   WriteVerseFile(copy, file);
@@ -275,7 +277,7 @@ std::string FourVerseSaver(const std::string& caseName) {
 TEST_F(VerseWindows, ShowsAVerseOfItsOwnFolderAndTheTimerChangesTextAndColour) {
   const std::vector<std::vector<Label>> labels = ExpectedLabels(kFourVerses);
   WriteSetting("Frequency", "0");  // the shortest change period, 30 s
-  const std::string copy = FourVerseSaver("four-verses");
+  const std::filesystem::path copy = FourVerseSaver(L"four-verses");
   SaverProcess saver = SaverProcess::Start("/s", copy);
   HWND main = WaitForCaption(kSaverCaption, kStartMs, saver.id());
   ASSERT_NE(main, nullptr);
@@ -307,7 +309,7 @@ const std::u16string kHebrew = u"כי כן אהב אלהים את העולם ע�
 TEST_F(VerseWindows, ASaverInACyrillicFolderShowsARussianUtf8AndAChineseUtf16Verse) {
   WriteSetting("DisplayOption", "5");
   WriteSetting("RectangleColor", std::to_string(kBoxColor));
-  const std::filesystem::path copy = SaverCopyFor(std::wstring(L"Стихи"));
+  const std::filesystem::path copy = SaverCopyFor(L"Стихи");
   // Each with its byte-order mark: UTF-8, or UTF-16 little-endian.
   for (const auto& [file, line] :
        {std::pair{"\xEF\xBB\xBF" + EncodeUtf8(kRussian + u"\r\n"), kRussian},
@@ -328,7 +330,7 @@ TEST_F(VerseWindows, ASaverInACyrillicFolderShowsARussianUtf8AndAChineseUtf16Ver
 TEST_F(VerseWindows, WithOneVerseADayTwoStartsShowTheDaysVerse) {
   const std::vector<Label> white = ExpectedLabels(kFourVerses)[0];
   WriteSetting("SameVerseAllDay", "1");
-  const std::string copy = FourVerseSaver("verse-of-the-day");
+  const std::filesystem::path copy = FourVerseSaver(L"verse-of-the-day");
   SYSTEMTIME today{};
   GetLocalTime(&today);
   const int expected = static_cast<int>(DayNumber({today.wYear, today.wMonth, today.wDay}) % 4);
@@ -422,21 +424,15 @@ Screenshot CodePageVerseWindow() {
   std::ofstream(file, std::ios::binary) << kCodePageVerse;
   VerseStore verses;
   LoadVerses(verses, file);
-  MemorySettingsStore store;
-  ScriptedRandom random;
-  SaverRun run{store, random};
-  HMODULE pictures = LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  VerseWindow window(DescriptorFor(0), {}, GetSysColor(COLOR_BTNFACE));
-  EXPECT_TRUE(window.Create(GetModuleHandleA(nullptr), nullptr, run, pictures));
-  window.SetText(verses.gVerses[1]);
-  window.MoveTo(0, 0);
-  window.Show();
+  LocalBox book(0, GetSysColor(COLOR_BTNFACE),
+                LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  book.window.SetText(verses.gVerses[1]);
   Pump(300);
   RECT box{};
-  GetWindowRect(window.handle(), &box);
+  GetWindowRect(book.window.handle(), &box);
   Screenshot shot = CaptureScreen(box);
   Region outline(CreateRectRgn(0, 0, 0, 0));
-  GetWindowRgn(window.handle(), outline.get());
+  GetWindowRgn(book.window.handle(), outline.get());
   for (int y = 0; y < shot.height; ++y)
     for (int x = 0; x < shot.width; ++x)
       if (!PtInRegion(outline.get(), x, y))
