@@ -123,11 +123,9 @@ Difference Compare(const MemorySurface& ours, const MemorySurface& gdi, int widt
       if (got == expected) continue;
       ++difference.differing;
       bool edge = false;
-      for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
           edge = edge || gdi.At(x + dx, y + dy) != expected || ours.At(x + dx, y + dy) != got;
-        }
-      }
       difference.awayFromEdges += !edge;
     }
   }
@@ -168,15 +166,13 @@ TEST_F(DesignsOnSaverWindow, CanvasPaintsThePixelsOfAGeometricPenPerCall) {
     EXPECT_LT(difference.differing * 2, difference.painted);
   }
 
-  struct Circle {
+  const struct {
     int radius;
-    int16_t width;
-    int16_t fill;
-  };
-  for (const Circle circle : {Circle{30, 1, kFillSolid}, Circle{30, 1, kFillTransparent},
-                              Circle{30, 5, kFillSolid}, Circle{45, 10, kFillTransparent},
-                              Circle{100, 4, kFillSolid}, Circle{60, 3, kFillTransparent},
-                              Circle{3, 10, kFillSolid}, Circle{40, 150, kFillTransparent}}) {
+    int16_t width, fill;
+  } circles[] = {{30, 1, kFillSolid},        {30, 1, kFillTransparent},  {30, 5, kFillSolid},
+                 {45, 10, kFillTransparent}, {100, 4, kFillSolid},       {60, 3, kFillTransparent},
+                 {3, 10, kFillSolid},        {40, 150, kFillTransparent}};
+  for (const auto& circle : circles) {
     SCOPED_TRACE(testing::Message() << "radius " << circle.radius << ", pen " << circle.width);
     const int size = 2 * (circle.radius + circle.width) + 8;
     const int c = size / 2;
@@ -207,20 +203,17 @@ TEST_F(DesignsOnSaverWindow, CanvasPaintsThePixelsOfAGeometricPenPerCall) {
 }
 
 TEST_F(DesignsOnSaverWindow, ShapesShowTheirColourOrTheInverseOfTheBackgroundWhereRepainted) {
+  // A rectangle at (10, 10), 60 x 40 pixels, and a circle's box at (100, 10), 80 x 40.
   ShapeGroup group;
-  group.Create(1);
-  group.SetBackColor(1, 0x800000);
-  group.Move(1, 10 * 15.0f, 10 * 15.0f);
-  group.SetWidth(1, 60 * 15.0f);
-  group.SetHeight(1, 40 * 15.0f);
-  group.SetVisible(1, true);
-  group.Create(2);
+  for (int16_t index : {1, 2}) {
+    group.Create(index);
+    group.SetBackColor(index, index == 1 ? 0x800000 : 0x008000);
+    group.Move(index, (index == 1 ? 10 : 100) * 15.0f, 10 * 15.0f);
+    group.SetWidth(index, (index == 1 ? 60 : 80) * 15.0f);
+    group.SetHeight(index, 40 * 15.0f);
+    group.SetVisible(index, true);
+  }
   group.SetKind(2, kShapeCircle);
-  group.SetBackColor(2, 0x008000);
-  group.Move(2, 100 * 15.0f, 10 * 15.0f);
-  group.SetWidth(2, 80 * 15.0f);
-  group.SetHeight(2, 40 * 15.0f);
-  group.SetVisible(2, true);
   group.Create(3);  // created but hidden: not painted
   group.Move(3, 0.0f, 0.0f);
 

@@ -207,11 +207,10 @@ struct SeededRandom final : RandomSource {
 // How much of the window the monitors show, in square twips (the monitors do not overlap).
 int64_t AreaShown(const VerseBox& w, std::span<const MonitorBox> monitors) {
   int64_t shown = 0;
-  for (const MonitorBox& m : monitors) {
+  for (const MonitorBox& m : monitors)
     shown +=
         std::max(0, std::min(w.Left + w.Width, m.Left + m.Width) - std::max(w.Left, m.Left)) *
         int64_t{std::max(0, std::min(w.Top + w.Height, m.Top + m.Height) - std::max(w.Top, m.Top))};
-  }
   return shown;
 }
 

@@ -321,10 +321,9 @@ TEST(VerseChange, PicturesCycleFromBlueBoxAndOvalFromWhiteAndNeverInTheUsersColo
     VerseChangeState state;
     std::vector<int32_t> colors;
     ScriptedRandom random(std::vector<float>(cycle.size(), 0.5f));
-    while (colors.size() < cycle.size()) {
+    while (colors.size() < cycle.size())
       if (const auto change = Timer1_Timer(state, {2000, 5, window, boxColor}, random))
         colors.push_back(change->textColor);
-    }
     EXPECT_EQ(colors, cycle) << window << " " << boxColor;
   }
 }

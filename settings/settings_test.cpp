@@ -61,10 +61,9 @@ TEST(VerseList, ReadsTheChosenFileOrTheKingJamesListBesideTheProgram) {
         {"../prog/web.vrs", kjv}, {"..\\web.vrs", kjv}, {"C:web.vrs", kjv}, {"/prog/web.vrs", kjv},
         {"web.txt", kjv}, {".vrs", kjv}};
     // clang-format on
-    for (const auto& [value, expected] : cases) {
+    for (const auto& [value, expected] : cases)
       EXPECT_EQ(VerseFileToLoad(value, program, appData, exists).generic_string(), expected)
           << "\"" << value << "\", own list there: " << ownExists;
-    }
     // Without an application data folder there is no own list to read.
     EXPECT_EQ(VerseFileToLoad("*", program, "", exists).generic_string(), kjv);
   }

@@ -137,9 +137,7 @@ class FakePlatform final : public SysInfoPlatform {
   std::optional<RegistryValue> ReadLocalMachineValue(std::string_view keyName,
                                                      std::string_view valueName) override {
     const auto found = values.find({std::string(keyName), std::string(valueName)});
-    if (found == values.end()) {
-      return std::nullopt;
-    }
+    if (found == values.end()) return std::nullopt;
     return found->second;
   }
   bool FileExists(const std::string& path) override {

@@ -61,10 +61,9 @@ void CheckOutlineAndPicture(DWORD saverId, HWND verse, int16_t used, double scal
   ASSERT_NE(GetWindowRgn(verse, region.get()), ERROR);
   RECT bounds{}, outline{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
   GetRgnBox(region.get(), &bounds);
-  for (const OutlinePoint& p : ScaledOutline(used, scale)) {
+  for (const OutlinePoint& p : ScaledOutline(used, scale))
     outline = {std::min<LONG>(outline.left, p.x), std::min<LONG>(outline.top, p.y),
                std::max<LONG>(outline.right, p.x), std::max<LONG>(outline.bottom, p.y)};
-  }
   // The region leaves out the polygon's rightmost and lowest edges, and the scroll's thin
   // spikes at its bottom lose a few rows.
   EXPECT_EQ(bounds.left, outline.left);
@@ -407,14 +406,12 @@ TEST_F(VerseWindows, UnicodeVersesFindTheirLettersAndWrapAndAlignInsideTheLabel)
 
 // A verse file in the Windows-1252 code page, with accents and the code page's own letters
 // (the euro, curly quotes, the dash, oe), as older verse files are.
+// clang-format off
 constexpr char kCodePageVerse[] =
-    "\x93\xC9l dijo: \xABSe\xF1or, \xBF"
-    "d\xF3nde est\xE1?\xBB \x96 \xC7"
-    "a suffit, na\xEFve "
-    "fa\xE7"
-    "ade, \x9C"
-    "uvre \x80 5, \x91gr\xFC\xDF\x92 und \xC6rger, \xD8re, \xE5r.\x94 "
+    "\x93\xC9l dijo: \xABSe\xF1or, \xBF" "d\xF3nde est\xE1?\xBB \x96 \xC7" "a suffit, na\xEFve "
+    "fa\xE7" "ade, \x9C" "uvre \x80 5, \x91gr\xFC\xDF\x92 und \xC6rger, \xD8re, \xE5r.\x94 "
     "J\xE9r\xE9mie 3:12\r\n";
+// clang-format on
 
 // The open book with the verse of that file, as this process draws it: the window's pixels
 // inside its outline (others black), rows from the top.
@@ -424,6 +421,7 @@ Screenshot CodePageVerseWindow() {
   std::ofstream(file, std::ios::binary) << kCodePageVerse;
   VerseStore verses;
   LoadVerses(verses, file);
+  std::filesystem::remove(file);  // not a list for the settings dialog to offer
   LocalBox book(0, GetSysColor(COLOR_BTNFACE),
                 LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   book.window.SetText(verses.gVerses[1]);
