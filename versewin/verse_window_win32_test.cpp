@@ -123,11 +123,8 @@ TEST_F(VerseWindowTest, TheBoxShowsItsColourInsideTheOutlineAndTheVerseCutAtTheL
   const Screenshot shot = CaptureScreen();
   const RECT box = WindowBox(window->handle());
   const auto at = [&](int x, int y) { return AsColorRef(shot.At(box.left + x, box.top + y)); };
-  EXPECT_EQ(at(7, 6), kBoxColor);
-  EXPECT_EQ(at(279, 169), kBoxColor);
-  EXPECT_EQ(at(6, 6), kOwnerColor);
-  EXPECT_EQ(at(7, 5), kOwnerColor);
-  EXPECT_EQ(at(280, 100), kOwnerColor);
+  EXPECT_EQ(std::vector({at(7, 6), at(279, 169), at(6, 6), at(7, 5), at(280, 100)}),
+            std::vector({kBoxColor, kBoxColor, kOwnerColor, kOwnerColor, kOwnerColor}));
   // The same outline placed on the screen, for the saver's trail repair.
   RECT bounds{};
   const RECT placed{107, 56, 380, 220};
