@@ -88,12 +88,6 @@ class DesignsOnSaverWindow : public ::testing::Test {
   std::unique_ptr<SaverDesigns> designs;
 };
 
-// The values of one shape step: kind, height, width, target left and top, palette colour.
-void AddShape(ScriptedRandom& random, float kind, float height, float width, float left, float top,
-              float colour) {
-  for (float value : {kind, height, width, left, top, colour}) random.Add(value);
-}
-
 // A geometric pen with round ends and joins of the width and colour, selected while `paint` runs.
 template <typename Paint>
 void WithGeometricPen(HDC dc, int width, COLORREF colour, Paint paint) {
@@ -234,11 +228,12 @@ TEST_F(DesignsOnSaverWindow, ShapesShowTheirColourOrTheInverseOfTheBackgroundWhe
 TEST_F(DesignsOnSaverWindow, ShapeStepPaintsAtOnceAndRepaintWipesSwirlsButNotShapes) {
   run.settings.gBackground = 6;
   // Two shapes: a rectangle of 2000 x 2000 twips centred at the middle of the screen, and a
-  // second one far off in the top left corner.
+  // second one far off in the top left corner. The values of a step: kind, height, width,
+  // target left and top, palette colour.
   const float middleX = (window->ScaleWidth() / 2.0f) / window->ScaleWidth();
   const float middleY = (window->ScaleHeight() / 2.0f) / window->ScaleHeight();
-  AddShape(random, 0.0f, 0.0f, 0.0f, middleX, middleY, 1.0f / 15.0f);  // blue 0x800000
-  AddShape(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 4.0f / 15.0f);
+  random.Add({0.0f, 0.0f, 0.0f, middleX, middleY, 1.0f / 15.0f});  // blue 0x800000
+  random.Add({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 4.0f / 15.0f});
   designs->Step();
   Pump(100);
   const int cx = window->widthPixels() / 2;
@@ -267,9 +262,9 @@ TEST_F(DesignsOnSaverWindow, ShapeStepPaintsAtOnceAndRepaintWipesSwirlsButNotSha
   EXPECT_EQ(after.At(cx - 150, cy), AsScreen(kBackground)) << "the swirl is gone";
 
   // The next step moves element 1 away: its old place shows the background again.
-  AddShape(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 2.0f / 15.0f);
-  AddShape(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 3.0f / 15.0f);
-  for (int i = 0; i < 28; ++i) AddShape(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f);
+  random.Add({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 2.0f / 15.0f});
+  random.Add({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 3.0f / 15.0f});
+  for (int i = 0; i < 28; ++i) random.Add({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
   for (int i = 0; i < 15; ++i) designs->Step();
   Pump(100);
   EXPECT_EQ(CaptureScreen().At(cx, cy), AsScreen(kBackground)) << "no ghost of a moved shape";
