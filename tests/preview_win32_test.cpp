@@ -154,9 +154,7 @@ TEST(Preview, FillsTheMonitorAndEndsWithIt) {
   ASSERT_TRUE(WaitUntil(
       [&] { return (child = GetWindow(monitor, GW_CHILD)) && IsWindowVisible(child); }, 20000))
       << "no preview window in the monitor";
-  RECT box{};
-  GetWindowRect(child, &box);
-  const RECT client = ClientOnScreen(monitor);
+  const RECT box = WindowBox(child), client = ClientOnScreen(monitor);
   EXPECT_TRUE(EqualRect(&box, &client));
   Pump(1000);
   EXPECT_TRUE(preview.Running());

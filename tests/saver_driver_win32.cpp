@@ -61,8 +61,7 @@ LRESULT CALLBACK PatternProcedure(HWND window, UINT message, WPARAM wParam, LPAR
   if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
-  RECT box;
-  GetWindowRect(window, &box);
+  const RECT box = WindowBox(window);
   const int width = box.right - box.left, height = box.bottom - box.top;
   std::vector<uint32_t> pixels;
   for (int y = 0; y < height; ++y)
@@ -159,10 +158,15 @@ int CountCaption(const char* caption) {
   return count;
 }
 
+RECT WindowBox(HWND window) {
+  RECT box{};
+  GetWindowRect(window, &box);
+  return box;
+}
+
 HWND FindVerseWindow(DWORD processId) {
   for (HWND window : VisibleWindows(processId)) {
-    RECT box;
-    GetWindowRect(window, &box);
+    const RECT box = WindowBox(window);
     // Not the saver window, nor the 1-pixel input-method window.
     if (Caption(window) != "Sovelin Main Form" && box.right - box.left > 1) return window;
   }
@@ -170,9 +174,8 @@ HWND FindVerseWindow(DWORD processId) {
 }
 
 RECT VerseWindowRect(DWORD processId) {
-  RECT box{};
-  if (HWND verse = FindVerseWindow(processId)) GetWindowRect(verse, &box);
-  return box;
+  HWND verse = FindVerseWindow(processId);
+  return verse ? WindowBox(verse) : RECT{};
 }
 
 std::string WindowText(HWND window) {

@@ -55,6 +55,8 @@ HWND WaitForCaption(const char* caption, DWORD ms, DWORD processId = 0);
 int CountCaption(const char* caption);
 
 // The saver's verse window, or null.
+// A window's rectangle on the screen.
+RECT WindowBox(HWND window);
 HWND FindVerseWindow(DWORD processId);
 // The screen rectangle of the saver's verse window, or an empty one.
 RECT VerseWindowRect(DWORD processId);

@@ -117,8 +117,7 @@ int CheckVerseWindow(const char* option, int percent = 100) {
       ScaledDescriptor(design, (largeFonts ? 0.8 : 1.0) * percent / 100);
   const SIZE size{TwipsToPixel(static_cast<float>(kind.width), twips.x),
                   TwipsToPixel(static_cast<float>(kind.height), twips.y)};
-  RECT box;
-  GetWindowRect(verse, &box);
+  const RECT box = WindowBox(verse);
   SCOPED_TRACE(option);
   EXPECT_EQ(box.right - box.left, size.cx);
   EXPECT_EQ(box.bottom - box.top, size.cy);
@@ -377,9 +376,7 @@ TEST_F(VerseWindows, UnicodeVersesFindTheirLettersAndWrapAndAlignInsideTheLabel)
   const auto draw = [&](const std::u16string& line) {
     const Label label = box.Draw(line, RGB(255, 255, 255), VerseMarks::kUnicode);
     EXPECT_TRUE(box.window.Label().EveryLetterFound());
-    RECT shown{};
-    GetWindowRect(box.window.handle(), &shown);
-    const std::vector<uint32_t> window = CaptureScreen(shown).pixels;
+    const std::vector<uint32_t> window = CaptureScreen(WindowBox(box.window.handle())).pixels;
     EXPECT_EQ(std::count(window.begin(), window.end(), kWhite),
               std::count(label.begin(), label.end(), kWhite))
         << "text outside the label";
@@ -426,9 +423,7 @@ Screenshot CodePageVerseWindow() {
                 LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   book.window.SetText(verses.gVerses[1]);
   Pump(300);
-  RECT box{};
-  GetWindowRect(book.window.handle(), &box);
-  Screenshot shot = CaptureScreen(box);
+  Screenshot shot = CaptureScreen(WindowBox(book.window.handle()));
   Region outline(CreateRectRgn(0, 0, 0, 0));
   GetWindowRgn(book.window.handle(), outline.get());
   for (int y = 0; y < shot.height; ++y)

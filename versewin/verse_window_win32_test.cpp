@@ -51,12 +51,6 @@ class OwnerWindow {
   HWND window_ = nullptr;
 };
 
-RECT WindowBox(HWND window) {
-  RECT box{};
-  GetWindowRect(window, &box);
-  return box;
-}
-
 // The number of window pixels inside the installed outline for which pick(x, y, colour on the
 // screen) holds.
 template <typename Pick>
