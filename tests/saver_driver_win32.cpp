@@ -266,12 +266,9 @@ void ClickMouse() {
 }
 
 BITMAPINFO TopDownPixels(int width, int height) {
+  // Top-down rows (a negative height), 32 bits a pixel.
   BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;  // BI_RGB, the zero compression
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   return info;
 }
 

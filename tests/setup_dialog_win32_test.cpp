@@ -333,14 +333,13 @@ TEST_F(SetupDialogTest, OffersTheListsBesideItAndOkWritesTheChoiceAndEditMakesTh
 TEST(OwnVerseFile, TheCopyIsTheSameTextInUtf8WithAByteOrderMark) {
   using namespace std::string_literals;
   const std::string mark = "\xEF\xBB\xBF";
+  // clang-format off
   const std::pair<std::string, std::string> cases[] = {
-      {"caf\xE9 Job 1:1", mark + "caf\xC3\xA9 Job 1:1"},
-      {"caf\xC3\xA9", mark + "caf\xC3\xA9"},
-      {mark + "caf\xC3\xA9", mark + "caf\xC3\xA9"},
+      {"caf\xE9 Job 1:1", mark + "caf\xC3\xA9 Job 1:1"}, {"caf\xC3\xA9", mark + "caf\xC3\xA9"},
+      {mark + "caf\xC3\xA9", mark + "caf\xC3\xA9"}, {"", mark},
       {"\xFF\xFEh\0\xE9\0\x3B\x04"s, mark + "h\xC3\xA9\xD0\xBB"},
-      {"\xFE\xFF\0h\0\xE9\x04\x3B"s, mark + "h\xC3\xA9\xD0\xBB"},
-      {"", mark},
-  };
+      {"\xFE\xFF\0h\0\xE9\x04\x3B"s, mark + "h\xC3\xA9\xD0\xBB"}};
+  // clang-format on
   if (GetACP() != 1252) GTEST_SKIP() << "the code-page case is written for Western Windows";
   for (const auto& [bytes, expected] : cases) EXPECT_EQ(Utf8WithByteOrderMark(bytes), expected);
 }
