@@ -310,8 +310,9 @@ TEST(VerseChange, FirstChangeAfterTheWholePeriodThenOneTickEarlierDrawingFromOne
 TEST(VerseChange, PicturesCycleFromBlueBoxAndOvalFromWhiteAndNeverInTheUsersColour) {
   // {window, the box's colour, first colour, the next five}; 9 is any other number, the book.
   const std::tuple<int16_t, int32_t, int32_t, std::vector<int32_t>> cases[] = {
-      {0, 0, kBlue, {}},
-      {9, 0, kBlue, {}},
+      // clang-format off
+      {0, 0, kBlue, {}}, {9, 0, kBlue, {}},
+      // clang-format on
       {3, kRed, kBlue, {kRed, kMagenta, kBlack, kBlue, kRed}},  // no white swap off the box
       {5, 0, kWhite, {kCyan, kYellow, kWhite, kWhite, kCyan}},
       {5, kCyan, kWhite, {kWhite, kYellow, kWhite, kWhite, kWhite}},
@@ -370,12 +371,11 @@ TEST(DailyVerse, EveryVerseHasItsDayAndTwoDaysRunningNeverShowTheSameOrNeighbour
     EXPECT_EQ(std::unique(turn.begin(), turn.end()), turn.end());
   }
   // Six verses go odd lines, then even ones; 2026-12-07 is day 20794, 20794 mod 6 = 4.
-  EXPECT_EQ(DailyVerseIndex({2026, 12, 7}, 6), 4);
-  EXPECT_EQ(DailyVerseIndex({2026, 12, 7}, 0), 0);
+  EXPECT_EQ(std::pair(DailyVerseIndex({2026, 12, 7}, 6), DailyVerseIndex({2026, 12, 7}, 0)),
+            std::pair(4, 0));
 }
 
-class FakeCalendar final : public LocalCalendar {
- public:
+struct FakeCalendar final : LocalCalendar {
   CivilDate Today() const override { return today; }
   CivilDate today{2026, 12, 7};
 };
@@ -403,8 +403,7 @@ TEST(VerseChange, WithOneVerseADayTheColourCyclesOnTheDaysVerseAndMidnightBrings
   EXPECT_EQ(std::pair(change->gVerseIndex, change->textColor), std::pair(1, kMagenta));
 }
 
-class FakeClock final : public MonotonicClock {
- public:
+struct FakeClock final : MonotonicClock {
   std::chrono::microseconds Now() const override { return now; }
   std::chrono::microseconds now{5'000'000};
 };

@@ -132,8 +132,7 @@ TEST(RegistryValueText, TextWithoutItsTerminatorNumbersInHexAndNothingElse) {
 }
 
 // Registry and file system in memory; records what the launcher does, in order.
-class FakePlatform final : public SysInfoPlatform {
- public:
+struct FakePlatform final : SysInfoPlatform {
   std::optional<RegistryValue> ReadLocalMachineValue(std::string_view keyName,
                                                      std::string_view valueName) override {
     const auto found = values.find({std::string(keyName), std::string(valueName)});

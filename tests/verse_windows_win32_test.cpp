@@ -163,14 +163,14 @@ TEST_F(VerseWindows, TheComputerAtThreeTimesFallsBackToTheLargestSizeThatFitsThe
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   const double display = VerseWindowScale(DisplayTwipsPerPixel(), IsLargeFonts());
   int percent = 100;
-  for (int size : {150, 200, 300}) {
-    const double scale = display * size / 100;
-    if (433 * scale * 6 <= width * 5 && 372 * scale * 6 <= height * 5 && scale <= 3) percent = size;
-  }
+  for (int size : {150, 200, 300})
+    if (const double scale = display * size / 100;
+        433 * scale * 6 <= width * 5 && 372 * scale * 6 <= height * 5 && scale <= 3)
+      percent = size;
   SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
-  WriteSetting("VerseSize", "300");
-  WriteSetting("Speed", "4");
-  WriteSetting("DisplayOption", "3");
+  for (const auto& [name, value] :
+       {std::pair{"VerseSize", "300"}, {"Speed", "4"}, {"DisplayOption", "3"}})
+    WriteSetting(name, value);
   SaverProcess saver = SaverProcess::Start("/s");
   ASSERT_NE(WaitForCaption(kSaverCaption, kStartMs, saver.id()), nullptr);
   ASSERT_TRUE(WaitUntil([&] { return FindVerseWindow(saver.id()) != nullptr; }, kStartMs));
@@ -207,8 +207,7 @@ constexpr COLORREF kColors[] = {0x00FFFFFF, 0x00FFFF00, 0x0000FFFF, 0x00FFFFFF};
 
 // A verse window of this process, standing where the saver's would, for drawing verses: the
 // box unless told, with the saver module's pictures when given them.
-class LocalBox {
- public:
+struct LocalBox {
   explicit LocalBox(int16_t display = kBox, COLORREF back = kBoxColor, HMODULE pictures = nullptr)
       : window{DescriptorFor(display), {}, back} {
     EXPECT_TRUE(window.Create(GetModuleHandleA(nullptr), nullptr, run, pictures));
