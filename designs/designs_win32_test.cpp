@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "designs/color_swirls.h"
 #include "designs/draw_design.h"

@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "password/password_form_win32.h"
 #include "password/password_test_support_win32.h"
@@ -39,16 +38,6 @@ extern "C" DECLSPEC_IMPORT DPI_AWARENESS WINAPI
 
 DPI_AWARENESS AwarenessOf(HWND window) {
   return GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window));
-}
-
-// A visible window of this process, standing for another program's window.
-HWND OpenOtherWindow(const char* caption) {
-  return CreateWindowExA(0, "STATIC", caption, WS_POPUP | WS_VISIBLE | WS_BORDER, 40, 40, 240, 160,
-                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-std::string HandleText(HWND window) {
-  return std::to_string(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)));
 }
 
 class SaverStart : public ::testing::Test {
@@ -189,24 +178,15 @@ TEST(PreciseWaits, SleepTheirTimeAndEndEarlyForAMessage) {
   EXPECT_LT(steady_clock::now() - start, std::chrono::seconds(10));
 }
 
-// The preview's other forms: "/p:HWND", and "-P HWND" after an unquoted path with a blank.
-TEST_F(SaverStart, APreviewHandleMayFollowAColonOrABlankAfterEitherSwitchCharacter) {
-  for (const auto& [switchText, quoted] : {std::pair("/p:", true), std::pair("-P ", false)}) {
-    HWND panel = OpenOtherWindow("sample monitor");
-    SaverProcess preview = SaverProcess::Start(switchText + HandleText(panel), SaverPath(), quoted);
-    EXPECT_TRUE(WaitUntil([&] { return GetWindow(panel, GW_CHILD) != nullptr; }, kStartMs))
-        << switchText;
-    DestroyWindow(panel);  // the preview ends with its window
-    EXPECT_TRUE(preview.WaitForExit(kEndMs)) << switchText;
-  }
-}
-
 // Another program taking the activation ends an unprotected saver, as a key does; a protected
 // one shows its prompt, which takes the activation back, and going back to the saver after
 // Cancel (activation moving between its own windows) asks nothing more. Nothing at the start
 // does either by itself.
 TEST_F(SaverStart, AnotherProgramTakingTheActivationEndsTheSaverOrBringsThePrompt) {
-  HWND other = OpenOtherWindow("another program");
+  // A visible window of this process, standing for another program's window.
+  HWND other =
+      CreateWindowExA(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE | WS_BORDER, 40, 40,
+                      240, 160, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   for (const bool isProtected : {false, true}) {
     SCOPED_TRACE(isProtected ? "protected" : "unprotected");
     WriteSetting("PWProtected", isProtected ? "1" : "0");
