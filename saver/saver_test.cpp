@@ -389,8 +389,7 @@ TEST(VerseChange, WithOneVerseADayTheColourCyclesOnTheDaysVerseAndMidnightBrings
   int ticks = 1;
   std::optional<VerseChange> change;
   while (ticks < 100 && !(change = DailyVerseTick(state, setup, calendar))) ++ticks;
-  EXPECT_EQ(ticks, 15);
-  EXPECT_EQ(std::pair(change->gVerseIndex, change->textColor), std::pair(4, kRed));
+  EXPECT_EQ(std::tuple(ticks, change->gVerseIndex, change->textColor), std::tuple(15, 4, kRed));
   calendar.today = {2026, 12, 8};
   change = DailyVerseTick(state, setup, calendar);  // the first tick after midnight
   ASSERT_TRUE(change);
@@ -398,8 +397,7 @@ TEST(VerseChange, WithOneVerseADayTheColourCyclesOnTheDaysVerseAndMidnightBrings
   // The colour goes on in its own time: 14 ticks after the last change, counting this one.
   ticks = 2;
   while (ticks < 100 && !(change = DailyVerseTick(state, setup, calendar))) ++ticks;
-  EXPECT_EQ(ticks, 14);
-  EXPECT_EQ(std::pair(change->gVerseIndex, change->textColor), std::pair(1, kMagenta));
+  EXPECT_EQ(std::tuple(ticks, change->gVerseIndex, change->textColor), std::tuple(14, 1, kMagenta));
 }
 
 struct FakeClock final : MonotonicClock {

@@ -57,7 +57,6 @@ TEST(VerseWindowKindTest, LargeFontsShrinkKeepsPixelSizesAndRoundsToTheNearestTw
 // The sizes start-up falls back to: a window at its verse size must leave a sixth of every
 // monitor it can reach free, and its picture must not need enlarging beyond three times.
 TEST(VerseSizeTest, TooBigFallsBackToTheLargestSizeThatFits) {
-  const TwipsPerPixel at96{15, 15};
   const std::vector<PixelRect> sxga = {{0, 0, 1280, 1024}};
   const std::vector<PixelRect> fullHd = {{0, 0, 1920, 1080}};
   const auto sized = [&](int16_t display, int16_t percent, const std::vector<PixelRect>& monitors,
@@ -90,7 +89,7 @@ TEST(VerseSizeTest, TooBigFallsBackToTheLargestSizeThatFits) {
   EXPECT_EQ(std::pair(box.descriptor.width, box.descriptor.lblverse.left), std::pair(10368, 1440));
   EXPECT_DOUBLE_EQ(box.descriptor.font.points, 23.4);
   // Without a fall-back the asked size is kept.
-  EXPECT_EQ(SizeVerseWindow(DescriptorFor(2), at96, false, 150, fullHd).descriptor.width, 7448);
+  EXPECT_EQ(SizeVerseWindow(DescriptorFor(2), {15, 15}, false, 150, fullHd).descriptor.width, 7448);
 }
 
 TEST(VerseWindowKindTest, WindowsStartCentredOnTheOwnerExceptTheComputer) {
