@@ -163,8 +163,7 @@ TEST_F(SetupDialogTest, EveryCaptionFitsItsControlAtThisDpi) {
                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Shell Dlg"));
   };
-  const Font normal = dialogFont(FW_NORMAL);
-  const Font bold = dialogFont(FW_BOLD);
+  const Font normal = dialogFont(FW_NORMAL), bold = dialogFont(FW_BOLD);
   WindowDC dc(nullptr);
   const int edges = 2 * MulDiv(3, dpi, kBaseDpi);
   const int mark = GetSystemMetrics(SM_CXMENUCHECK);

@@ -343,23 +343,21 @@ TEST_F(VerseWindows, WithOneVerseADayTwoStartsShowTheDaysVerse) {
 // The rows of a label that hold text pixels, as bands of touching rows: each with its
 // leftmost and rightmost text pixel.
 struct Band {
-  int top, bottom, left, right;
+  int left, right;
 };
 
 std::vector<Band> TextBands(const Label& pixels, uint32_t text) {
   const TwipsBox& label = DescriptorFor(kBox).lblverse;
   const int width = label.width / 15, height = label.height / 15;
   std::vector<Band> bands;
-  bool inBand = false;
-  for (int y = 0; y < height; ++y) {
+  for (int y = 0, last = -2; y < height; ++y) {
     int left = width, right = -1;
     for (int x = 0; x < width; ++x)
       if (pixels[static_cast<size_t>(y) * width + x] == text) left = std::min(left, x), right = x;
-    if (right >= 0 && !inBand) bands.push_back({y, y, left, right});
-    if (right >= 0)
-      bands.back() = {bands.back().top, y, std::min(bands.back().left, left),
-                      std::max(bands.back().right, right)};
-    inBand = right >= 0;
+    if (right < 0) continue;
+    if (last != y - 1) bands.push_back({left, right});
+    bands.back() = {std::min(bands.back().left, left), std::max(bands.back().right, right)};
+    last = y;
   }
   return bands;
 }
