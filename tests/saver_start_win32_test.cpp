@@ -242,14 +242,14 @@ TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
   WriteVerseFile(copy, "From the default list. John 1:1\r\n");
   std::ofstream(copy.parent_path() / L"Mis vers\u00EDculos.vrs", std::ios::binary)
       << "\uFEFFFrom the chosen list. John 1:2\r\n";
-  const std::filesystem::path ownList = OwnVerseList();
-  std::filesystem::create_directories(ownList.parent_path());
-  std::ofstream(ownList, std::ios::binary) << "From my own list. John 1:3\r\n";
+  std::filesystem::create_directories(OwnVerseList().parent_path());
+  std::ofstream(OwnVerseList(), std::ios::binary) << "From my own list. John 1:3\r\n";
+  // clang-format off
   const std::pair<const char*, const char*> cases[] = {
-      {"Mis versículos.vrs", "From the chosen list."},
-      {"*", "From my own list."},
+      {"Mis versículos.vrs", "From the chosen list."}, {"*", "From my own list."},
       {"gone.vrs", "From the default list."},
       {"..\\verse-list\\Mis versículos.vrs", "From the default list."}};
+  // clang-format on
   for (const auto& [choice, expected] : cases) {
     WriteSetting("VerseList", choice);
     SaverProcess saver = SaverProcess::Start("/s", copy);
@@ -262,7 +262,7 @@ TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
     ClickMouse();
     EXPECT_TRUE(saver.WaitForExit(kEndMs));
   }
-  std::filesystem::remove(ownList);
+  std::filesystem::remove(OwnVerseList());
 }
 
 }  // namespace
