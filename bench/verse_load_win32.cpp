@@ -17,6 +17,7 @@
 #include "saver/verse_file_win32.h"
 #include "saver/verse_loader.h"
 #include "tests/saver_driver_win32.h"
+#include "tests/utf16_bytes.h"
 
 namespace {
 
@@ -36,15 +37,6 @@ std::string Filled(const std::string& mark, const std::string& line) {
   return bytes;
 }
 
-std::string Utf16(std::u16string_view text, bool bigEndian) {
-  std::string bytes;
-  for (const char16_t unit : text) {
-    const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
-    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-  }
-  return bytes;
-}
-
 std::vector<VerseFile> VerseFiles(const std::filesystem::path& shipped) {
   std::ifstream file(shipped, std::ios::binary);
   const std::string kjv{std::istreambuf_iterator<char>(file), {}};
@@ -59,8 +51,8 @@ std::vector<VerseFile> VerseFiles(const std::filesystem::path& shipped) {
           {"16 MB, code page", Filled("", western)},
           {"16 MB, UTF-8 with mark", Filled("\xEF\xBB\xBF", EncodeUtf8(russian))},
           {"16 MB, UTF-8 without mark", Filled("", EncodeUtf8(russian))},
-          {"16 MB, UTF-16 LE", Filled("\xFF\xFE", Utf16(russian, false))},
-          {"16 MB, UTF-16 BE", Filled("\xFE\xFF", Utf16(russian, true))}};
+          {"16 MB, UTF-16 LE", Filled("\xFF\xFE", Utf16Bytes(russian, false))},
+          {"16 MB, UTF-16 BE", Filled("\xFE\xFF", Utf16Bytes(russian, true))}};
 }
 
 double Milliseconds(Clock::duration duration) {

@@ -139,9 +139,8 @@ TEST(Canvas, EveryOperationLeavesTheCurrentPointWhereItEnded) {
 }
 
 // Fill colour parts then outline colour parts of one circle.
-void AddCircleColors(ScriptedRandom& random) {
-  for (float part : {1.0f / 255.0f, 0.0f, 0.0f, 0.0f, 2.0f / 255.0f, 0.0f}) random.Add(part);
-}
+constexpr std::initializer_list<float> kCircleColors = {1.0f / 255.0f, 0.0f,          0.0f,
+                                                        0.0f,          2.0f / 255.0f, 0.0f};
 
 // Every random value was used and each circle is solid with the scripted colours, keeps the
 // surface's pen, and has the given centre and radius: {x, y, radius}.
@@ -162,7 +161,7 @@ TEST(Circles, EmbeddedEvery600TwipsDownToZeroAndRandomEvery500EachAtItsOwnUnlimi
   RecordingCanvas embedded(18000.0f, 9000.0f);
   embedded.SetPenWidth(150);
   ScriptedRandom random{0.5f, 0.25f, 0.5f};
-  for (int circle = 0; circle < 6; ++circle) AddCircleColors(random);
+  for (int circle = 0; circle < 6; ++circle) random.Add(kCircleColors);
   DesignState state;
   DrawEmbeddedCircles(embedded, random, state);
   std::vector<std::array<float, 3>> circles;
@@ -174,9 +173,8 @@ TEST(Circles, EmbeddedEvery600TwipsDownToZeroAndRandomEvery500EachAtItsOwnUnlimi
   RecordingCanvas scattered(12000.0f, 6000.0f, 15000.0f, 9000.0f);
   random = ScriptedRandom{0.2f};
   for (const auto& [x, y] : {std::pair(0.9f, 0.9f), {0.5f, 0.5f}, {0.0f, 0.25f}}) {
-    random.Add(x);
-    random.Add(y);
-    AddCircleColors(random);
+    random.Add({x, y});
+    random.Add(kCircleColors);
   }
   DrawRandomCircles(scattered, random, state);
   ExpectCircles(scattered, random, {{13500, 8100, 1000}, {7500, 4500, 500}, {0, 2250, 0}});
@@ -187,8 +185,7 @@ TEST(Confetti, Draws50DotsWithAFivePixelPenAtPlacesRoundedHalvesToEven) {
   ScriptedRandom random;
   // 0.25 * 2 = 0.5 rounds to 0; 0.75 * 2 = 1.5 rounds to 2, onto the edge.
   for (int dot = 0; dot < 50; ++dot)
-    for (float value : {dot % 2 == 0 ? 0.25f : 0.75f, 0.75f, 1 / 255.0f, 1 / 255.0f, 1 / 255.0f})
-      random.Add(value);
+    random.Add({dot % 2 == 0 ? 0.25f : 0.75f, 0.75f, 1 / 255.0f, 1 / 255.0f, 1 / 255.0f});
   DesignState state;
   DrawConfetti(canvas, random, state);
 
@@ -255,9 +252,9 @@ TEST(ChasingLines, TheRunStartsAtARandomPointAndRandomSwitchingBetweenTheTwoKeep
   // "Random" picks design 4: five segments, the first taking its end point, then the start
   // point, then the colour; then design 5: three segments.
   ScriptedRandom random{0.7f, 0.5f, 0.25f, 0.125f, 0.75f, 1.0f / 255.0f, 0.0f, 0.0f};
-  for (int value = 0; value < 20; ++value) random.Add(0.03f * static_cast<float>(value));
-  random.Add(0.9f);
-  for (int value = 0; value < 15; ++value) random.Add(0.9f - 0.05f * static_cast<float>(value));
+  for (int value = 0; value < 20; ++value) random.Add({0.03f * static_cast<float>(value)});
+  random.Add({0.9f});
+  for (int value = 0; value < 15; ++value) random.Add({0.9f - 0.05f * static_cast<float>(value)});
   DrawDesign(canvas, random, state, kRandomDesign);
   EXPECT_EQ(state.mDesignInUse, 4);
   EXPECT_FALSE(state.mFirstDraw);
@@ -278,20 +275,15 @@ TEST(ChasingLines, TheRunStartsAtARandomPointAndRandomSwitchingBetweenTheTwoKeep
   }
 }
 
-// Random values of one shape step: kind, height, width, target left, target top, colour.
-void AddShapeStep(ScriptedRandom& random, float kind, float height, float width, float left,
-                  float top, float color) {
-  for (float value : {kind, height, width, left, top, color}) random.Add(value);
-}
-
 TEST(Shapes, FirstStepCreatesThirtyHiddenElementsAndTheThirtyFirstMovesTheOldest) {
   RecordingCanvas canvas(12000.0f, 9000.0f);
   ScriptedRandom random;
-  // Kind 3 (circle), height 3750, width 2000, target (6001, 4501), colour 14.
-  AddShapeStep(random, 0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.99f);
-  for (int step = 1; step < 30; ++step) AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.0f);
+  // The values of each step: kind, height, width, target left, target top, colour. Kind 3
+  // (circle), height 3750, width 2000, target (6001, 4501), colour 14.
+  random.Add({0.5f, 0.5f, 0.0f, 0.5f, 0.5f, 0.99f});
+  for (int step = 1; step < 30; ++step) random.Add({0.0f, 0.0f, 0.0f, 0.5f, 0.5f, 0.0f});
   // A target in the top left corner: the shape reaches beyond the screen.
-  AddShapeStep(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.1f);
+  random.Add({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.1f});
   DesignState state;
   DrawShape(canvas, random, state);
 

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "designs/color_swirls.h"
 #include "designs/draw_design.h"
@@ -88,12 +87,6 @@ class DesignsOnSaverWindow : public ::testing::Test {
   std::unique_ptr<SaverDesigns> designs;
 };
 
-// The values of one shape step: kind, height, width, target left and top, palette colour.
-void AddShape(ScriptedRandom& random, float kind, float height, float width, float left, float top,
-              float colour) {
-  for (float value : {kind, height, width, left, top, colour}) random.Add(value);
-}
-
 // A geometric pen with round ends and joins of the width and colour, selected while `paint` runs.
 template <typename Paint>
 void WithGeometricPen(HDC dc, int width, COLORREF colour, Paint paint) {
@@ -123,11 +116,9 @@ Difference Compare(const MemorySurface& ours, const MemorySurface& gdi, int widt
       if (got == expected) continue;
       ++difference.differing;
       bool edge = false;
-      for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
           edge = edge || gdi.At(x + dx, y + dy) != expected || ours.At(x + dx, y + dy) != got;
-        }
-      }
       difference.awayFromEdges += !edge;
     }
   }
@@ -168,15 +159,13 @@ TEST_F(DesignsOnSaverWindow, CanvasPaintsThePixelsOfAGeometricPenPerCall) {
     EXPECT_LT(difference.differing * 2, difference.painted);
   }
 
-  struct Circle {
+  const struct {
     int radius;
-    int16_t width;
-    int16_t fill;
-  };
-  for (const Circle circle : {Circle{30, 1, kFillSolid}, Circle{30, 1, kFillTransparent},
-                              Circle{30, 5, kFillSolid}, Circle{45, 10, kFillTransparent},
-                              Circle{100, 4, kFillSolid}, Circle{60, 3, kFillTransparent},
-                              Circle{3, 10, kFillSolid}, Circle{40, 150, kFillTransparent}}) {
+    int16_t width, fill;
+  } circles[] = {{30, 1, kFillSolid},        {30, 1, kFillTransparent},  {30, 5, kFillSolid},
+                 {45, 10, kFillTransparent}, {100, 4, kFillSolid},       {60, 3, kFillTransparent},
+                 {3, 10, kFillSolid},        {40, 150, kFillTransparent}};
+  for (const auto& circle : circles) {
     SCOPED_TRACE(testing::Message() << "radius " << circle.radius << ", pen " << circle.width);
     const int size = 2 * (circle.radius + circle.width) + 8;
     const int c = size / 2;
@@ -207,20 +196,17 @@ TEST_F(DesignsOnSaverWindow, CanvasPaintsThePixelsOfAGeometricPenPerCall) {
 }
 
 TEST_F(DesignsOnSaverWindow, ShapesShowTheirColourOrTheInverseOfTheBackgroundWhereRepainted) {
+  // A rectangle at (10, 10), 60 x 40 pixels, and a circle's box at (100, 10), 80 x 40.
   ShapeGroup group;
-  group.Create(1);
-  group.SetBackColor(1, 0x800000);
-  group.Move(1, 10 * 15.0f, 10 * 15.0f);
-  group.SetWidth(1, 60 * 15.0f);
-  group.SetHeight(1, 40 * 15.0f);
-  group.SetVisible(1, true);
-  group.Create(2);
+  for (int16_t index : {1, 2}) {
+    group.Create(index);
+    group.SetBackColor(index, index == 1 ? 0x800000 : 0x008000);
+    group.Move(index, (index == 1 ? 10 : 100) * 15.0f, 10 * 15.0f);
+    group.SetWidth(index, (index == 1 ? 60 : 80) * 15.0f);
+    group.SetHeight(index, 40 * 15.0f);
+    group.SetVisible(index, true);
+  }
   group.SetKind(2, kShapeCircle);
-  group.SetBackColor(2, 0x008000);
-  group.Move(2, 100 * 15.0f, 10 * 15.0f);
-  group.SetWidth(2, 80 * 15.0f);
-  group.SetHeight(2, 40 * 15.0f);
-  group.SetVisible(2, true);
   group.Create(3);  // created but hidden: not painted
   group.Move(3, 0.0f, 0.0f);
 
@@ -241,11 +227,12 @@ TEST_F(DesignsOnSaverWindow, ShapesShowTheirColourOrTheInverseOfTheBackgroundWhe
 TEST_F(DesignsOnSaverWindow, ShapeStepPaintsAtOnceAndRepaintWipesSwirlsButNotShapes) {
   run.settings.gBackground = 6;
   // Two shapes: a rectangle of 2000 x 2000 twips centred at the middle of the screen, and a
-  // second one far off in the top left corner.
+  // second one far off in the top left corner. The values of a step: kind, height, width,
+  // target left and top, palette colour.
   const float middleX = (window->ScaleWidth() / 2.0f) / window->ScaleWidth();
   const float middleY = (window->ScaleHeight() / 2.0f) / window->ScaleHeight();
-  AddShape(random, 0.0f, 0.0f, 0.0f, middleX, middleY, 1.0f / 15.0f);  // blue 0x800000
-  AddShape(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 4.0f / 15.0f);
+  random.Add({0.0f, 0.0f, 0.0f, middleX, middleY, 1.0f / 15.0f});  // blue 0x800000
+  random.Add({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 4.0f / 15.0f});
   designs->Step();
   Pump(100);
   const int cx = window->widthPixels() / 2;
@@ -274,9 +261,9 @@ TEST_F(DesignsOnSaverWindow, ShapeStepPaintsAtOnceAndRepaintWipesSwirlsButNotSha
   EXPECT_EQ(after.At(cx - 150, cy), AsScreen(kBackground)) << "the swirl is gone";
 
   // The next step moves element 1 away: its old place shows the background again.
-  AddShape(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 2.0f / 15.0f);
-  AddShape(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 3.0f / 15.0f);
-  for (int i = 0; i < 28; ++i) AddShape(random, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f);
+  random.Add({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 2.0f / 15.0f});
+  random.Add({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 3.0f / 15.0f});
+  for (int i = 0; i < 28; ++i) random.Add({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
   for (int i = 0; i < 15; ++i) designs->Step();
   Pump(100);
   EXPECT_EQ(CaptureScreen().At(cx, cy), AsScreen(kBackground)) << "no ghost of a moved shape";

@@ -68,9 +68,8 @@ TEST(ScramblePassword, NeverProducesForbiddenCharactersFromAllowedOnes) {
     }
     const std::string scrambled = Scramble(typed);
     ASSERT_EQ(scrambled.size(), typed.size());
-    for (char ch : scrambled) {
+    for (char ch : scrambled)
       ASSERT_FALSE(IsForbiddenCode(static_cast<uint8_t>(ch))) << int(uint8_t(ch));
-    }
   }
 }
 

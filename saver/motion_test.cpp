@@ -128,18 +128,14 @@ TEST(Bounce, NearACornerBothStepsAreDrawnElseOnlyTheOneAcrossTheWall) {
 
 TEST(Move, BouncesOnlyBeyondTheEdgesAlikeOnTheScreenAndOnOneMonitorOfItsSize) {
   const MonitorBox screen[] = {{0, 0, 19200, 10800}};
+  // The last: the top left corner is turned by the left bounce alone.
   const struct {
     int32_t left, top, dx, dy;
     int designSteps;
     WindowPosition next;
-  } cases[] = {
-      {7, 7869, -6, 5, 0, {1, 7874}},
-      {14828, 6, 6, -5, 0, {14834, 1}},
-      {6, 5000, -6, 5, 1, {10, 5005}},
-      {14829, 5000, 6, 5, 1, {14825, 5005}},
-      {3199, 7870, 6, 5, 1, {3205, 7866}},
-      {3, 3, -6, -5, 1, {7, 9}},  // the top left corner is turned by the left bounce alone
-  };
+  } cases[] = {{7, 7869, -6, 5, 0, {1, 7874}},      {14828, 6, 6, -5, 0, {14834, 1}},
+               {6, 5000, -6, 5, 1, {10, 5005}},     {14829, 5000, 6, 5, 1, {14825, 5005}},
+               {3199, 7870, 6, 5, 1, {3205, 7866}}, {3, 3, -6, -5, 1, {7, 9}}};
   for (const auto& c : cases) {
     size_t used[2] = {};
     for (const bool listed : {false, true}) {
@@ -207,11 +203,10 @@ struct SeededRandom final : RandomSource {
 // How much of the window the monitors show, in square twips (the monitors do not overlap).
 int64_t AreaShown(const VerseBox& w, std::span<const MonitorBox> monitors) {
   int64_t shown = 0;
-  for (const MonitorBox& m : monitors) {
+  for (const MonitorBox& m : monitors)
     shown +=
         std::max(0, std::min(w.Left + w.Width, m.Left + m.Width) - std::max(w.Left, m.Left)) *
         int64_t{std::max(0, std::min(w.Top + w.Height, m.Top + m.Height) - std::max(w.Top, m.Top))};
-  }
   return shown;
 }
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -22,6 +22,7 @@
 #include "saver/verse_loader.h"
 #include "saver/verse_store.h"
 #include "tests/scripted_random.h"
+#include "tests/utf16_bytes.h"
 
 namespace sovelin {
 namespace {
@@ -33,21 +34,6 @@ VerseStore Load(const std::string& bytes, VerseLimits limits = {}) {
   std::istringstream file(bytes);
   LoadVerses(store, file, &DecodeWindows1252, limits);
   return store;
-}
-
-// For messages: gtest and streams do not print UTF-16.
-std::string Utf8(std::u16string_view text) {
-  return EncodeUtf8(text);
-}
-
-// The bytes of text in UTF-16, little or big endian, worked out unit by unit.
-std::string Utf16Bytes(std::u16string_view text, bool bigEndian) {
-  std::string bytes;
-  for (const char16_t unit : text) {
-    const char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
-    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-  }
-  return bytes;
 }
 
 // A file that hands out its bytes and then fails to read.
@@ -67,13 +53,13 @@ TEST(SplitVerseLine, SplitsAtTheLastEndMarkWithinTheWindowsOfTheTrimmedLength) {
       {u"Love is kind! 1 Cor. 13:4-7", u"Love is kind!", u"1 Cor. 13:4-7"},
       {u"He said, \"Go.\" Mark 16:15", u"He said, \"Go.\"", u"Mark 16:15"},
       {u"x. 123:4", u"x.", u"123:4"},  // the end mark at least five before the colon
-      {u"x. 12:3", nullptr, u""},
+      // clang-format off
+      {u"x. 12:3", nullptr, u""}, {u"No end mark here Psalm 23:1", nullptr, u""},
+      {u"", nullptr, u""}, {u"a.   :", nullptr, u""},
+      // clang-format on
       {u"Text. Book 1:xxxxxxxxxxxxxxxxxxxxx", nullptr, u""},  // colon beyond its window
       {u"Amen. 123456789012345678901 1:2", nullptr, u""},     // mark beyond its window
       {u"Amen. 12345678901234567890 1:2", u"Amen.", u"12345678901234567890 1:2"},
-      {u"No end mark here Psalm 23:1", nullptr, u""},
-      {u"", nullptr, u""},
-      {u"a.   :", nullptr, u""},
       // Windows end at the trimmed length while positions count leading blanks.
       {u"   Jesus wept. John 1:35   ", nullptr, u""},
       {u"   Jesus wept. John 1:350", u"   Jesus wept.", u"John 1:350"},
@@ -88,33 +74,24 @@ TEST(SplitVerseLine, SplitsAtTheLastEndMarkWithinTheWindowsOfTheTrimmedLength) {
   for (const auto& [line, text, reference] : cases) {
     const VerseLineParts parts = SplitVerseLine(line);
     EXPECT_EQ(std::tie(parts.text, parts.reference), std::tie(text ? text : line, reference))
-        << Utf8(line);
+        << EncodeUtf8(line);
   }
 }
 
 TEST(SplitVerseLine, UnicodeFilesAlsoEndAtTheSentenceMarksOfOtherScripts) {
-  const std::tuple<std::u16string, std::u16string, std::u16string> cases[] = {
-      {u"神爱世人。 约翰福音 3:16", u"神爱世人。", u"约翰福音 3:16"},
-      // No blank after the mark: the reference keeps its first character.
-      {u"神爱世人，约翰福音 3：16", u"神爱世人，", u"约翰福音 3：16"},
-      {u"主は羊飼い！詩篇 23:1", u"主は羊飼い！", u"詩篇 23:1"},
-      {u"el Dios de Jacob. (Selah.) Salmos 46:11", u"el Dios de Jacob. (Selah.)", u"Salmos 46:11"},
-      {u"誰が？ ヨハネ 1:1", u"誰が？", u"ヨハネ 1:1"},
-      {u"天と地、創世記 1:1", u"天と地、", u"創世記 1:1"},
-      {u"כי כן אהב אלהים את העולם׃ יוחנן 3:16", u"כי כן אהב אלהים את העולם׃", u"יוחנן 3:16"},
-      {u"من يحبني؟ يوحنا 14:23", u"من يحبني؟", u"يوحنا 14:23"},
-      {u"الله محبة، يوحنا 4:8", u"الله محبة،", u"يوحنا 4:8"},
-      {u"خدا محبت ہے۔ یوحنا 4:8", u"خدا محبت ہے۔", u"یوحنا 4:8"},
-      {u"परमेश्वर प्रेम है। यूहन्ना 4:8", u"परमेश्वर प्रेम है।", u"यूहन्ना 4:8"},
-      {u"Τί ἐστιν ἀλήθεια\u037E Ἰωάννης 18:38", u"Τί ἐστιν ἀλήθεια\u037E", u"Ἰωάννης 18:38"},
-      {u"«Бог есть любовь» 1 Иоанна 4:8", u"«Бог есть любовь»", u"1 Иоанна 4:8"},
-      {u"„Gott ist Liebe.“ 1 Joh 4:8", u"„Gott ist Liebe.“", u"1 Joh 4:8"},
-      {u"Jesus wept. John 11:35", u"Jesus wept.", u"John 11:35"},  // as in code-page files
-  };
-  for (const auto& [line, text, reference] : cases) {
-    const VerseLineParts parts = SplitVerseLine(line, VerseMarks::kUnicode);
-    EXPECT_EQ(std::tie(parts.text, parts.reference), std::tie(text, reference)) << Utf8(line);
+  // Ideographic and full-width marks, Hebrew sof pasuq, Arabic and Urdu marks, the danda, the
+  // Greek question mark, closing quotes and parentheses, and the marks of code-page files.
+  for (const char16_t mark : std::u16string_view(u"。，！？、׃؟،۔।\u037E»“).!")) {
+    const std::u16string text = u"Word" + std::u16string(1, mark);
+    const VerseLineParts parts = SplitVerseLine(text + u" Book 3:16", VerseMarks::kUnicode);
+    EXPECT_EQ(std::tie(parts.text, parts.reference), std::tie(text, u"Book 3:16")) << int(mark);
   }
+  // No blank after the mark: the reference keeps its first character; a full-width colon.
+  const VerseLineParts chinese = SplitVerseLine(u"神爱世人，约翰福音 3：16", VerseMarks::kUnicode);
+  EXPECT_EQ(std::tie(chinese.text, chinese.reference), std::tie(u"神爱世人，", u"约翰福音 3：16"));
+  const VerseLineParts hebrew =
+      SplitVerseLine(u"כי כן אהב אלהים׃ יוחנן 3:16", VerseMarks::kUnicode);
+  EXPECT_EQ(std::tie(hebrew.text, hebrew.reference), std::tie(u"כי כן אהב אלהים׃", u"יוחנן 3:16"));
 }
 
 TEST(StoredVerse, IsTheFixedFieldOf252CharactersNeverCuttingASurrogatePair) {
@@ -156,7 +133,7 @@ TEST(LoadVerses, ChoosesTheEncodingFromTheMarkOrFromWellFormedUtf8ElseTheCodePag
        VerseEncoding::kUtf8, u"爱！\r\n约 3:16"},
   };
   for (const auto& [bytes, encoding, verse] : cases) {
-    SCOPED_TRACE(Utf8(verse));
+    SCOPED_TRACE(EncodeUtf8(verse));
     EXPECT_EQ(DetectVerseEncoding(bytes).encoding, encoding);
     const VerseStore store = Load(bytes);
     ASSERT_EQ(store.gVerseCount, 1);
@@ -165,18 +142,15 @@ TEST(LoadVerses, ChoosesTheEncodingFromTheMarkOrFromWellFormedUtf8ElseTheCodePag
 }
 
 TEST(DecodeUtf8, PutsOneReplacementCharacterForEachMaximalFaultAndGoesOn) {
+  // A stray byte; cut short (one mark); overlong; a surrogate; past U+10FFFF; four and three
+  // bytes whole; four cut short at the end.
+  // clang-format off
   const std::pair<std::string, std::u16string> cases[] = {
-      {"a\x80"
-       "b",
-       u"a\uFFFDb"},
-      {"\xE2\x82x", u"\uFFFDx"},                              // cut short: one mark
-      {"\xC0\xAF", u"\uFFFD\uFFFD"},                          // overlong
-      {"\xED\xA0\x80z", u"\uFFFD\uFFFD\uFFFDz"},              // a surrogate
-      {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},      // past U+10FFFF
-      {"\xF0\x9F\x98\x80\xE2\x82\xAC", u"\U0001F600\u20AC"},  // four and three bytes
-      {"\xF0\x9F\x98", u"\uFFFD"},
-  };
-  for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeUtf8(bytes), text) << Utf8(text);
+      {"a\x80z", u"a\uFFFDz"}, {"\xE2\x82x", u"\uFFFDx"}, {"\xC0\xAF", u"\uFFFD\uFFFD"},
+      {"\xED\xA0\x80z", u"\uFFFD\uFFFD\uFFFDz"}, {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+      {"\xF0\x9F\x98\x80\xE2\x82\xAC", u"\U0001F600\u20AC"}, {"\xF0\x9F\x98", u"\uFFFD"}};
+  // clang-format on
+  for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeUtf8(bytes), text) << EncodeUtf8(text);
   EXPECT_TRUE(IsWellFormedUtf8("ok \xF0\x9F\x98", true));  // cut at the end of what was read
   EXPECT_FALSE(IsWellFormedUtf8("ok \xF0\x9F\x98", false));
   EXPECT_FALSE(IsWellFormedUtf8("\xF0\x9F\x98 ok", true));
@@ -185,24 +159,17 @@ TEST(DecodeUtf8, PutsOneReplacementCharacterForEachMaximalFaultAndGoesOn) {
 TEST(LoadVerses, MalformedTextShowsReplacementCharactersAndTheRestLoads) {
   // {file, verses}: invalid UTF-8 after a mark, lone surrogates, an odd last byte.
   const std::pair<std::string, std::vector<std::u16string>> cases[] = {
-      {"\xEF\xBB\xBF"
-       "bad\xFF. Job 1:1\r\ngood. Job 2:2",
-       {u"bad\uFFFD.\r\nJob 1:1", u"good.\r\nJob 2:2"}},
-      {"\xFF\xFE"
-       "A\0\0\xD8"
-       "B\0\r\0\n\0\0\xDC"
-       "C\0"s,
-       {u"A\uFFFDB\r\n", u"\uFFFDC\r\n"}},
-      {"\xFE\xFF\0A\xD8\0\0B"s, {u"A\uFFFDB\r\n"}},
-      {"\xFF\xFE"
-       "A\0\n\0B\0C"s,
-       {u"A\r\n", u"B\uFFFD\r\n"}},
+      {"\xEF\xBB\xBFwrong\xFF. Job 1:1\r\ngood. Job 2:2",
+       {u"wrong\uFFFD.\r\nJob 1:1", u"good.\r\nJob 2:2"}},
+      {"\xFF\xFEX\0\0\xD8Y\0\r\0\n\0\0\xDCZ\0"s, {u"X\uFFFDY\r\n", u"\uFFFDZ\r\n"}},
+      {"\xFE\xFF\0X\xD8\0\0Y"s, {u"X\uFFFDY\r\n"}},
+      {"\xFF\xFEX\0\n\0Y\0Z"s, {u"X\r\n", u"Y\uFFFD\r\n"}},
   };
   for (const auto& [bytes, verses] : cases) {
     const VerseStore store = Load(bytes);
-    ASSERT_EQ(store.gVerseCount, static_cast<int32_t>(verses.size())) << Utf8(verses[0]);
+    ASSERT_EQ(store.gVerseCount, static_cast<int32_t>(verses.size())) << EncodeUtf8(verses[0]);
     for (size_t n = 0; n < verses.size(); ++n)
-      EXPECT_EQ(store.gVerses[n + 1], FixedVerseField(verses[n])) << Utf8(verses[n]);
+      EXPECT_EQ(store.gVerses[n + 1], FixedVerseField(verses[n])) << EncodeUtf8(verses[n]);
   }
 }
 
@@ -216,16 +183,11 @@ TEST(LoadVerses, AppendsOneVersePerLineWhateverTheLineBreak) {
   for (size_t n = 0; n < 5; ++n) EXPECT_EQ(store.gVerses[n], expected[n]) << n;
 
   // A break at the very end adds no empty verse; LF CR is two breaks; a lone mark is no line.
-  const std::pair<std::string, int32_t> counts[] = {{"a. Job 1:1\r\n", 1},
-                                                    {"a. Job 1:1\n", 1},
-                                                    {"a. Job 1:1\r", 1},
-                                                    {"\r\n", 1},
-                                                    {"a\r\n\r\n", 2},
-                                                    {"a\n\rb", 3},
-                                                    {"\xFF\xFE"
-                                                     "a\0\r\0\n\0\n\0"s,
-                                                     2},
-                                                    {"\xEF\xBB\xBF", 0}};
+  // clang-format off
+  const std::pair<std::string, int32_t> counts[] = {
+      {"a. Job 1:1\r\n", 1}, {"a. Job 1:1\n", 1}, {"a. Job 1:1\r", 1}, {"\r\n", 1},
+      {"a\r\n\r\n", 2}, {"a\n\rb", 3}, {"\xFF\xFEg\0\r\0\n\0\n\0"s, 2}, {"\xEF\xBB\xBF", 0}};
+  // clang-format on
   for (const auto& [bytes, count] : counts)
     EXPECT_EQ(Load(bytes).gVerseCount, std::max(count, 1)) << bytes;  // none: the corrupt text
 }
@@ -316,20 +278,14 @@ TEST(CheckVerseFile, CountsTheVersesAndNamesTheLinesWithoutAReference) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() /
                                      ("sovelin-report-" + std::to_string(std::random_device{}()));
   EXPECT_FALSE(CheckVerseFile(path, &DecodeWindows1252).exists);
-  std::ofstream(path, std::ios::binary) << "Jesus wept. John 11:35\r\n"
-                                           "no reference here\r\n"
-                                           "\r\n"
-                                           "Rejoice evermore. 1 Thessalonians 5:16\n"
-                                           "Text without an end mark John 3:16\r\n"
-                                           "a:b\r\n"
-                                           "x\r\n"
-                                           "Pray without ceasing. 1 Thessalonians 5:17";
+  std::ofstream(path, std::ios::binary)
+      << "Jesus wept. John 11:35\r\nno reference here\r\n\r\nRejoice evermore. 1 Thess 5:16\n"
+         "Text without an end mark John 3:16\r\na:b\r\nx\r\nPray without ceasing. 1 Thess 5:17";
   const VerseFileReport report = CheckVerseFile(path, &DecodeWindows1252);
   std::filesystem::remove(path);
-  EXPECT_TRUE(report.exists);
-  EXPECT_EQ(report.verses, 8);
+  EXPECT_EQ(std::tuple(report.exists, report.verses, report.withoutReferenceCount),
+            std::tuple(true, 8, 5));
   EXPECT_EQ(report.linesWithoutReference, (std::vector<int32_t>{2, 3, 5, 6, 7}));
-  EXPECT_EQ(report.withoutReferenceCount, 5);
 }
 
 using namespace verse_colors;
@@ -353,8 +309,9 @@ TEST(VerseChange, FirstChangeAfterTheWholePeriodThenOneTickEarlierDrawingFromOne
 TEST(VerseChange, PicturesCycleFromBlueBoxAndOvalFromWhiteAndNeverInTheUsersColour) {
   // {window, the box's colour, first colour, the next five}; 9 is any other number, the book.
   const std::tuple<int16_t, int32_t, int32_t, std::vector<int32_t>> cases[] = {
-      {0, 0, kBlue, {}},
-      {9, 0, kBlue, {}},
+      // clang-format off
+      {0, 0, kBlue, {}}, {9, 0, kBlue, {}},
+      // clang-format on
       {3, kRed, kBlue, {kRed, kMagenta, kBlack, kBlue, kRed}},  // no white swap off the box
       {5, 0, kWhite, {kCyan, kYellow, kWhite, kWhite, kCyan}},
       {5, kCyan, kWhite, {kWhite, kYellow, kWhite, kWhite, kWhite}},
@@ -364,45 +321,43 @@ TEST(VerseChange, PicturesCycleFromBlueBoxAndOvalFromWhiteAndNeverInTheUsersColo
     VerseChangeState state;
     std::vector<int32_t> colors;
     ScriptedRandom random(std::vector<float>(cycle.size(), 0.5f));
-    while (colors.size() < cycle.size()) {
+    while (colors.size() < cycle.size())
       if (const auto change = Timer1_Timer(state, {2000, 5, window, boxColor}, random))
         colors.push_back(change->textColor);
-    }
     EXPECT_EQ(colors, cycle) << window << " " << boxColor;
   }
 }
 
-// Every date from 1 January 2023 to 31 December 2025, 2024 a leap year.
-std::vector<CivilDate> ThreeYears() {
-  std::vector<CivilDate> dates;
-  for (int year = 2023; year <= 2025; ++year)
-    for (int month = 1; month <= 12; ++month) {
-      const int days = month == 2
-                           ? (year % 4 == 0 ? 29 : 28)
-                           : (month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31);
-      for (int day = 1; day <= days; ++day) dates.push_back({year, month, day});
-    }
+// Every date from 1 January 2023 to 31 December 2025 (2024 a leap year) with its number of
+// days since 1 January 1970, as the standard library's calendar counts them.
+std::vector<std::pair<CivilDate, int64_t>> ThreeYears() {
+  using namespace std::chrono;
+  std::vector<std::pair<CivilDate, int64_t>> dates;
+  for (sys_days day = 2023y / January / 1; day <= 2025y / December / 31; day += days(1)) {
+    const year_month_day date(day);
+    dates.push_back({{int(date.year()), int(unsigned(date.month())), int(unsigned(date.day()))},
+                     day.time_since_epoch().count()});
+  }
   return dates;
 }
 
-TEST(DailyVerse, DaysCountFromTheFirstOfJanuary1970WithoutGaps) {
+TEST(DailyVerse, DaysCountFromTheFirstOfJanuary1970) {
   // Reference values from Python's datetime.date.
-  const std::pair<CivilDate, int64_t> known[] = {{{1970, 1, 1}, 0},      {{1969, 12, 31}, -1},
-                                                 {{2000, 2, 29}, 11016}, {{2024, 12, 31}, 20088},
-                                                 {{2025, 1, 1}, 20089},  {{2026, 12, 7}, 20794},
-                                                 {{1600, 3, 1}, -135080}};
+  // clang-format off
+  const std::pair<CivilDate, int64_t> known[] = {{{1970, 1, 1}, 0}, {{1969, 12, 31}, -1},
+      {{2000, 2, 29}, 11016}, {{2026, 12, 7}, 20794}, {{1600, 3, 1}, -135080}};
+  // clang-format on
   for (const auto& [date, day] : known) EXPECT_EQ(DayNumber(date), day) << date.year;
-  const std::vector<CivilDate> dates = ThreeYears();
-  for (size_t i = 1; i < dates.size(); ++i)
-    ASSERT_EQ(DayNumber(dates[i]), DayNumber(dates[i - 1]) + 1) << dates[i].month << dates[i].day;
+  for (const auto& [date, day] : ThreeYears())
+    ASSERT_EQ(DayNumber(date), day) << date.month << date.day;
 }
 
 TEST(DailyVerse, EveryVerseHasItsDayAndTwoDaysRunningNeverShowTheSameOrNeighbouringLines) {
-  const std::vector<CivilDate> dates = ThreeYears();
+  const auto dates = ThreeYears();
   for (int32_t count = 1; count <= 500; ++count) {
     SCOPED_TRACE(count);
     std::vector<int32_t> shown;
-    for (const CivilDate& date : dates) shown.push_back(DailyVerseIndex(date, count));
+    for (const auto& [date, day] : dates) shown.push_back(DailyVerseIndex(date, count));
     for (size_t i = 1; i < shown.size(); ++i) {
       ASSERT_TRUE(shown[i] >= 1 && shown[i] <= count);
       ASSERT_TRUE(count < 2 || shown[i] != shown[i - 1]) << i;
@@ -415,12 +370,11 @@ TEST(DailyVerse, EveryVerseHasItsDayAndTwoDaysRunningNeverShowTheSameOrNeighbour
     EXPECT_EQ(std::unique(turn.begin(), turn.end()), turn.end());
   }
   // Six verses go odd lines, then even ones; 2026-12-07 is day 20794, 20794 mod 6 = 4.
-  EXPECT_EQ(DailyVerseIndex({2026, 12, 7}, 6), 4);
-  EXPECT_EQ(DailyVerseIndex({2026, 12, 7}, 0), 0);
+  EXPECT_EQ(std::pair(DailyVerseIndex({2026, 12, 7}, 6), DailyVerseIndex({2026, 12, 7}, 0)),
+            std::pair(4, 0));
 }
 
-class FakeCalendar final : public LocalCalendar {
- public:
+struct FakeCalendar final : LocalCalendar {
   CivilDate Today() const override { return today; }
   CivilDate today{2026, 12, 7};
 };
@@ -435,8 +389,7 @@ TEST(VerseChange, WithOneVerseADayTheColourCyclesOnTheDaysVerseAndMidnightBrings
   int ticks = 1;
   std::optional<VerseChange> change;
   while (ticks < 100 && !(change = DailyVerseTick(state, setup, calendar))) ++ticks;
-  EXPECT_EQ(ticks, 15);
-  EXPECT_EQ(std::pair(change->gVerseIndex, change->textColor), std::pair(4, kRed));
+  EXPECT_EQ(std::tuple(ticks, change->gVerseIndex, change->textColor), std::tuple(15, 4, kRed));
   calendar.today = {2026, 12, 8};
   change = DailyVerseTick(state, setup, calendar);  // the first tick after midnight
   ASSERT_TRUE(change);
@@ -444,12 +397,10 @@ TEST(VerseChange, WithOneVerseADayTheColourCyclesOnTheDaysVerseAndMidnightBrings
   // The colour goes on in its own time: 14 ticks after the last change, counting this one.
   ticks = 2;
   while (ticks < 100 && !(change = DailyVerseTick(state, setup, calendar))) ++ticks;
-  EXPECT_EQ(ticks, 14);
-  EXPECT_EQ(std::pair(change->gVerseIndex, change->textColor), std::pair(1, kMagenta));
+  EXPECT_EQ(std::tuple(ticks, change->gVerseIndex, change->textColor), std::tuple(14, 1, kMagenta));
 }
 
-class FakeClock final : public MonotonicClock {
- public:
+struct FakeClock final : MonotonicClock {
   std::chrono::microseconds Now() const override { return now; }
   std::chrono::microseconds now{5'000'000};
 };

@@ -36,12 +36,6 @@ SIZE LabelPixels(const VerseWindowDescriptor& window, TwipsPerPixel twips) {
           pixel(label.top + label.height, twips.y) - pixel(label.top, twips.y)};
 }
 
-VerseStore ShippedVerses(const char* list) {
-  VerseStore store;
-  LoadVerses(store, std::filesystem::path(SOVELIN_SOURCE_DIR "/resources") / list);
-  return store;
-}
-
 // Every verse of `store` fits the label of every window at `dpi`, the windows grown by
 // `percent` (and shrunk for large fonts above 96 DPI) as start-up makes them.
 void ExpectEveryVerseFits(const VerseStore& store, int dpi, int percent = 100) {
@@ -68,23 +62,15 @@ void ExpectEveryVerseFits(const VerseStore& store, int dpi, int percent = 100) {
   }
 }
 
-constexpr const char* kShippedLists[] = {"sovel.vrs", "web.vrs", "rv1909.vrs"};
-
-TEST(ShippedVerses, EveryVerseFitsEveryLabelAtEveryDisplayScaling) {
-  for (const char* list : kShippedLists) {
+// The label and its font grow together, so the verses also fit at every verse size (at the
+// sizes the pictures allow: up to 300 % at 96 DPI, 200 % at 144).
+TEST(ShippedVerses, EveryVerseFitsEveryLabelAtEveryDisplayScalingAndVerseSize) {
+  for (const char* list : {"sovel.vrs", "web.vrs", "rv1909.vrs"}) {
     SCOPED_TRACE(list);
-    const VerseStore store = ShippedVerses(list);
+    VerseStore store;
+    LoadVerses(store, std::filesystem::path(SOVELIN_SOURCE_DIR "/resources") / list);
     ASSERT_GE(store.gVerseCount, 365);
     for (const int dpi : {96, 120, 144, 168, 192}) ExpectEveryVerseFits(store, dpi);
-  }
-}
-
-// The label and its font grow together, so the verses still fit at every verse size (at the
-// sizes the pictures allow: up to 300 % at 96 DPI, 200 % at 144).
-TEST(ShippedVerses, EveryVerseFitsEveryLabelAtEveryVerseSize) {
-  for (const char* list : kShippedLists) {
-    SCOPED_TRACE(list);
-    const VerseStore store = ShippedVerses(list);
     for (const int percent : {150, 200, 300}) ExpectEveryVerseFits(store, 96, percent);
     ExpectEveryVerseFits(store, 144, 200);
   }

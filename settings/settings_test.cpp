@@ -43,35 +43,24 @@ TEST(Settings, AnEmptyStoreGivesTheDefaultsOnlyOneProtectsAndOnlyZeroShowsTheDes
 // Which file the saver reads for each VerseList value, with the program folder /prog holding
 // sovel.vrs, web.vrs and "Mis versos.vrs", and the user's own list present or not.
 TEST(VerseList, ReadsTheChosenFileOrTheKingJamesListBesideTheProgram) {
-  const std::filesystem::path program = "/prog";
-  const std::filesystem::path appData = "/users/ana/AppData/Roaming";
+  const std::filesystem::path program = "/prog", appData = "/users/ana/AppData/Roaming";
   const std::string kjv = "/prog/sovel.vrs";
   const std::string own = "/users/ana/AppData/Roaming/Sovelin/sovel.vrs";
   for (const bool ownExists : {false, true}) {
     std::set<std::string> files = {"/prog/sovel.vrs", "/prog/web.vrs", "/prog/Mis versos.vrs"};
     if (ownExists) files.insert(own);
-    const auto exists = [&](const std::filesystem::path& path) {
-      return files.count(path.generic_string()) > 0;
-    };
+    const auto exists = [&](const auto& path) { return files.contains(path.generic_string()); };
+    // "rv1909.vrs" is not there; only a bare name beside the program counts.
+    // clang-format off
     const std::pair<const char*, std::string> cases[] = {
-        {"", kjv},
-        {"sovel.vrs", kjv},
-        {"web.vrs", "/prog/web.vrs"},
-        {"Mis versos.vrs", "/prog/Mis versos.vrs"},
-        {"rv1909.vrs", kjv},  // not there
-        {"*", ownExists ? own : kjv},
-        {"**", kjv},
-        {"../prog/web.vrs", kjv},  // only a bare name beside the program
-        {"..\\web.vrs", kjv},
-        {"C:web.vrs", kjv},
-        {"/prog/web.vrs", kjv},
-        {"web.txt", kjv},
-        {".vrs", kjv},
-    };
-    for (const auto& [value, expected] : cases) {
+        {"", kjv}, {"sovel.vrs", kjv}, {"web.vrs", "/prog/web.vrs"}, {"rv1909.vrs", kjv},
+        {"Mis versos.vrs", "/prog/Mis versos.vrs"}, {"*", ownExists ? own : kjv}, {"**", kjv},
+        {"../prog/web.vrs", kjv}, {"..\\web.vrs", kjv}, {"C:web.vrs", kjv}, {"/prog/web.vrs", kjv},
+        {"web.txt", kjv}, {".vrs", kjv}};
+    // clang-format on
+    for (const auto& [value, expected] : cases)
       EXPECT_EQ(VerseFileToLoad(value, program, appData, exists).generic_string(), expected)
           << "\"" << value << "\", own list there: " << ownExists;
-    }
     // Without an application data folder there is no own list to read.
     EXPECT_EQ(VerseFileToLoad("*", program, "", exists).generic_string(), kjv);
   }

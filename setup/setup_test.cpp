@@ -96,21 +96,6 @@ TEST(SetupForm, ControlsOfATabDoNotOverlap) {
           << a.name << a.index << " " << b.name << b.index;
 }
 
-TEST(SetupModel, TheVerseSizeAndTheDayBoxLoadFromTheRecordAndOkWritesBoth) {
-  SaverSettings s{.gVerseSize = 200, .gSameVerseAllDay = 1};
-  SetupModel model(s);
-  model.Form_Load();
-  EXPECT_EQ(std::pair(model.state().optVerseSize, model.state().chkSameVerseAllDay),
-            std::pair(int16_t{2}, kChecked));
-  ASSERT_TRUE(model.SelectOption(OptionGroup::kVerseSize, 3));
-  EXPECT_FALSE(model.SelectOption(OptionGroup::kVerseSize, 4));
-  model.ClickCheckBox(SetupCheckBox::kSameVerseAllDay);
-  MemorySettingsStore store;
-  model.cmdOK_Click(store);
-  EXPECT_EQ(std::pair(store.values["VerseSize"], store.values["SameVerseAllDay"]),
-            std::pair(std::string("300"), std::string("0")));
-}
-
 TEST(SetupModel, TheColourDialogAlwaysStartsBlackAndOnlyOkWritesTheChoice) {
   SaverSettings s{.gDisplayOption = 5, .gRectangleColor = 0x00FF00};
   SetupModel model(s);
@@ -132,32 +117,26 @@ TEST(SetupModel, TheColourDialogAlwaysStartsBlackAndOnlyOkWritesTheChoice) {
 using namespace std::string_literals;
 
 TEST(RegistryValueText, TextWithoutItsTerminatorNumbersInHexAndNothingElse) {
+  // What follows a zero is not used; type 2 is expandable text.
+  // clang-format off
   const std::pair<RegistryValue, std::optional<std::string>> cases[] = {
-      {{kRegText, "C:\\msinfo32.exe\0"s}, "C:\\msinfo32.exe"},
-      {{kRegText, "C:\\msinfo32.exe"s}, "C:\\msinfo32.exe"},
-      {{kRegText, "\0"s}, ""},
-      {{kRegText, "C:\\a\0junk\0"s}, "C:\\a"},  // what follows a zero is not used
-      {{kRegNumber, "\x78\x56\x34\x12"s}, "&h12345678"},
-      {{kRegNumber, "\xff\xff\xff\xff"s}, "&hFFFFFFFF"},
-      {{kRegNumber, "\0\0\0\0"s}, "&h0"},
-      {{kRegText, ""}, std::nullopt},
-      {{kRegNumber, ""}, std::nullopt},
+      {{kRegText, "C:\\msinfo32.exe\0"s}, "C:\\msinfo32.exe"}, {{kRegText, "\0"s}, ""},
+      {{kRegText, "C:\\msinfo32.exe"s}, "C:\\msinfo32.exe"}, {{kRegText, "C:\\a\0junk\0"s}, "C:\\a"},
+      {{kRegNumber, "\x78\x56\x34\x12"s}, "&h12345678"}, {{kRegNumber, "\0\0\0\0"s}, "&h0"},
+      {{kRegNumber, "\xff\xff\xff\xff"s}, "&hFFFFFFFF"}, {{kRegText, ""}, std::nullopt},
+      {{kRegNumber, ""}, std::nullopt}, {{2, "C:\\x\0"s}, std::nullopt},
       {{kRegText, std::string(kValueBufferSize + 1, 'a')}, std::nullopt},
-      {{kRegText, std::string(kValueBufferSize, 'a')}, std::string(kValueBufferSize, 'a')},
-      {{2, "C:\\x\0"s}, std::nullopt},  // expandable text
-  };
+      {{kRegText, std::string(kValueBufferSize, 'a')}, std::string(kValueBufferSize, 'a')}};
+  // clang-format on
   for (const auto& [value, text] : cases) EXPECT_EQ(RegistryValueText(value), text) << value.type;
 }
 
 // Registry and file system in memory; records what the launcher does, in order.
-class FakePlatform final : public SysInfoPlatform {
- public:
+struct FakePlatform final : SysInfoPlatform {
   std::optional<RegistryValue> ReadLocalMachineValue(std::string_view keyName,
                                                      std::string_view valueName) override {
     const auto found = values.find({std::string(keyName), std::string(valueName)});
-    if (found == values.end()) {
-      return std::nullopt;
-    }
+    if (found == values.end()) return std::nullopt;
     return found->second;
   }
   bool FileExists(const std::string& path) override {

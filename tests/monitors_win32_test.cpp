@@ -52,8 +52,7 @@ TEST_F(Monitors, CoversEveryMonitorWithAPixelExactCopyOfTheDesktopOrBlackAlsoInT
     HWND window = WaitForSaver(saver);
     DestroyWindow(desktop);  // whatever shows now is the saver's own
     ASSERT_NE(window, nullptr);
-    RECT box, screen = VirtualScreen();
-    GetWindowRect(window, &box);
+    const RECT box = WindowBox(window), screen = VirtualScreen();
     EXPECT_TRUE(EqualRect(&box, &screen));
     const RECT start = VerseWindowRect(saver.id());
     EXPECT_TRUE(WaitUntil(

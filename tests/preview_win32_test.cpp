@@ -145,24 +145,28 @@ TEST_F(PreviewWindowTest, FillsTheMonitorAtAnySizeAndShowsEachFrame) {
 
 // End to end: the real saver in the monitor of another process.
 // HACK: Wine does not show what a window paints into a parent of another process, so the
-// pictures are checked in this process above; here only the windows and the process.
+// pictures are checked in this process above; here only the windows and the process. The
+// handle follows "/p ", or a colon, or "-P " after an unquoted path with a blank.
 TEST(Preview, FillsTheMonitorAndEndsWithIt) {
-  HWND monitor = OpenMonitor();
-  SaverProcess preview = SaverProcess::Start(
-      "/p " + std::to_string(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(monitor))));
-  HWND child = nullptr;
-  ASSERT_TRUE(WaitUntil(
-      [&] { return (child = GetWindow(monitor, GW_CHILD)) && IsWindowVisible(child); }, 20000))
-      << "no preview window in the monitor";
-  RECT box{};
-  GetWindowRect(child, &box);
-  const RECT client = ClientOnScreen(monitor);
-  EXPECT_TRUE(EqualRect(&box, &client));
-  Pump(1000);
-  EXPECT_TRUE(preview.Running());
-  DestroyWindow(monitor);
-  EXPECT_TRUE(preview.WaitForExit(5000)) << "the preview outlived its monitor";
-  EXPECT_EQ(preview.ExitCode(), 0u);
+  for (const auto& [switchText, quoted] :
+       {std::pair("/p ", true), std::pair("/p:", true), std::pair("-P ", false)}) {
+    SCOPED_TRACE(switchText);
+    HWND monitor = OpenMonitor();
+    SaverProcess preview = SaverProcess::Start(
+        switchText + std::to_string(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(monitor))),
+        SaverPath(), quoted);
+    HWND child = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (child = GetWindow(monitor, GW_CHILD)) && IsWindowVisible(child); }, 20000))
+        << "no preview window in the monitor";
+    const RECT box = WindowBox(child), client = ClientOnScreen(monitor);
+    EXPECT_TRUE(EqualRect(&box, &client));
+    Pump(1000);
+    EXPECT_TRUE(preview.Running());
+    DestroyWindow(monitor);
+    EXPECT_TRUE(preview.WaitForExit(5000)) << "the preview outlived its monitor";
+    EXPECT_EQ(preview.ExitCode(), 0u);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <fstream>
 
 #include "common/handles_win32.h"
@@ -59,8 +61,7 @@ LRESULT CALLBACK PatternProcedure(HWND window, UINT message, WPARAM wParam, LPAR
   if (message != WM_PAINT) return DefWindowProcA(window, message, wParam, lParam);
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
-  RECT box;
-  GetWindowRect(window, &box);
+  const RECT box = WindowBox(window);
   const int width = box.right - box.left, height = box.bottom - box.top;
   std::vector<uint32_t> pixels;
   for (int y = 0; y < height; ++y)
@@ -87,8 +88,8 @@ std::string SlowSaverPath() {
   return OnDriveZ(SOVELIN_SLOW_SAVER_PATH);
 }
 
-SaverProcess SaverProcess::Start(const std::string& arguments,
-                                 const std::filesystem::path& program, bool quoted) {
+SaverProcess SaverProcess::Start(const std::string& arguments, const std::filesystem::path& program,
+                                 bool quoted) {
   SaverProcess process;
   const std::wstring name = program.wstring();
   std::wstring commandLine = quoted ? L"\"" + name + L"\"" : name;
@@ -157,10 +158,15 @@ int CountCaption(const char* caption) {
   return count;
 }
 
+RECT WindowBox(HWND window) {
+  RECT box{};
+  GetWindowRect(window, &box);
+  return box;
+}
+
 HWND FindVerseWindow(DWORD processId) {
   for (HWND window : VisibleWindows(processId)) {
-    RECT box;
-    GetWindowRect(window, &box);
+    const RECT box = WindowBox(window);
     // Not the saver window, nor the 1-pixel input-method window.
     if (Caption(window) != "Sovelin Main Form" && box.right - box.left > 1) return window;
   }
@@ -168,9 +174,8 @@ HWND FindVerseWindow(DWORD processId) {
 }
 
 RECT VerseWindowRect(DWORD processId) {
-  RECT box{};
-  if (HWND verse = FindVerseWindow(processId)) GetWindowRect(verse, &box);
-  return box;
+  HWND verse = FindVerseWindow(processId);
+  return verse ? WindowBox(verse) : RECT{};
 }
 
 std::string WindowText(HWND window) {
@@ -204,14 +209,16 @@ std::filesystem::path SaverCopyFor(const std::wstring& caseName) {
   return copy;
 }
 
-std::string SaverCopyFor(const std::string& caseName) {
-  return SaverCopyFor(std::wstring(caseName.begin(), caseName.end())).string();
-}
-
 void WriteVerseFile(const std::filesystem::path& saverCopy, const std::string& bytes) {
   std::ofstream file(saverCopy.parent_path() / L"sovel.vrs", std::ios::binary | std::ios::trunc);
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   ASSERT_TRUE(file.good());
+}
+
+std::filesystem::path OwnVerseList() {
+  wchar_t appData[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+  return std::filesystem::path(appData) / L"Sovelin" / L"sovel.vrs";
 }
 
 void ClearSettings() {
@@ -259,12 +266,9 @@ void ClickMouse() {
 }
 
 BITMAPINFO TopDownPixels(int width, int height) {
+  // Top-down rows (a negative height), 32 bits a pixel.
   BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;  // BI_RGB, the zero compression
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   return info;
 }
 

@@ -55,6 +55,8 @@ HWND WaitForCaption(const char* caption, DWORD ms, DWORD processId = 0);
 int CountCaption(const char* caption);
 
 // The saver's verse window, or null.
+// A window's rectangle on the screen.
+RECT WindowBox(HWND window);
 HWND FindVerseWindow(DWORD processId);
 // The screen rectangle of the saver's verse window, or an empty one.
 RECT VerseWindowRect(DWORD processId);
@@ -66,9 +68,10 @@ std::string MessageText(HWND box);
 
 // A fresh folder beside the built saver holding a copy of it, for one case (a name in any
 // script); and the verse file beside such a copy.
-std::string SaverCopyFor(const std::string& caseName);
 std::filesystem::path SaverCopyFor(const std::wstring& caseName);
 void WriteVerseFile(const std::filesystem::path& saverCopy, const std::string& bytes);
+// The user's own verse list, in the application data folder.
+std::filesystem::path OwnVerseList();
 
 // The saver's settings in the registry.
 void ClearSettings();

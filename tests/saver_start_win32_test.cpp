@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <shlobj.h>
-
 #include <filesystem>
 #include <fstream>
 
@@ -15,7 +13,6 @@
 #include <cstdio>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "password/password_form_win32.h"
 #include "password/password_test_support_win32.h"
@@ -41,16 +38,6 @@ extern "C" DECLSPEC_IMPORT DPI_AWARENESS WINAPI
 
 DPI_AWARENESS AwarenessOf(HWND window) {
   return GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window));
-}
-
-// A visible window of this process, standing for another program's window.
-HWND OpenOtherWindow(const char* caption) {
-  return CreateWindowExA(0, "STATIC", caption, WS_POPUP | WS_VISIBLE | WS_BORDER, 40, 40, 240, 160,
-                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
-std::string HandleText(HWND window) {
-  return std::to_string(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)));
 }
 
 class SaverStart : public ::testing::Test {
@@ -154,7 +141,7 @@ TEST_F(SaverStart, ABinaryVerseFileAndSettingsOfTheWrongRegistryTypeLeaveItRunni
   std::mt19937 random(8);
   std::string binary(64 * 1024, '\0');
   for (char& c : binary) c = static_cast<char>(random() & 0xFF);
-  const std::string copy = SaverCopyFor("binary");
+  const std::filesystem::path copy = SaverCopyFor(L"binary");
   WriteVerseFile(copy, binary);
   SaverProcess saver = SaverProcess::Start("/s", copy);
   ASSERT_NE(WaitForSaver(saver), nullptr);
@@ -191,24 +178,15 @@ TEST(PreciseWaits, SleepTheirTimeAndEndEarlyForAMessage) {
   EXPECT_LT(steady_clock::now() - start, std::chrono::seconds(10));
 }
 
-// The preview's other forms: "/p:HWND", and "-P HWND" after an unquoted path with a blank.
-TEST_F(SaverStart, APreviewHandleMayFollowAColonOrABlankAfterEitherSwitchCharacter) {
-  for (const auto& [switchText, quoted] : {std::pair("/p:", true), std::pair("-P ", false)}) {
-    HWND panel = OpenOtherWindow("sample monitor");
-    SaverProcess preview = SaverProcess::Start(switchText + HandleText(panel), SaverPath(), quoted);
-    EXPECT_TRUE(WaitUntil([&] { return GetWindow(panel, GW_CHILD) != nullptr; }, kStartMs))
-        << switchText;
-    DestroyWindow(panel);  // the preview ends with its window
-    EXPECT_TRUE(preview.WaitForExit(kEndMs)) << switchText;
-  }
-}
-
 // Another program taking the activation ends an unprotected saver, as a key does; a protected
 // one shows its prompt, which takes the activation back, and going back to the saver after
 // Cancel (activation moving between its own windows) asks nothing more. Nothing at the start
 // does either by itself.
 TEST_F(SaverStart, AnotherProgramTakingTheActivationEndsTheSaverOrBringsThePrompt) {
-  HWND other = OpenOtherWindow("another program");
+  // A visible window of this process, standing for another program's window.
+  HWND other =
+      CreateWindowExA(0, "STATIC", "another program", WS_POPUP | WS_VISIBLE | WS_BORDER, 40, 40,
+                      240, 160, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   for (const bool isProtected : {false, true}) {
     SCOPED_TRACE(isProtected ? "protected" : "unprotected");
     WriteSetting("PWProtected", isProtected ? "1" : "0");
@@ -260,27 +238,18 @@ TEST_F(SaverStart, AKeyStopsASaverWhoseMovesCostMoreThanTheirPeriod) {
 // name that is not there, or one that reaches out of the saver's folder, falls back to
 // sovel.vrs.
 TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
-  const std::string copy = SaverCopyFor("verse-list");
+  const std::filesystem::path copy = SaverCopyFor(L"verse-list");
   WriteVerseFile(copy, "From the default list. John 1:1\r\n");
-  const std::string folder = copy.substr(0, copy.find_last_of('\\'));
-  std::ofstream(std::filesystem::path(folder) / L"Mis vers\u00EDculos.vrs", std::ios::binary)
-      << "\xEF\xBB\xBF"
-         "From the chosen list. John 1:2\r\n";
-  wchar_t appData[MAX_PATH] = {};
-  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-  const std::filesystem::path ownList = std::filesystem::path(appData) / L"Sovelin" / L"sovel.vrs";
-  std::filesystem::create_directories(ownList.parent_path());
-  std::ofstream(ownList, std::ios::binary) << "From my own list. John 1:3\r\n";
+  std::ofstream(copy.parent_path() / L"Mis vers\u00EDculos.vrs", std::ios::binary)
+      << "\uFEFFFrom the chosen list. John 1:2\r\n";
+  std::filesystem::create_directories(OwnVerseList().parent_path());
+  std::ofstream(OwnVerseList(), std::ios::binary) << "From my own list. John 1:3\r\n";
+  // clang-format off
   const std::pair<const char*, const char*> cases[] = {
-      {"Mis vers\xC3\xAD"
-       "culos.vrs",
-       "From the chosen list."},
-      {"*", "From my own list."},
+      {"Mis versículos.vrs", "From the chosen list."}, {"*", "From my own list."},
       {"gone.vrs", "From the default list."},
-      {"..\\verse-list\\Mis vers\xC3\xAD"
-       "culos.vrs",
-       "From the default list."},
-  };
+      {"..\\verse-list\\Mis versículos.vrs", "From the default list."}};
+  // clang-format on
   for (const auto& [choice, expected] : cases) {
     WriteSetting("VerseList", choice);
     SaverProcess saver = SaverProcess::Start("/s", copy);
@@ -293,7 +262,7 @@ TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
     ClickMouse();
     EXPECT_TRUE(saver.WaitForExit(kEndMs));
   }
-  std::filesystem::remove(ownList);
+  std::filesystem::remove(OwnVerseList());
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ class ScriptedRandom final : public RandomSource {
   }
   void Reseed() override { ++reseeds; }
 
-  void Add(float value) { values_.push_back(value); }
+  void Add(std::initializer_list<float> values) { values_.insert(values_.end(), values); }
   size_t Used() const { return next_; }
   size_t Left() const { return values_.size() - next_; }
 

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <filesystem>
 #include <fstream>
@@ -68,6 +67,11 @@ class SetupDialogTest : public ::testing::Test {
     Click(Item(id));
     return WaitUntil(condition, kWaitMs);
   }
+  // Clicks an option and waits until it is checked.
+  bool Select(OptionGroup group, int16_t index) {
+    return ClickUntil(OptionId(group, index),
+                      [=, this] { return IsChecked(Option(group, index)); });
+  }
 
   bool Closes() { return saver_->WaitForExit(kWaitMs); }
 
@@ -110,10 +114,8 @@ TEST_F(SetupDialogTest, IsAFixedUnownedDialogThatOnlyCancelClosesWithoutWriting)
   EXPECT_TRUE(IsWindowVisible(Item(kCmdSysInfo)));
   EXPECT_FALSE(IsWindowVisible(Option(OptionGroup::kDisplay, 0)));
   ShowTab(SetupTab::kVerseDisplay);
-  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 3),
-                         [&] { return IsChecked(Option(OptionGroup::kDisplay, 3)); }));
-  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kVerseSize, 3),
-                         [&] { return IsChecked(Option(OptionGroup::kVerseSize, 3)); }));
+  ASSERT_TRUE(Select(OptionGroup::kDisplay, 3));
+  ASSERT_TRUE(Select(OptionGroup::kVerseSize, 3));
   ASSERT_TRUE(
       ClickUntil(kChkSameVerseAllDay, [&] { return IsChecked(Item(kChkSameVerseAllDay)); }));
   // Enter and Esc press neither OK nor Cancel.
@@ -161,8 +163,7 @@ TEST_F(SetupDialogTest, EveryCaptionFitsItsControlAtThisDpi) {
                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                             DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Shell Dlg"));
   };
-  const Font normal = dialogFont(FW_NORMAL);
-  const Font bold = dialogFont(FW_BOLD);
+  const Font normal = dialogFont(FW_NORMAL), bold = dialogFont(FW_BOLD);
   WindowDC dc(nullptr);
   const int edges = 2 * MulDiv(3, dpi, kBaseDpi);
   const int mark = GetSystemMetrics(SM_CXMENUCHECK);
@@ -195,15 +196,14 @@ TEST_F(SetupDialogTest, EveryCaptionFitsItsControlAtThisDpi) {
 }
 
 TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWritesAllNine) {
-  WriteSetting("DisplayOption", "5");
-  WriteSetting("Speed", "3");
-  WriteSetting("Frequency", "1");
-  WriteSetting("Background", "12");  // outside the options: none selected
-  WriteSetting("ClearScreen", "2");  // greyed
-  WriteSetting("PWProtected", "1");
-  WriteSetting("RectangleColor", "255");
-  WriteSetting("VerseSize", "150");
-  WriteSetting("SameVerseAllDay", "1");
+  // Background 12 is outside the options: none selected; ClearScreen 2 is greyed.
+  // clang-format off
+  for (const auto& [name, value] :
+       {std::pair{"DisplayOption", "5"}, {"Speed", "3"}, {"Frequency", "1"}, {"Background", "12"},
+        {"ClearScreen", "2"}, {"PWProtected", "1"}, {"RectangleColor", "255"},
+        {"VerseSize", "150"}, {"SameVerseAllDay", "1"}})
+    WriteSetting(name, value);
+  // clang-format on
   ASSERT_NE(Open(), nullptr);
   std::string selected;  // the options checked in each group
   for (OptionGroup group : {OptionGroup::kDisplay, OptionGroup::kSpeed, OptionGroup::kFreq,
@@ -240,18 +240,15 @@ TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWrit
   EXPECT_FALSE(IsChecked(Option(OptionGroup::kDisplay, 2)));
   ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kDisplay, 7),
                          [&] { return !IsWindowEnabled(Item(kCmdColorSelect)); }));
-  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kVerseSize, 2),
-                         [&] { return IsChecked(Option(OptionGroup::kVerseSize, 2)); }));
+  ASSERT_TRUE(Select(OptionGroup::kVerseSize, 2));
   EXPECT_FALSE(IsChecked(Option(OptionGroup::kVerseSize, 1)));
   EXPECT_TRUE(IsChecked(Option(OptionGroup::kDisplay, 7))) << "the two groups are apart";
   ASSERT_TRUE(
       ClickUntil(kChkSameVerseAllDay, [&] { return !IsChecked(Item(kChkSameVerseAllDay)); }));
   ShowTab(SetupTab::kVerseSpeed);
-  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kSpeed, 4),
-                         [&] { return IsChecked(Option(OptionGroup::kSpeed, 4)); }));
+  ASSERT_TRUE(Select(OptionGroup::kSpeed, 4));
   ShowTab(SetupTab::kChangeFreq);
-  ASSERT_TRUE(ClickUntil(OptionId(OptionGroup::kFreq, 3),
-                         [&] { return IsChecked(Option(OptionGroup::kFreq, 3)); }));
+  ASSERT_TRUE(Select(OptionGroup::kFreq, 3));
   // A click on a greyed box ticks it; a clear password box keeps its button off.
   ShowTab(SetupTab::kBackground);
   ASSERT_TRUE(
@@ -284,18 +281,12 @@ std::string FileBytes(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-std::filesystem::path OwnList() {
-  wchar_t appData[MAX_PATH] = {};
-  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-  return std::filesystem::path(appData) / L"Sovelin" / L"sovel.vrs";
-}
-
 // The lists beside the built saver are offered by name; OK stores the file name chosen.
 // Edit... makes the user's own list from the list chosen before, in UTF-8 with a byte-order
 // mark, and opens it; back in the dialog, it tells what the list holds.
 TEST_F(SetupDialogTest, OffersTheListsBesideItAndOkWritesTheChoiceAndEditMakesTheOwnList) {
   std::error_code error;
-  std::filesystem::remove(OwnList(), error);
+  std::filesystem::remove(OwnVerseList(), error);
   ASSERT_NE(Open(), nullptr);
   ShowTab(SetupTab::kChangeFreq);
   EXPECT_TRUE(IsWindowVisible(Item(kCboVerseList)));
@@ -318,8 +309,8 @@ TEST_F(SetupDialogTest, OffersTheListsBesideItAndOkWritesTheChoiceAndEditMakesTh
   EXPECT_TRUE(StatusBecomes(
       "Your own list is not there yet: Edit... makes it from the list chosen before."));
   ChooseVerseList(0);
-  ASSERT_TRUE(ClickUntil(kCmdVerseEdit, [] { return std::filesystem::exists(OwnList()); }));
-  EXPECT_EQ(FileBytes(OwnList()),
+  ASSERT_TRUE(ClickUntil(kCmdVerseEdit, [] { return std::filesystem::exists(OwnVerseList()); }));
+  EXPECT_EQ(FileBytes(OwnVerseList()),
             "\xEF\xBB\xBF" + FileBytes(SOVELIN_SOURCE_DIR "/resources/sovel.vrs"));
   EXPECT_EQ(SendMessageW(Item(kCboVerseList), CB_GETCURSEL, 0, 0), 3);
   HWND editor = nullptr;
@@ -327,33 +318,27 @@ TEST_F(SetupDialogTest, OffersTheListsBesideItAndOkWritesTheChoiceAndEditMakesTh
       WaitUntil([&] { return (editor = FindWindowA("Notepad", nullptr)) != nullptr; }, kStartMs))
       << "no editor opened";
   if (editor) PostMessageA(editor, WM_CLOSE, 0, 0);
-  std::ofstream(OwnList(), std::ios::binary | std::ios::app) << "My own line\r\n\r\n";
+  std::ofstream(OwnVerseList(), std::ios::binary | std::ios::app) << "My own line\r\n\r\n";
   PostMessageW(dialog_, WM_ACTIVATE, WA_ACTIVE, 0);
   EXPECT_TRUE(StatusBecomes("Your own list holds 443 verses. No reference on lines 442, 443."));
   Click(Item(kCmdOK));
   EXPECT_TRUE(Closes());
   EXPECT_EQ(ReadSetting("VerseList"), "*");
-  std::filesystem::remove(OwnList(), error);
+  std::filesystem::remove(OwnVerseList(), error);
 }
 
 // The own list's copy keeps the text of any list: with a byte-order mark, in UTF-8 without
 // one, or in the code page (Western here).
 TEST(OwnVerseFile, TheCopyIsTheSameTextInUtf8WithAByteOrderMark) {
+  using namespace std::string_literals;
   const std::string mark = "\xEF\xBB\xBF";
+  // clang-format off
   const std::pair<std::string, std::string> cases[] = {
-      {"caf\xE9 Job 1:1", mark + "caf\xC3\xA9 Job 1:1"},
-      {"caf\xC3\xA9", mark + "caf\xC3\xA9"},
-      {mark + "caf\xC3\xA9", mark + "caf\xC3\xA9"},
-      {std::string("\xFF\xFE"
-                   "c\0\xE9\0\x3B\x04",
-                   8),
-       mark + "c\xC3\xA9\xD0\xBB"},
-      {std::string("\xFE\xFF"
-                   "\0c\0\xE9\x04\x3B",
-                   8),
-       mark + "c\xC3\xA9\xD0\xBB"},
-      {"", mark},
-  };
+      {"caf\xE9 Job 1:1", mark + "caf\xC3\xA9 Job 1:1"}, {"caf\xC3\xA9", mark + "caf\xC3\xA9"},
+      {mark + "caf\xC3\xA9", mark + "caf\xC3\xA9"}, {"", mark},
+      {"\xFF\xFEh\0\xE9\0\x3B\x04"s, mark + "h\xC3\xA9\xD0\xBB"},
+      {"\xFE\xFF\0h\0\xE9\x04\x3B"s, mark + "h\xC3\xA9\xD0\xBB"}};
+  // clang-format on
   if (GetACP() != 1252) GTEST_SKIP() << "the code-page case is written for Western Windows";
   for (const auto& [bytes, expected] : cases) EXPECT_EQ(Utf8WithByteOrderMark(bytes), expected);
 }

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -22,6 +21,7 @@
 #include "settings/settings_store.h"
 #include "tests/saver_driver_win32.h"
 #include "tests/scripted_random.h"
+#include "tests/utf16_bytes.h"
 #include "versewin/outlines.h"
 #include "versewin/verse_window_kind.h"
 #include "versewin/verse_window_win32.h"
@@ -60,10 +60,9 @@ void CheckOutlineAndPicture(DWORD saverId, HWND verse, int16_t used, double scal
   ASSERT_NE(GetWindowRgn(verse, region.get()), ERROR);
   RECT bounds{}, outline{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
   GetRgnBox(region.get(), &bounds);
-  for (const OutlinePoint& p : ScaledOutline(used, scale)) {
+  for (const OutlinePoint& p : ScaledOutline(used, scale))
     outline = {std::min<LONG>(outline.left, p.x), std::min<LONG>(outline.top, p.y),
                std::max<LONG>(outline.right, p.x), std::max<LONG>(outline.bottom, p.y)};
-  }
   // The region leaves out the polygon's rightmost and lowest edges, and the scroll's thin
   // spikes at its bottom lose a few rows.
   EXPECT_EQ(bounds.left, outline.left);
@@ -117,8 +116,7 @@ int CheckVerseWindow(const char* option, int percent = 100) {
       ScaledDescriptor(design, (largeFonts ? 0.8 : 1.0) * percent / 100);
   const SIZE size{TwipsToPixel(static_cast<float>(kind.width), twips.x),
                   TwipsToPixel(static_cast<float>(kind.height), twips.y)};
-  RECT box;
-  GetWindowRect(verse, &box);
+  const RECT box = WindowBox(verse);
   SCOPED_TRACE(option);
   EXPECT_EQ(box.right - box.left, size.cx);
   EXPECT_EQ(box.bottom - box.top, size.cy);
@@ -164,14 +162,14 @@ TEST_F(VerseWindows, TheComputerAtThreeTimesFallsBackToTheLargestSizeThatFitsThe
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   const double display = VerseWindowScale(DisplayTwipsPerPixel(), IsLargeFonts());
   int percent = 100;
-  for (int size : {150, 200, 300}) {
-    const double scale = display * size / 100;
-    if (433 * scale * 6 <= width * 5 && 372 * scale * 6 <= height * 5 && scale <= 3) percent = size;
-  }
+  for (int size : {150, 200, 300})
+    if (const double scale = display * size / 100;
+        433 * scale * 6 <= width * 5 && 372 * scale * 6 <= height * 5 && scale <= 3)
+      percent = size;
   SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
-  WriteSetting("VerseSize", "300");
-  WriteSetting("Speed", "4");
-  WriteSetting("DisplayOption", "3");
+  for (const auto& [name, value] :
+       {std::pair{"VerseSize", "300"}, {"Speed", "4"}, {"DisplayOption", "3"}})
+    WriteSetting(name, value);
   SaverProcess saver = SaverProcess::Start("/s");
   ASSERT_NE(WaitForCaption(kSaverCaption, kStartMs, saver.id()), nullptr);
   ASSERT_TRUE(WaitUntil([&] { return FindVerseWindow(saver.id()) != nullptr; }, kStartMs));
@@ -206,11 +204,12 @@ Label ReadLabel(const Screenshot& shot, POINT origin) {
 // The box's text colours: white, cyan, yellow, white, then again.
 constexpr COLORREF kColors[] = {0x00FFFFFF, 0x00FFFF00, 0x0000FFFF, 0x00FFFFFF};
 
-// A box window of this process, standing where the saver's would, for drawing verses.
-class LocalBox {
- public:
-  LocalBox() {
-    EXPECT_TRUE(window.Create(GetModuleHandleA(nullptr), nullptr, run));
+// A verse window of this process, standing where the saver's would, for drawing verses: the
+// box unless told, with the saver module's pictures when given them.
+struct LocalBox {
+  explicit LocalBox(int16_t display = kBox, COLORREF back = kBoxColor, HMODULE pictures = nullptr)
+      : window{DescriptorFor(display), {}, back} {
+    EXPECT_TRUE(window.Create(GetModuleHandleA(nullptr), nullptr, run, pictures));
     window.MoveTo(0, 0);
     window.Show();
   }
@@ -225,7 +224,7 @@ class LocalBox {
   MemorySettingsStore store;
   ScriptedRandom random;
   SaverRun run{store, random};
-  VerseWindow window{DescriptorFor(kBox), {}, kBoxColor};
+  VerseWindow window;
 };
 
 // The label as a box window of this process shows each line in each colour of the cycle.
@@ -261,10 +260,10 @@ const std::vector<std::u16string> kFourVerses = {
     u"Rejoice evermore. 1 Thess. 5:16"};
 
 // A copy of the saver with kFourVerses beside it, set to show them in the box.
-std::string FourVerseSaver(const std::string& caseName) {
+std::filesystem::path FourVerseSaver(const std::wstring& caseName) {
   WriteSetting("DisplayOption", "5");
   WriteSetting("RectangleColor", std::to_string(kBoxColor));
-  const std::string copy = SaverCopyFor(caseName);
+  const std::filesystem::path copy = SaverCopyFor(caseName);
   std::string file;
   for (const std::u16string& line : kFourVerses) file += EncodeUtf8(line) + "\r\n";
   WriteVerseFile(copy, file);
@@ -274,7 +273,7 @@ std::string FourVerseSaver(const std::string& caseName) {
 TEST_F(VerseWindows, ShowsAVerseOfItsOwnFolderAndTheTimerChangesTextAndColour) {
   const std::vector<std::vector<Label>> labels = ExpectedLabels(kFourVerses);
   WriteSetting("Frequency", "0");  // the shortest change period, 30 s
-  const std::string copy = FourVerseSaver("four-verses");
+  const std::filesystem::path copy = FourVerseSaver(L"four-verses");
   SaverProcess saver = SaverProcess::Start("/s", copy);
   HWND main = WaitForCaption(kSaverCaption, kStartMs, saver.id());
   ASSERT_NE(main, nullptr);
@@ -301,25 +300,16 @@ const std::u16string kChinese =
     u"神爱世人，甚至将他的独生子赐给他们，叫一切信他的，不至灭亡，反得永生。 约翰福音 3:16";
 const std::u16string kHebrew = u"כי כן אהב אלהים את העולם עד אשר נתן את בנו את יחידו׃ יוחנן 3:16";
 
-// Text in a verse file with its byte-order mark: UTF-8, or UTF-16 little-endian.
-std::string Utf8File(std::u16string_view text) {
-  return "\xEF\xBB\xBF" + EncodeUtf8(text) + "\r\n";
-}
-std::string Utf16File(std::u16string_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (const char16_t unit : std::u16string(text) + u"\r\n")
-    bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-  return bytes;
-}
-
 // A saver unpacked into a folder whose name the system's code page cannot spell finds its verse
 // file there, in UTF-8 or UTF-16, and shows its verse as this process draws it.
 TEST_F(VerseWindows, ASaverInACyrillicFolderShowsARussianUtf8AndAChineseUtf16Verse) {
   WriteSetting("DisplayOption", "5");
   WriteSetting("RectangleColor", std::to_string(kBoxColor));
-  const std::filesystem::path copy = SaverCopyFor(std::wstring(L"Стихи"));
+  const std::filesystem::path copy = SaverCopyFor(L"Стихи");
+  // Each with its byte-order mark: UTF-8, or UTF-16 little-endian.
   for (const auto& [file, line] :
-       {std::pair{Utf8File(kRussian), kRussian}, std::pair{Utf16File(kChinese), kChinese}}) {
+       {std::pair{"\xEF\xBB\xBF" + EncodeUtf8(kRussian + u"\r\n"), kRussian},
+        std::pair{"\xFF\xFE" + Utf16Bytes(kChinese + u"\r\n", false), kChinese}}) {
     SCOPED_TRACE(EncodeUtf8(line));
     const Label expected = ExpectedLabels({line}, VerseMarks::kUnicode)[0][0];
     WriteVerseFile(copy, file);
@@ -336,7 +326,7 @@ TEST_F(VerseWindows, ASaverInACyrillicFolderShowsARussianUtf8AndAChineseUtf16Ver
 TEST_F(VerseWindows, WithOneVerseADayTwoStartsShowTheDaysVerse) {
   const std::vector<Label> white = ExpectedLabels(kFourVerses)[0];
   WriteSetting("SameVerseAllDay", "1");
-  const std::string copy = FourVerseSaver("verse-of-the-day");
+  const std::filesystem::path copy = FourVerseSaver(L"verse-of-the-day");
   SYSTEMTIME today{};
   GetLocalTime(&today);
   const int expected = static_cast<int>(DayNumber({today.wYear, today.wMonth, today.wDay}) % 4);
@@ -353,45 +343,26 @@ TEST_F(VerseWindows, WithOneVerseADayTwoStartsShowTheDaysVerse) {
 // The rows of a label that hold text pixels, as bands of touching rows: each with its
 // leftmost and rightmost text pixel.
 struct Band {
-  int top, bottom, left, right;
+  int left, right;
 };
 
 std::vector<Band> TextBands(const Label& pixels, uint32_t text) {
   const TwipsBox& label = DescriptorFor(kBox).lblverse;
   const int width = label.width / 15, height = label.height / 15;
   std::vector<Band> bands;
-  bool inBand = false;
-  for (int y = 0; y < height; ++y) {
+  for (int y = 0, last = -2; y < height; ++y) {
     int left = width, right = -1;
-    for (int x = 0; x < width; ++x) {
-      if (pixels[static_cast<size_t>(y) * width + x] != text) continue;
-      left = std::min(left, x);
-      right = std::max(right, x);
-    }
-    if (right < 0) {
-      inBand = false;
-      continue;
-    }
-    if (!inBand) bands.push_back({y, y, left, right});
-    inBand = true;
-    Band& band = bands.back();
-    band = {band.top, y, std::min(band.left, left), std::max(band.right, right)};
+    for (int x = 0; x < width; ++x)
+      if (pixels[static_cast<size_t>(y) * width + x] == text) left = std::min(left, x), right = x;
+    if (right < 0) continue;
+    if (last != y - 1) bands.push_back({left, right});
+    bands.back() = {std::min(bands.back().left, left), std::max(bands.back().right, right)};
+    last = y;
   }
   return bands;
 }
 
 constexpr uint32_t kWhite = 0x00FFFFFF;
-
-int CountPixels(const std::vector<uint32_t>& pixels, uint32_t color) {
-  return static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
-}
-
-// The pixels of `color` in a window on the screen.
-int CountWindowPixels(HWND window, uint32_t color) {
-  RECT box{};
-  GetWindowRect(window, &box);
-  return CountPixels(CaptureScreen(box).pixels, color);
-}
 
 // Letters the label's font lacks come from a font that has them; Chinese fills its lines and
 // wraps between characters within the label; Hebrew is right-aligned, a Russian verse left.
@@ -401,7 +372,9 @@ TEST_F(VerseWindows, UnicodeVersesFindTheirLettersAndWrapAndAlignInsideTheLabel)
   const auto draw = [&](const std::u16string& line) {
     const Label label = box.Draw(line, RGB(255, 255, 255), VerseMarks::kUnicode);
     EXPECT_TRUE(box.window.Label().EveryLetterFound());
-    EXPECT_EQ(CountWindowPixels(box.window.handle(), kWhite), CountPixels(label, kWhite))
+    const std::vector<uint32_t> window = CaptureScreen(WindowBox(box.window.handle())).pixels;
+    EXPECT_EQ(std::count(window.begin(), window.end(), kWhite),
+              std::count(label.begin(), label.end(), kWhite))
         << "text outside the label";
     return TextBands(label, kWhite);
   };
@@ -426,14 +399,12 @@ TEST_F(VerseWindows, UnicodeVersesFindTheirLettersAndWrapAndAlignInsideTheLabel)
 
 // A verse file in the Windows-1252 code page, with accents and the code page's own letters
 // (the euro, curly quotes, the dash, oe), as older verse files are.
+// clang-format off
 constexpr char kCodePageVerse[] =
-    "\x93\xC9l dijo: \xABSe\xF1or, \xBF"
-    "d\xF3nde est\xE1?\xBB \x96 \xC7"
-    "a suffit, na\xEFve "
-    "fa\xE7"
-    "ade, \x9C"
-    "uvre \x80 5, \x91gr\xFC\xDF\x92 und \xC6rger, \xD8re, \xE5r.\x94 "
+    "\x93\xC9l dijo: \xABSe\xF1or, \xBF" "d\xF3nde est\xE1?\xBB \x96 \xC7" "a suffit, na\xEFve "
+    "fa\xE7" "ade, \x9C" "uvre \x80 5, \x91gr\xFC\xDF\x92 und \xC6rger, \xD8re, \xE5r.\x94 "
     "J\xE9r\xE9mie 3:12\r\n";
+// clang-format on
 
 // The open book with the verse of that file, as this process draws it: the window's pixels
 // inside its outline (others black), rows from the top.
@@ -443,21 +414,14 @@ Screenshot CodePageVerseWindow() {
   std::ofstream(file, std::ios::binary) << kCodePageVerse;
   VerseStore verses;
   LoadVerses(verses, file);
-  MemorySettingsStore store;
-  ScriptedRandom random;
-  SaverRun run{store, random};
-  HMODULE pictures = LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  VerseWindow window(DescriptorFor(0), {}, GetSysColor(COLOR_BTNFACE));
-  EXPECT_TRUE(window.Create(GetModuleHandleA(nullptr), nullptr, run, pictures));
-  window.SetText(verses.gVerses[1]);
-  window.MoveTo(0, 0);
-  window.Show();
+  std::filesystem::remove(file);  // not a list for the settings dialog to offer
+  LocalBox book(0, GetSysColor(COLOR_BTNFACE),
+                LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+  book.window.SetText(verses.gVerses[1]);
   Pump(300);
-  RECT box{};
-  GetWindowRect(window.handle(), &box);
-  Screenshot shot = CaptureScreen(box);
+  Screenshot shot = CaptureScreen(WindowBox(book.window.handle()));
   Region outline(CreateRectRgn(0, 0, 0, 0));
-  GetWindowRgn(window.handle(), outline.get());
+  GetWindowRgn(book.window.handle(), outline.get());
   for (int y = 0; y < shot.height; ++y)
     for (int x = 0; x < shot.width; ++x)
       if (!PtInRegion(outline.get(), x, y))

@@ -107,10 +107,6 @@ const VerseWindowDescriptor& DescriptorFor(int16_t gDisplayUsed) {
   return *kDescriptors[static_cast<size_t>(gDisplayUsed)];
 }
 
-VerseWindowDescriptor ShrinkForLargeFonts(const VerseWindowDescriptor& window) {
-  return ScaledDescriptor(window, kLargeFontsFactor);
-}
-
 VerseWindowDescriptor ScaledDescriptor(const VerseWindowDescriptor& window, double factor) {
   VerseWindowDescriptor scaled = window;
   const TwipsBox& label = window.lblverse;

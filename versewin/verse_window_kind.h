@@ -69,17 +69,11 @@ inline constexpr int32_t kVerseWhite = 0x00FFFFFF;
 // 5 box, 6 oval); any other number gets the book.
 const VerseWindowDescriptor& DescriptorFor(int16_t gDisplayUsed);
 
-// The window as start-up leaves it on a large-fonts display: window width and height, the
-// label's rectangle and its font size times 0.8. Twips values are rounded to whole twips,
-// halves to even, as the program stores every fraction; every design value is a multiple of
-// 5 twips, so none of them actually needs rounding. The design position stays as it is. At
-// 12 twips to the pixel the shrunk window has its design pixel size; at other displays its
-// outline and picture are drawn at the window's scale (VerseWindowScale).
-VerseWindowDescriptor ShrinkForLargeFonts(const VerseWindowDescriptor& window);
-
-// The window at `factor` times its design twips, rounded the same way: width and height, the
-// label's rectangle and its font size. Start-up grows a window by the verse size this way
-// (times 0.8 on a large-fonts display), so the label holds the same words at every size.
+// The window at `factor` times its design twips: width and height, the label's rectangle and
+// its font size. Twips values are rounded to whole twips, halves to even, as the program stores
+// every fraction; the design position stays as it is. Start-up grows a window by the verse size
+// this way, times kLargeFontsFactor on a large-fonts display (where the window then keeps its
+// design pixel size at 12 twips to the pixel), so the label holds the same words at every size.
 VerseWindowDescriptor ScaledDescriptor(const VerseWindowDescriptor& window, double factor);
 
 // Where the window goes the first time it is shown, given its owner's rectangle in twips.

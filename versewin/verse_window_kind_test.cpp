@@ -36,7 +36,7 @@ TEST(VerseWindowKindTest,
 TEST(VerseWindowKindTest, LargeFontsShrinkKeepsPixelSizesAndRoundsToTheNearestTwip) {
   for (int16_t display = 0; display < 7; ++display) {
     const VerseWindowDescriptor& design = DescriptorFor(display);
-    const VerseWindowDescriptor shrunk = ShrinkForLargeFonts(design);
+    const VerseWindowDescriptor shrunk = ScaledDescriptor(design, kLargeFontsFactor);
     SCOPED_TRACE(design.name);
     // Same pixels: shrunk twips / 12 == design twips / 15.
     EXPECT_EQ(shrunk.width * 15, design.width * 12);
@@ -49,7 +49,7 @@ TEST(VerseWindowKindTest, LargeFontsShrinkKeepsPixelSizesAndRoundsToTheNearestTw
   odd.height = 2553;        // 2042.4
   odd.lblverse.left = 601;  // 480.8
   odd.lblverse.top = 1;     // 0.8
-  const VerseWindowDescriptor shrunk = ShrinkForLargeFonts(odd);
+  const VerseWindowDescriptor shrunk = ScaledDescriptor(odd, kLargeFontsFactor);
   EXPECT_EQ(std::vector({shrunk.width, shrunk.height, shrunk.lblverse.left, shrunk.lblverse.top}),
             std::vector<int32_t>({3493, 2042, 481, 1}));
 }
@@ -57,7 +57,6 @@ TEST(VerseWindowKindTest, LargeFontsShrinkKeepsPixelSizesAndRoundsToTheNearestTw
 // The sizes start-up falls back to: a window at its verse size must leave a sixth of every
 // monitor it can reach free, and its picture must not need enlarging beyond three times.
 TEST(VerseSizeTest, TooBigFallsBackToTheLargestSizeThatFits) {
-  const TwipsPerPixel at96{15, 15};
   const std::vector<PixelRect> sxga = {{0, 0, 1280, 1024}};
   const std::vector<PixelRect> fullHd = {{0, 0, 1920, 1080}};
   const auto sized = [&](int16_t display, int16_t percent, const std::vector<PixelRect>& monitors,
@@ -90,7 +89,7 @@ TEST(VerseSizeTest, TooBigFallsBackToTheLargestSizeThatFits) {
   EXPECT_EQ(std::pair(box.descriptor.width, box.descriptor.lblverse.left), std::pair(10368, 1440));
   EXPECT_DOUBLE_EQ(box.descriptor.font.points, 23.4);
   // Without a fall-back the asked size is kept.
-  EXPECT_EQ(SizeVerseWindow(DescriptorFor(2), at96, false, 150, fullHd).descriptor.width, 7448);
+  EXPECT_EQ(SizeVerseWindow(DescriptorFor(2), {15, 15}, false, 150, fullHd).descriptor.width, 7448);
 }
 
 TEST(VerseWindowKindTest, WindowsStartCentredOnTheOwnerExceptTheComputer) {
@@ -124,7 +123,7 @@ TEST(OutlinesTest, TheScaledOutlineFitsTheScaledWindow) {
     const auto table = OutlineFor(kind);
     const auto same = ScaledOutline(kind, 1.25 * 0.8);
     EXPECT_TRUE(std::equal(table.begin(), table.end(), same.begin(), same.end()));
-    const VerseWindowDescriptor window = ShrinkForLargeFonts(DescriptorFor(kind));
+    const VerseWindowDescriptor window = ScaledDescriptor(DescriptorFor(kind), kLargeFontsFactor);
     for (const Display& display : kDisplays) {
       const auto scaled = ScaledOutline(kind, display.scale);
       ASSERT_EQ(scaled.size(), table.size());

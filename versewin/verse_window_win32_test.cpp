@@ -51,12 +51,6 @@ class OwnerWindow {
   HWND window_ = nullptr;
 };
 
-RECT WindowBox(HWND window) {
-  RECT box{};
-  GetWindowRect(window, &box);
-  return box;
-}
-
 // The number of window pixels inside the installed outline for which pick(x, y, colour on the
 // screen) holds.
 template <typename Pick>
@@ -99,7 +93,7 @@ class VerseWindowTest : public ::testing::Test {
 };
 
 TEST_F(VerseWindowTest, AtTwelveTwipsAPixelTheShrunkWindowKeepsItsSizeAndMovesByNearestPixel) {
-  auto window = MakeWindow(ShrinkForLargeFonts(DescriptorFor(kBox)), {12, 12});
+  auto window = MakeWindow(ScaledDescriptor(DescriptorFor(kBox), kLargeFontsFactor), {12, 12});
   const auto box = [&] { return WindowBox(window->handle()); };
   EXPECT_EQ(box().right - box().left, 288);
   EXPECT_EQ(box().bottom - box().top, 170);
@@ -123,11 +117,8 @@ TEST_F(VerseWindowTest, TheBoxShowsItsColourInsideTheOutlineAndTheVerseCutAtTheL
   const Screenshot shot = CaptureScreen();
   const RECT box = WindowBox(window->handle());
   const auto at = [&](int x, int y) { return AsColorRef(shot.At(box.left + x, box.top + y)); };
-  EXPECT_EQ(at(7, 6), kBoxColor);
-  EXPECT_EQ(at(279, 169), kBoxColor);
-  EXPECT_EQ(at(6, 6), kOwnerColor);
-  EXPECT_EQ(at(7, 5), kOwnerColor);
-  EXPECT_EQ(at(280, 100), kOwnerColor);
+  EXPECT_EQ(std::vector({at(7, 6), at(279, 169), at(6, 6), at(7, 5), at(280, 100)}),
+            std::vector({kBoxColor, kBoxColor, kOwnerColor, kOwnerColor, kOwnerColor}));
   // The same outline placed on the screen, for the saver's trail repair.
   RECT bounds{};
   const RECT placed{107, 56, 380, 220};
@@ -164,7 +155,8 @@ TEST_F(VerseWindowTest, OnAScaledDisplayThePictureGrowsWithTheWindowAndFillsItsO
   constexpr COLORREF kMagenta = RGB(255, 0, 255);
   for (int16_t display = 0; display < kBox; ++display) {
     SCOPED_TRACE("window " + std::to_string(display));
-    auto window = MakeWindow(ShrinkForLargeFonts(DescriptorFor(display)), {10, 10}, kMagenta, 1.2);
+    auto window = MakeWindow(ScaledDescriptor(DescriptorFor(display), kLargeFontsFactor), {10, 10},
+                             kMagenta, 1.2);
     window->SetText(u"");
     ShowAndSettle(*window);
     EXPECT_GT(CountOutlinePixels(window->handle(), CaptureScreen(),
