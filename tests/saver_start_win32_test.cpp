@@ -10,7 +10,6 @@
 #include <fstream>
 
 #include <chrono>
-#include <cstdio>
 #include <random>
 #include <string>
 
@@ -228,15 +227,13 @@ TEST_F(SaverStart, AKeyStopsASaverWhoseMovesCostMoreThanTheirPeriod) {
   const DWORD pressed = GetTickCount();
   PressKey(VK_SHIFT);
   while (IsWindowVisible(verse) && GetTickCount() - pressed < 10000) Sleep(1);
-  const DWORD took = GetTickCount() - pressed;
-  std::printf("key to the end of the run: %lu ms\n", took);
-  EXPECT_LT(took, 1000u);
+  EXPECT_LT(GetTickCount() - pressed, 1000u) << "from the key to the end of the run";
   EXPECT_TRUE(saver.WaitForExit(kEndMs));
 }
 
 // The VerseList setting picks the file beside the saver, or the user's own list for "*"; a
-// name that is not there, or one that reaches out of the saver's folder, falls back to
-// sovel.vrs.
+// name that is not there falls back to sovel.vrs (as one outside the saver's folder does: see
+// the native test of the choice).
 TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
   const std::filesystem::path copy = SaverCopyFor(L"verse-list");
   WriteVerseFile(copy, "From the default list. John 1:1\r\n");
@@ -247,8 +244,7 @@ TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
   // clang-format off
   const std::pair<const char*, const char*> cases[] = {
       {"Mis versículos.vrs", "From the chosen list."}, {"*", "From my own list."},
-      {"gone.vrs", "From the default list."},
-      {"..\\verse-list\\Mis versículos.vrs", "From the default list."}};
+      {"gone.vrs", "From the default list."}};
   // clang-format on
   for (const auto& [choice, expected] : cases) {
     WriteSetting("VerseList", choice);
