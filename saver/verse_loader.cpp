@@ -124,16 +124,6 @@ void ForEachLine(std::basic_string_view<Char> text, bool lastIsWhole, OnLine onL
 
 }  // namespace
 
-DetectedEncoding DetectVerseEncoding(std::string_view bytes, bool cut) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) return {VerseEncoding::kUtf8, 3};
-  if (bytes.starts_with("\xFF\xFE")) return {VerseEncoding::kUtf16LE, 2};
-  if (bytes.starts_with("\xFE\xFF")) return {VerseEncoding::kUtf16BE, 2};
-  const bool highByte =
-      std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
-  if (highByte && IsWellFormedUtf8(bytes, cut)) return {VerseEncoding::kUtf8, 0};
-  return {};
-}
-
 std::filesystem::path VerseFilePath(const std::filesystem::path& folder) {
   return folder / kVerseFileName;
 }

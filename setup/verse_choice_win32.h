@@ -10,10 +10,8 @@ namespace sovelin {
 
 std::wstring WideFromUtf8(std::string_view text);
 
-// The text of a verse file in UTF-8 with a byte-order mark: a file with a byte-order mark
-// (UTF-8, UTF-16 LE or BE) or valid UTF-8 throughout keeps its text, any other file is read
-// in the system's code page.
-std::string Utf8WithByteOrderMark(const std::string& bytes);
+// The text of a verse file, read as the saver reads it, in UTF-8 with a byte-order mark.
+std::string Utf8WithByteOrderMark(std::string_view bytes);
 
 // Makes the user's own list at `target`, and its folder, as a copy of `source` in UTF-8 with a
 // byte-order mark (an empty list when source cannot be read). False when it cannot be written.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/random_source.h"
+#include "common/system_code_page_win32.h"
 #include "common/window_binding_win32.h"
 #include "geometry/screen_win32.h"
 #include "password/ask_password_win32.h"
@@ -11,7 +12,6 @@
 #include "saver/saver_run_win32.h"
 #include "saver/saver_window_win32.h"
 #include "saver/verse_file_report.h"
-#include "saver/verse_file_win32.h"
 #include "settings/registry_store_win32.h"
 #include "setup/setup_dialog_win32.h"
 #include "startup/preview_win32.h"
