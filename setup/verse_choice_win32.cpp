@@ -11,13 +11,18 @@
 
 namespace sovelin {
 
+namespace {
+
+// The text of a verse file, read as the saver reads it, in UTF-8 with a byte-order mark.
+std::string Utf8WithByteOrderMark(std::string_view bytes) {
+  return "\xEF\xBB\xBF" + EncodeUtf8(DecodeVerseText(bytes, &DecodeSystemCodePage));
+}
+
+}  // namespace
+
 std::wstring WideFromUtf8(std::string_view text) {
   const std::u16string wide = DecodeUtf8(text);
   return std::wstring(wide.begin(), wide.end());
-}
-
-std::string Utf8WithByteOrderMark(std::string_view bytes) {
-  return "\xEF\xBB\xBF" + EncodeUtf8(DecodeVerseText(bytes, &DecodeSystemCodePage));
 }
 
 bool MakeOwnVerseFile(const std::filesystem::path& source, const std::filesystem::path& target) {

@@ -10,9 +10,6 @@ namespace sovelin {
 
 std::wstring WideFromUtf8(std::string_view text);
 
-// The text of a verse file, read as the saver reads it, in UTF-8 with a byte-order mark.
-std::string Utf8WithByteOrderMark(std::string_view bytes);
-
 // Makes the user's own list at `target`, and its folder, as a copy of `source` in UTF-8 with a
 // byte-order mark (an empty list when source cannot be read). False when it cannot be written.
 bool MakeOwnVerseFile(const std::filesystem::path& source, const std::filesystem::path& target);

@@ -19,7 +19,6 @@
 #include "geometry/screen_win32.h"
 #include "setup/help_texts.h"
 #include "setup/setup_form.h"
-#include "setup/verse_choice_win32.h"
 #include "tests/saver_driver_win32.h"
 
 namespace sovelin {
@@ -325,22 +324,6 @@ TEST_F(SetupDialogTest, OffersTheListsBesideItAndOkWritesTheChoiceAndEditMakesTh
   EXPECT_TRUE(Closes());
   EXPECT_EQ(ReadSetting("VerseList"), "*");
   std::filesystem::remove(OwnVerseList(), error);
-}
-
-// The own list's copy keeps the text of any list: with a byte-order mark, in UTF-8 without
-// one, or in the code page (Western here).
-TEST(OwnVerseFile, TheCopyIsTheSameTextInUtf8WithAByteOrderMark) {
-  using namespace std::string_literals;
-  const std::string mark = "\xEF\xBB\xBF";
-  // clang-format off
-  const std::pair<std::string, std::string> cases[] = {
-      {"caf\xE9 Job 1:1", mark + "caf\xC3\xA9 Job 1:1"}, {"caf\xC3\xA9", mark + "caf\xC3\xA9"},
-      {mark + "caf\xC3\xA9", mark + "caf\xC3\xA9"}, {"", mark},
-      {"\xFF\xFEh\0\xE9\0\x3B\x04"s, mark + "h\xC3\xA9\xD0\xBB"},
-      {"\xFE\xFF\0h\0\xE9\x04\x3B"s, mark + "h\xC3\xA9\xD0\xBB"}};
-  // clang-format on
-  if (GetACP() != 1252) GTEST_SKIP() << "the code-page case is written for Western Windows";
-  for (const auto& [bytes, expected] : cases) EXPECT_EQ(Utf8WithByteOrderMark(bytes), expected);
 }
 
 }  // namespace
