@@ -440,6 +440,11 @@ void SetupDialog::OnCommand(int id, int code) {
     return;
   }
   if (code != BN_CLICKED || model_.state().closed) return;
+  if (managed_.contains(static_cast<ControlId>(id))) {
+    // A disabled control may still be clicked by a program: it keeps the policy's value.
+    Sync();
+    return;
+  }
   if (const std::optional<OptionRef> option = OptionFromId(static_cast<ControlId>(id))) {
     model_.SelectOption(option->group, option->index);
     Sync();

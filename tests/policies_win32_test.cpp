@@ -32,10 +32,12 @@ void WritePolicy(HKEY root, const char* name, const char* value) {
 }
 
 std::string ReadPolicy(HKEY root, const char* name) {
+  RegKey key;
   char value[64] = {};
   DWORD size = sizeof(value) - 1;
-  RegGetValueA(root, kPolicyKeyPath, name, RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY, nullptr, value,
-               &size);
+  if (RegOpenKeyExA(root, kPolicyKeyPath, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, key.out()) ==
+      ERROR_SUCCESS)
+    RegQueryValueExA(key.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
   return value;
 }
 
