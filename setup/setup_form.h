@@ -32,7 +32,7 @@ inline constexpr std::array<std::string_view, 6> kTabCaptions = {
     "Verse Display", "Verse Speed", "Change Freq", "Background", "Password", "About"};
 inline constexpr SetupTab kInitialTab = SetupTab::kVerseDisplay;
 
-// The line under the tabs while a policy sets any setting; its controls are disabled.
+// The line beside OK and Cancel while a policy sets any setting (its controls are disabled).
 inline constexpr std::string_view kManagedNotice =
     "Some settings are managed by your organization.";
 
