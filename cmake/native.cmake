@@ -12,3 +12,10 @@ target_link_libraries(core_tests PRIVATE sovelin_core GTest::gtest GTest::gtest_
 target_compile_options(core_tests PRIVATE ${WARNINGS})
 target_compile_definitions(core_tests PRIVATE SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 add_test(NAME core_tests COMMAND core_tests --gtest_brief=1)
+
+# The administrative templates offer exactly the settings of the saver's own table.
+add_executable(print_policies installer/print_policies.cpp)
+target_link_libraries(print_policies PRIVATE sovelin_core)
+target_compile_options(print_policies PRIVATE ${WARNINGS})
+add_test(NAME policy_templates
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-policies $<TARGET_FILE:print_policies>)

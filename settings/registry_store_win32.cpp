@@ -8,9 +8,22 @@
 
 namespace sovelin {
 
+namespace {
+
+HKEY RootKey(RegistryRoot root) {
+  return root == RegistryRoot::kLocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+}
+
+// The machine's key in the 64-bit registry (ignored on 32-bit Windows).
+REGSAM View(RegistryRoot root) {
+  return root == RegistryRoot::kLocalMachine ? KEY_WOW64_64KEY : 0;
+}
+
+}  // namespace
+
 std::string RegistrySettingsStore::Read(std::string_view key, std::string_view defaultValue) const {
   RegKey settings;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE, settings.out()) !=
+  if (RegOpenKeyExA(RootKey(root_), path_, 0, KEY_QUERY_VALUE | View(root_), settings.out()) !=
       ERROR_SUCCESS) {
     return std::string(defaultValue);
   }
@@ -33,9 +46,10 @@ std::string RegistrySettingsStore::Read(std::string_view key, std::string_view d
 }
 
 void RegistrySettingsStore::Write(std::string_view key, std::string_view value) {
+  if (readOnly_) return;
   RegKey settings;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                      settings.out(), nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExA(RootKey(root_), path_, 0, nullptr, 0, KEY_SET_VALUE, nullptr, settings.out(),
+                      nullptr) != ERROR_SUCCESS) {
     return;
   }
   const std::string name(key);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "common/window_binding_win32.h"
 #include "geometry/screen_win32.h"
 #include "password/change_password_dialog_win32.h"
+#include "settings/setting_table.h"
 #include "settings/verse_list_win32.h"
 #include "setup/help_texts.h"
 #include "setup/setup_form.h"
@@ -164,7 +166,7 @@ class DisabledOwner {
 
 class SetupDialog {
  public:
-  SetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store,
+  SetupDialog(HINSTANCE instance, SaverSettings& settings, PolicySettingsStore& store,
               const VerseFileCheck& checkVerseFile, HWND owner)
       : instance_(instance),
         store_(store),
@@ -195,6 +197,9 @@ class SetupDialog {
   void SelectTab(int index);
   void ShowTab(SetupTab tab);
   void MakePageBrush();
+  // Disables the controls of the settings a policy sets and shows the line that says so.
+  void DisableManaged();
+  void Enable(ControlId id, bool enabled);
   // Puts the model's state into the controls.
   void Sync();
 
@@ -209,7 +214,7 @@ class SetupDialog {
   bool OnPage(HWND control) const;
 
   HINSTANCE instance_;
-  SettingsStore& store_;
+  PolicySettingsStore& store_;
   SetupModel model_;
   HWND owner_ = nullptr;
   HWND dialog_ = nullptr;
@@ -221,6 +226,7 @@ class SetupDialog {
   HICON programIcon_ = nullptr;
   HICON helpIcon_ = nullptr;
   std::map<HWND, const ControlDescriptor*> descriptors_;
+  std::set<ControlId> managed_;
   VerseFileCheck checkVerseFile_;
   std::filesystem::path programFolder_;
   std::filesystem::path appDataFolder_;
@@ -303,6 +309,7 @@ void SetupDialog::OnInitDialog() {
   PlaceDialog();
   MakePageBrush();
   model_.Form_Load();
+  DisableManaged();
   FillVerseLists();
   Sync();
   SelectTab(static_cast<int>(kInitialTab));
@@ -433,6 +440,11 @@ void SetupDialog::OnCommand(int id, int code) {
     return;
   }
   if (code != BN_CLICKED || model_.state().closed) return;
+  if (managed_.contains(static_cast<ControlId>(id))) {
+    // A disabled control may still be clicked by a program: it keeps the policy's value.
+    Sync();
+    return;
+  }
   if (const std::optional<OptionRef> option = OptionFromId(static_cast<ControlId>(id))) {
     model_.SelectOption(option->group, option->index);
     Sync();
@@ -502,9 +514,22 @@ void SetupDialog::Sync() {
   SendMessageA(Item(kChkBackgroundClear), BM_SETCHECK, state.chkBackgroundClear, 0);
   SendMessageA(Item(kChkPswd), BM_SETCHECK, state.chkPswd, 0);
   SendMessageA(Item(kChkSameVerseAllDay), BM_SETCHECK, state.chkSameVerseAllDay, 0);
-  EnableWindow(Item(kCmdColorSelect), state.cmdColorSelectEnabled);
-  EnableWindow(Item(kCmdPswd), state.cmdPswdEnabled);
+  Enable(kCmdColorSelect, state.cmdColorSelectEnabled);
+  Enable(kCmdPswd, state.cmdPswdEnabled);
   SetWindowTextA(Item(kLblVersion), state.lblVersion.c_str());
+}
+
+void SetupDialog::DisableManaged() {
+  for (const SettingDefinition& setting : PolicySettings()) {
+    if (!store_.IsManaged(setting.name)) continue;
+    for (const ControlId id : ControlsShowing(setting.name)) managed_.insert(id);
+  }
+  for (const ControlId id : managed_) EnableWindow(Item(id), FALSE);
+  ShowWindow(Item(kLblManaged), managed_.empty() ? SW_HIDE : SW_SHOWNA);
+}
+
+void SetupDialog::Enable(ControlId id, bool enabled) {
+  EnableWindow(Item(id), enabled && !managed_.contains(id));
 }
 
 void SetupDialog::FillVerseLists() {
@@ -723,7 +748,7 @@ void SetupDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 }  // namespace
 
-int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store,
+int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, PolicySettingsStore& store,
                     const VerseFileCheck& checkVerseFile, HWND owner) {
   SetupDialog dialog(instance, settings, store, checkVerseFile, owner);
   return dialog.Run();

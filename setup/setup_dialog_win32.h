@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "settings/policy_store.h"
 #include "settings/settings.h"
-#include "settings/settings_store.h"
 #include "settings/verse_list.h"
 
 namespace sovelin {
@@ -14,10 +14,11 @@ inline constexpr const char* kSetupHelpResource = "SETUPHELP";    // help button
 inline constexpr const char* kSetupAboutResource = "SETUPABOUT";  // About picture, 200 x 114
 
 // Shows the settings dialog modally, filled from `settings`: owned by `owner` when given, which
-// is disabled while the dialog is open. OK writes the seven settings and the verse list to
-// `store`; Cancel and the close box write nothing. `checkVerseFile` reports on the chosen verse
-// list. Returns the process's exit code once the dialog has closed.
-int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, SettingsStore& store,
+// is disabled while the dialog is open. The controls of settings a policy sets are disabled.
+// OK writes the settings and the verse list a policy does not set to `store`; Cancel and the
+// close box write nothing. `checkVerseFile` reports on the chosen verse list. Returns the
+// process's exit code once the dialog has closed.
+int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, PolicySettingsStore& store,
                     const VerseFileCheck& checkVerseFile, HWND owner = nullptr);
 
 }  // namespace sovelin

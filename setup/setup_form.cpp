@@ -1,5 +1,7 @@
 #include "setup/setup_form.h"
 
+#include "settings/settings.h"
+
 namespace sovelin {
 
 namespace {
@@ -257,6 +259,9 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
     Button(kCmdSysInfo, "cmdSysInfo", SetupTab::kAbout, kNoControl, "&System Info...", 4560, 3480,
            1245, 345),
 
+    // Left of OK and Cancel, in two lines; shown only when a policy sets a setting.
+    Label(kLblManaged, "lblManaged", kManagedNotice, 120, 4665, 3390, 435, kButtonTextColor,
+          SetupTab::kNone),
     Button(kCmdOK, "cmdOK", SetupTab::kNone, kNoControl, "OK", 3630, 4695, 1095, 375),
     Button(kCmdCancel, "cmdCancel", SetupTab::kNone, kNoControl, "Cancel", 4860, 4695, 1095, 375),
 });
@@ -272,7 +277,46 @@ constexpr ControlId FirstOptionId(OptionGroup group) {
   return kNoControl;
 }
 
+// The members of an option group, first to last.
+template <size_t kCount>
+constexpr std::array<ControlId, kCount> Options(ControlId first) {
+  std::array<ControlId, kCount> ids{};
+  for (size_t index = 0; index < kCount; ++index) ids[index] = Offset(first, int16_t(index));
+  return ids;
+}
+
+constexpr auto kDisplayOptionIds = Options<kDisplayOptionCount>(kOptDisplayFirst);
+constexpr auto kSpeedOptionIds = Options<kSpeedOptionCount>(kOptSpeedFirst);
+constexpr auto kFreqOptionIds = Options<kFreqOptionCount>(kOptFreqFirst);
+constexpr auto kBackgroundOptionIds = Options<kBackgroundOptionCount>(kOptBackgroundFirst);
+constexpr auto kVerseSizeOptionIds = Options<kVerseSizeOptionCount>(kOptVerseSizeFirst);
+constexpr ControlId kColorIds[] = {kCmdColorSelect};
+constexpr ControlId kSameVerseIds[] = {kChkSameVerseAllDay};
+// "Edit..." chooses the user's own list, so it goes with the list.
+constexpr ControlId kVerseListIds[] = {kCboVerseList, kCmdVerseEdit};
+constexpr ControlId kClearIds[] = {kChkBackgroundClear};
+constexpr ControlId kPswdIds[] = {kChkPswd};
+
+struct SettingControls {
+  std::string_view key;
+  std::span<const ControlId> ids;
+};
+constexpr SettingControls kSettingControls[] = {
+    {keys::kDisplayOption, kDisplayOptionIds}, {keys::kRectangleColor, kColorIds},
+    {keys::kVerseSize, kVerseSizeOptionIds},   {keys::kSameVerseAllDay, kSameVerseIds},
+    {keys::kSpeed, kSpeedOptionIds},           {keys::kFrequency, kFreqOptionIds},
+    {keys::kVerseList, kVerseListIds},         {keys::kBackground, kBackgroundOptionIds},
+    {keys::kClearScreen, kClearIds},           {keys::kPWProtected, kPswdIds},
+};
+
 }  // namespace
+
+std::span<const ControlId> ControlsShowing(std::string_view settingKey) {
+  for (const SettingControls& setting : kSettingControls) {
+    if (setting.key == settingKey) return setting.ids;
+  }
+  return {};
+}
 
 std::span<const ControlDescriptor> SetupControls() {
   return kControls;

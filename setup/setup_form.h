@@ -32,6 +32,10 @@ inline constexpr std::array<std::string_view, 6> kTabCaptions = {
     "Verse Display", "Verse Speed", "Change Freq", "Background", "Password", "About"};
 inline constexpr SetupTab kInitialTab = SetupTab::kVerseDisplay;
 
+// The line beside OK and Cancel while a policy sets any setting (its controls are disabled).
+inline constexpr std::string_view kManagedNotice =
+    "Some settings are managed by your organization.";
+
 // Number of options in each indexed option group; the index of the selected option is the
 // stored value.
 inline constexpr int16_t kDisplayOptionCount = 8;
@@ -74,6 +78,7 @@ enum ControlId : uint16_t {
   kLine1First = 1064,  // Line1 (0) and (1)
   kImage1 = 1066,
   kCmdSysInfo = 1067,
+  kLblManaged = 1070,
   kOptDisplayFirst = 1100,
   kOptSpeedFirst = 1200,
   kOptFreqFirst = 1300,
@@ -127,6 +132,10 @@ struct ControlDescriptor {
   int16_t lineWidthPixels = 0;
   SetupPicture picture = SetupPicture::kNone;
 };
+
+// The controls that show a stored setting (by its key), or none for a key the dialog does not
+// show.
+std::span<const ControlId> ControlsShowing(std::string_view settingKey);
 
 // Every control of the dialog, in tab order. The tab control comes first; then the controls
 // of each tab page in the order of the tabs; OK and Cancel last. cmdColorSelect overlaps the

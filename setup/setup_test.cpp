@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/setting_table.h"
 #include "setup/setup_form.h"
 #include "setup/setup_model.h"
 #include "setup/sysinfo.h"
@@ -30,6 +31,19 @@ TEST(SetupForm, IdsAreUniqueAndOptionsMapBothWays) {
     EXPECT_EQ(FindControl(OptionId(group, OptionCount(group))), nullptr);
   }
   EXPECT_EQ(OptionFromId(kCmdOK), std::nullopt);
+}
+
+// A setting a policy may set must have controls to disable, or the user could change it in
+// the dialog and see OK ignore the change.
+TEST(SetupForm, EverySettingAPolicySetsHasControlsInTheDialog) {
+  for (const SettingDefinition& setting : PolicySettings()) {
+    const std::span<const ControlId> controls = ControlsShowing(setting.name);
+    EXPECT_FALSE(controls.empty()) << setting.name;
+    for (const ControlId id : controls) EXPECT_NE(FindControl(id), nullptr) << setting.name;
+  }
+  EXPECT_EQ(ControlsShowing("VerseSize").size(), 4u);
+  EXPECT_EQ(ControlsShowing("Background").front(), kOptBackgroundFirst);
+  EXPECT_TRUE(ControlsShowing("Password").empty());
 }
 
 TEST(SetupForm, PlacesControlsWithinTheirContainers) {

@@ -12,6 +12,7 @@
 #include "saver/saver_run_win32.h"
 #include "saver/saver_window_win32.h"
 #include "saver/verse_file_report.h"
+#include "settings/policy_store.h"
 #include "settings/registry_store_win32.h"
 #include "setup/setup_dialog_win32.h"
 #include "startup/preview_win32.h"
@@ -100,7 +101,12 @@ int Main(HINSTANCE instance, const std::string& arguments) {
   // An error thrown inside a window or dialog procedure ends the program through the same
   // error box as the saver's own errors.
   SetWindowErrorHandler(&EndWithRunError);
-  RegistrySettingsStore store;
+  const RegistrySettingsStore machinePolicy =
+      RegistrySettingsStore::Policies(RegistryRoot::kLocalMachine);
+  const RegistrySettingsStore userPolicy =
+      RegistrySettingsStore::Policies(RegistryRoot::kCurrentUser);
+  RegistrySettingsStore userSettings;
+  PolicySettingsStore store(machinePolicy, userPolicy, userSettings);
   ClockSeededRandom random;
   SaverRun run(store, random);
   run.flags.gFirstActivate = true;

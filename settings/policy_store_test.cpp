@@ -1,0 +1,89 @@
+#include "settings/policy_store.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "settings/settings.h"
+
+namespace sovelin {
+namespace {
+
+struct Layers {
+  MemorySettingsStore machine;
+  MemorySettingsStore userPolicy;
+  MemorySettingsStore user;
+  PolicySettingsStore store{machine, userPolicy, user};
+};
+
+// One kind of setting: a value for each layer, values no policy may take, and what the setting
+// reads as when no layer holds it.
+struct KindCase {
+  const char* key;
+  const char* machine;
+  const char* userPolicy;
+  const char* own;
+  std::vector<const char*> refused;
+};
+
+TEST(PolicySettings, MachineBeatsUserPolicyBeatsOwnValueBeatsDefaultAndRefusedPoliciesAreSkipped) {
+  const KindCase cases[] = {
+      {"Speed", "4", "0", "3", {"5", "-1", "", "2abc", " 2", "2.0", "+2", "99999999999"}},
+      {"DisplayOption", "7", "5", "1", {"8", "-1", "x"}},
+      {"VerseSize", "200", "300", "100", {"0", "1", "2", "250", "99"}},
+      {"ClearScreen", "1", "0", "1", {"2", "-1", "true"}},
+      {"RectangleColor", "16777215", "0", "255", {"16777216", "-1", "0xFF", "255 "}},
+      {"VerseList", "web.vrs", "*", "rv1909.vrs", {"", "web.txt", "..\\web.vrs", "C:web.vrs"}},
+  };
+  for (const KindCase& c : cases) {
+    SCOPED_TRACE(c.key);
+    Layers layers;
+    EXPECT_EQ(layers.store.Read(c.key, "default"), "default");
+    layers.user.values[c.key] = c.own;
+    EXPECT_EQ(layers.store.Read(c.key, "default"), c.own);
+    EXPECT_FALSE(layers.store.IsManaged(c.key));
+    for (const char* refused : c.refused) {
+      layers.userPolicy.values[c.key] = refused;
+      layers.machine.values[c.key] = refused;
+      EXPECT_EQ(layers.store.Read(c.key, "default"), c.own) << refused;
+      EXPECT_FALSE(layers.store.IsManaged(c.key)) << refused;
+    }
+    layers.userPolicy.values[c.key] = c.userPolicy;
+    EXPECT_EQ(layers.store.Read(c.key, "default"), c.userPolicy);
+    EXPECT_TRUE(layers.store.IsManaged(c.key));
+    layers.machine.values[c.key] = c.machine;
+    EXPECT_EQ(layers.store.Read(c.key, "default"), c.machine);
+    // Without the user's own value the policy still wins over the default.
+    layers.user.values.clear();
+    EXPECT_EQ(layers.store.Read(c.key, "default"), c.machine);
+  }
+}
+
+TEST(PolicySettings, WritesSkipManagedValuesAndPoliciesCannotSetThePasswordOrTheLastWindow) {
+  Layers layers;
+  layers.machine.values = {{"VerseSize", "200"}, {"Password", "secret"}, {"LastDisplayUsed", "3"}};
+  layers.userPolicy.values = {{"DisplayOption", "6"}};
+  layers.user.values = {{"VerseSize", "100"}, {"DisplayOption", "2"}, {"Password", "mine"}};
+  EXPECT_EQ(layers.store.Read("Password", ""), "mine");
+  EXPECT_EQ(layers.store.Read("LastDisplayUsed", "none"), "none");
+  EXPECT_FALSE(layers.store.IsManaged("Password"));
+
+  SaverSettings settings = ReadSettings(layers.store);
+  EXPECT_EQ(settings.gVerseSize, 200);
+  EXPECT_EQ(settings.gDisplayOption, 6);
+  settings.gSpeed = 4;
+  SaveSettings(layers.store, settings);
+  layers.store.Write("Password", "new");
+  layers.store.Write("LastDisplayUsed", "1");
+  EXPECT_EQ(layers.user.values["VerseSize"], "100");
+  EXPECT_EQ(layers.user.values["DisplayOption"], "2");
+  EXPECT_EQ(layers.user.values["Speed"], "4");
+  EXPECT_EQ(layers.user.values["Password"], "new");
+  EXPECT_EQ(layers.user.values["LastDisplayUsed"], "1");
+  // The policies themselves are never written.
+  EXPECT_EQ(layers.machine.writeOrder.size() + layers.userPolicy.writeOrder.size(), 0u);
+}
+
+}  // namespace
+}  // namespace sovelin
