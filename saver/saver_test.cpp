@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -247,28 +249,59 @@ TEST(LoadVerses, AHugeFileStopsAtTheVerseLimitAndEachVerseTakesLittleMemory) {
   EXPECT_LT(store.gVerses.Bytes(), 100'001u * 64);  // not a padded field of 504 bytes each
 }
 
-const std::filesystem::path kShippedFile = SOVELIN_SOURCE_DIR "/resources/sovel.vrs";
+// A reference as each shipped list writes it, in UTF-8: the book (a number first for "1 Samuel",
+// "of" inside "Song of Solomon"), then chapter:verse or chapter:first-last. The Spanish names
+// carry accented letters ("Génesis", "Isaías"). The text before it ends in a sentence mark.
+const std::string kEndMark = "(?:[.,?!\")]|\xE2\x80\x9D|\xC2\xBB)";
+const std::string kNumbers = " [1-9][0-9]*:[1-9][0-9]*(?:-[1-9][0-9]*)?";
+const std::string kEnglishBook = "(?:[1-3] )?[A-Z][a-z]+(?: of [A-Z][a-z]+)?";
+const std::string kSpanishLetter =
+    "(?:[a-z]|\xC3\xA1|\xC3\xA9|\xC3\xAD|\xC3\xB3|\xC3\xBA|\xC3\xB1)";
+const std::string kSpanishBook = "(?:[1-3] )?(?:[A-Z]|\xC3\x81|\xC3\x89)" + kSpanishLetter + "+";
 
-TEST(ShippedVerses, EveryLineLoadsWithItsWholeReferenceAsPlainText) {
-  std::ifstream file(kShippedFile, std::ios::binary);
-  int32_t n = 0;
-  for (std::string line; std::getline(file, line); ++n) {
-    SCOPED_TRACE(line);
-    ASSERT_TRUE(line.ends_with('\r')) << "every line ends in CR LF";
-    line.pop_back();
-    // Plain text: printable ASCII with single blanks.
-    EXPECT_TRUE(
-        std::all_of(line.begin(), line.end(), [](char c) { return c >= ' ' && c <= '~'; }) &&
-        line.find("  ") == std::string::npos);
-    const VerseLineParts parts = SplitVerseLine(DecodeWindows1252(line));
-    EXPECT_NE(parts.reference.find(u':'), std::u16string::npos);
-    EXPECT_EQ(EncodeUtf8(parts.text + u" " + parts.reference), line);
-    EXPECT_LE(parts.text.size() + 2 + parts.reference.size(), kVerseLength);
+// Every shipped list, each line split by the loader itself: it must find the reference the
+// pattern finds, with nothing before it but the sentence mark and one blank.
+TEST(ShippedVerses, TheLoaderSplitsEveryLineOfEveryListIntoItsTextAndAWellFormedReference) {
+  const std::pair<std::string, std::string> languages[] = {
+      {"sovel.vrs", kEnglishBook}, {"web.vrs", kEnglishBook}, {"rv1909.vrs", kSpanishBook}};
+  int lists = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(SOVELIN_SOURCE_DIR "/resources")) {
+    if (entry.path().extension() != ".vrs") continue;
+    const std::string name = entry.path().filename().string();
+    SCOPED_TRACE(name);
+    const auto language = std::find_if(std::begin(languages), std::end(languages),
+                                       [&](const auto& known) { return known.first == name; });
+    ASSERT_NE(language, std::end(languages)) << "a shipped list whose language is not known";
+    ++lists;
+    const std::regex line("^(.*" + kEndMark + ") (" + language->second + kNumbers + ")$");
+    std::ifstream file(entry.path(), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    const bool marked = bytes.starts_with("\xEF\xBB\xBF");
+    EXPECT_EQ(marked, name != "sovel.vrs") << "UTF-8 with a byte-order mark, else the code page";
+    VerseStore store;
+    LoadVerses(store, entry.path(), &DecodeWindows1252);
+    int32_t n = 0;
+    for (size_t at = marked ? 3 : 0, end; at < bytes.size(); at = end + 2) {
+      end = bytes.find("\r\n", at);
+      ASSERT_NE(end, std::string::npos) << "every line ends in CR LF";
+      const std::string text = bytes.substr(at, end - at);
+      SCOPED_TRACE(text);
+      std::smatch parts;
+      ASSERT_TRUE(std::regex_match(text, parts, line));
+      EXPECT_EQ(text.find("  "), std::string::npos);
+      ASSERT_LT(++n, store.gVerseCount + 1);
+      std::string stored = EncodeUtf8(store.gVerses[static_cast<size_t>(n)]);
+      stored.erase(stored.find_last_not_of(' ') + 1);
+      EXPECT_EQ(stored, parts.str(1) + "\r\n" + parts.str(2));
+      // Characters, not bytes: the whole verse fits its field.
+      EXPECT_LE(
+          std::count_if(stored.begin(), stored.end(), [](char c) { return (c & 0xC0) != 0x80; }),
+          static_cast<ptrdiff_t>(kVerseLength));
+    }
+    EXPECT_EQ(store.gVerseCount, n);
+    EXPECT_GE(n, 365);
   }
-  VerseStore store;
-  LoadVerses(store, kShippedFile, &DecodeWindows1252);
-  EXPECT_EQ(store.gVerseCount, n);
-  EXPECT_GE(n, 365);
+  EXPECT_EQ(lists, static_cast<int>(std::size(languages)));
 }
 
 // The report the settings dialog shows for the user's own list: lines the saver shows whole,
