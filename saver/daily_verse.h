@@ -17,4 +17,7 @@ int64_t DayNumber(CivilDate date);
 // do); with two to four verses neighbours cannot be avoided and the days go round in order.
 int32_t DailyVerseIndex(CivilDate date, int32_t verseCount);
 
+// The same for the day numbered `day` (DayNumber).
+int32_t DailyVerseIndexOfDay(int64_t day, int32_t verseCount);
+
 }  // namespace sovelin

@@ -395,6 +395,14 @@ TEST(DailyVerse, EveryVerseHasItsDayAndTwoDaysRunningNeverShowTheSameOrNeighbour
   // Six verses go odd lines, then even ones; 2026-12-07 is day 20794, 20794 mod 6 = 4.
   EXPECT_EQ(std::pair(DailyVerseIndex({2026, 12, 7}, 6), DailyVerseIndex({2026, 12, 7}, 0)),
             std::pair(4, 0));
+  // Before 1970 the turns go on backwards: 1969-12-31 is day -1, turn 5 of six (the sixth
+  // verse) and turn 4 of five (stride 2: verse 4 * 2 mod 5 + 1 = 4); 1900-01-01 is day
+  // -(70 * 365 + 17 leap days) = -25567, turn 3 of five: verse 3 * 2 mod 5 + 1 = 2.
+  EXPECT_EQ(std::pair(DayNumber({1969, 12, 31}), DayNumber({1900, 1, 1})),
+            (std::pair<int64_t, int64_t>(-1, -25567)));
+  EXPECT_EQ(std::tuple(DailyVerseIndex({1969, 12, 31}, 6), DailyVerseIndex({1969, 12, 31}, 5),
+                       DailyVerseIndex({1900, 1, 1}, 5)),
+            std::tuple(6, 4, 2));
 }
 
 struct FakeCalendar final : LocalCalendar {
@@ -406,7 +414,8 @@ struct FakeCalendar final : LocalCalendar {
 // the next day is turn 0, verse 1.
 TEST(VerseChange, WithOneVerseADayTheColourCyclesOnTheDaysVerseAndMidnightBringsTheNext) {
   FakeCalendar calendar;
-  VerseChangeState state{.gVerseIndex = DailyVerseIndex(calendar.today, 5)};
+  VerseChangeState state;
+  state.gVerseIndex = DaysVerse(state, 5, calendar);
   ASSERT_EQ(state.gVerseIndex, 4);
   const VerseChangeSetup setup{30000, 5, 0, 0};
   int ticks = 1;
@@ -417,7 +426,9 @@ TEST(VerseChange, WithOneVerseADayTheColourCyclesOnTheDaysVerseAndMidnightBrings
   change = DailyVerseTick(state, setup, calendar);  // the first tick after midnight
   ASSERT_TRUE(change);
   EXPECT_EQ(std::pair(change->gVerseIndex, change->textColor), std::pair(1, kRed));
-  // The colour goes on in its own time: 14 ticks after the last change, counting this one.
+  // The clock set back an hour across midnight keeps the new day's verse. The colour goes on in
+  // its own time: 14 ticks after the last change, counting this one.
+  calendar.today = {2026, 12, 7};
   ticks = 2;
   while (ticks < 100 && !(change = DailyVerseTick(state, setup, calendar))) ++ticks;
   EXPECT_EQ(std::tuple(ticks, change->gVerseIndex, change->textColor), std::tuple(14, 1, kMagenta));
