@@ -33,7 +33,7 @@ void DispatchPendingMessages() {
 // Dispatches the input that arrived while moves ran, and messages other threads sent (a change
 // of activation); true once a stop is requested.
 bool StopSeenBetweenMoves(const RunFlags& flags) {
-  if (HIWORD(GetQueueStatus(QS_INPUT | QS_SENDMESSAGE | QS_POSTMESSAGE)) != 0) {
+  if (HIWORD(GetQueueStatus(WithTouchAndPen(QS_INPUT | QS_SENDMESSAGE | QS_POSTMESSAGE))) != 0) {
     DispatchPendingMessages();
   }
   return flags.gStopRequested;
