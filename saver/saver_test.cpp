@@ -48,6 +48,15 @@ class FailingBuffer final : public std::streambuf {
   int_type underflow() override { throw std::runtime_error("read error"); }
 };
 
+// A stored verse as the store hands it out: its text, padded with blanks to 252 characters.
+std::u16string Padded(std::u16string_view text) {
+  return std::u16string(text) + std::u16string(252 - text.size(), u' ');
+}
+
+const std::u16string kCorruptText = Padded(
+    u"Sovel.vrs file is corrupt!\r\n\r\nNo more verses have been loaded.\r\n\r\n"
+    u"Please fix the verse file before running again.");
+
 TEST(SplitVerseLine, SplitsAtTheLastEndMarkWithinTheWindowsOfTheTrimmedLength) {
   // {line, text, reference}; no text: the line stays whole with no reference.
   const std::tuple<std::u16string, const char16_t*, std::u16string> cases[] = {
@@ -82,7 +91,7 @@ TEST(SplitVerseLine, SplitsAtTheLastEndMarkWithinTheWindowsOfTheTrimmedLength) {
 TEST(SplitVerseLine, UnicodeFilesAlsoEndAtTheSentenceMarksOfOtherScripts) {
   // Ideographic and full-width marks, Hebrew sof pasuq, Arabic and Urdu marks, the danda, the
   // Greek question mark, closing quotes and parentheses, and the marks of code-page files.
-  for (const char16_t mark : std::u16string_view(u"。，！？、׃؟،۔।\u037E»“).!")) {
+  for (const char16_t mark : std::u16string_view(u"。，！？、׃؟،۔।\u037E»“”).!")) {
     const std::u16string text = u"Word" + std::u16string(1, mark);
     const VerseLineParts parts = SplitVerseLine(text + u" Book 3:16", VerseMarks::kUnicode);
     EXPECT_EQ(std::tie(parts.text, parts.reference), std::tie(text, u"Book 3:16")) << int(mark);
@@ -107,9 +116,7 @@ TEST(StoredVerse, IsTheFixedFieldOf252CharactersNeverCuttingASurrogatePair) {
             std::u16string(251, u'a') + u" ");
   EXPECT_EQ(FixedVerseField(std::u16string(250, u'a') + u"\U0001F600b"),
             std::u16string(250, u'a') + u"\U0001F600");
-  EXPECT_EQ(CorruptFileText(),
-            FixedVerseField(u"Sovel.vrs file is corrupt!\r\n\r\nNo more verses have been loaded."
-                            u"\r\n\r\nPlease fix the verse file before running again."));
+  EXPECT_EQ(CorruptFileText(), kCorruptText);
 }
 
 TEST(LoadVerses, ChoosesTheEncodingFromTheMarkOrFromWellFormedUtf8ElseTheCodePage) {
@@ -138,7 +145,7 @@ TEST(LoadVerses, ChoosesTheEncodingFromTheMarkOrFromWellFormedUtf8ElseTheCodePag
     EXPECT_EQ(DetectVerseEncoding(bytes).encoding, encoding);
     const VerseStore store = Load(bytes);
     ASSERT_EQ(store.gVerseCount, 1);
-    EXPECT_EQ(store.gVerses[1], FixedVerseField(verse));
+    EXPECT_EQ(store.gVerses[1], Padded(verse));
   }
 }
 
@@ -152,9 +159,44 @@ TEST(DecodeUtf8, PutsOneReplacementCharacterForEachMaximalFaultAndGoesOn) {
       {"\xF0\x9F\x98\x80\xE2\x82\xAC", u"\U0001F600\u20AC"}, {"\xF0\x9F\x98", u"\uFFFD"}};
   // clang-format on
   for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeUtf8(bytes), text) << EncodeUtf8(text);
+  // The bounds of each row of the Unicode standard's table of well-formed byte sequences
+  // (Table 3-7), and a byte just past each narrowed second-byte range: an overlong form, a
+  // surrogate or past U+10FFFF, one U+FFFD for each byte that cannot go on.
+  // clang-format off
+  const std::pair<std::string, std::u16string> table[] = {
+      {"\xC2\x80", u"\u0080"}, {"\xDF\xBF", u"\u07FF"},
+      {"\xE0\xA0\x80", u"\u0800"}, {"\xE0\xBF\xBF", u"\u0FFF"},
+      {"\xE1\x80\x80", u"\u1000"}, {"\xEC\xBF\xBF", u"\uCFFF"},
+      {"\xED\x80\x80", u"\uD000"}, {"\xED\x9F\xBF", u"\uD7FF"},
+      {"\xEE\x80\x80", u"\uE000"}, {"\xEF\xBF\xBF", u"\uFFFF"},
+      {"\xF0\x90\x80\x80", u"\U00010000"}, {"\xF0\xBF\xBF\xBF", u"\U0003FFFF"},
+      {"\xF1\x80\x80\x80", u"\U00040000"}, {"\xF3\xBF\xBF\xBF", u"\U000FFFFF"},
+      {"\xF4\x80\x80\x80", u"\U00100000"}, {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
+      {"\xC1\xBF", u"\uFFFD\uFFFD"}, {"\xE0\x9F\xBF", u"\uFFFD\uFFFD\uFFFD"},
+      {"\xE0\x80\x80", u"\uFFFD\uFFFD\uFFFD"}, {"\xED\xBF\xBF", u"\uFFFD\uFFFD\uFFFD"},
+      {"\xF0\x8F\xBF\xBF", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+      {"\xF5\x80\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+      {"\xE1\x7F", u"\uFFFD\x7F"}, {"\xE1\xC0\x80", u"\uFFFD\uFFFD\uFFFD"}};
+  // clang-format on
+  for (const auto& [bytes, text] : table) {
+    EXPECT_EQ(DecodeUtf8(bytes), text) << EncodeUtf8(text);
+    EXPECT_EQ(IsWellFormedUtf8(bytes), text.find(u'\uFFFD') == std::u16string::npos)
+        << EncodeUtf8(text);
+  }
   EXPECT_TRUE(IsWellFormedUtf8("ok \xF0\x9F\x98", true));  // cut at the end of what was read
   EXPECT_FALSE(IsWellFormedUtf8("ok \xF0\x9F\x98", false));
   EXPECT_FALSE(IsWellFormedUtf8("\xF0\x9F\x98 ok", true));
+}
+
+// A high surrogate in the last unit has no partner, whatever lies in memory after the input: here
+// the low half of U+1F600, just past its end.
+TEST(DecodeUtf16, NeverLooksPastTheEndOfTheInputForTheSecondHalfOfAPair) {
+  const std::string both = "A\0\x3D\xD8\x00\xDE"s;  // "A", U+D83D, U+DE00 in little endian
+  EXPECT_EQ(DecodeUtf16(std::string_view(both).substr(0, 4), false), u"A\uFFFD");
+  EXPECT_EQ(DecodeUtf16(std::string_view(both).substr(0, 5), false), u"A\uFFFD\uFFFD");
+  EXPECT_EQ(DecodeUtf16(both, false), u"A\U0001F600");
+  const std::string big = "\0A\xD8\x3D\xDE\x00"s;
+  EXPECT_EQ(DecodeUtf16(std::string_view(big).substr(0, 4), true), u"A\uFFFD");
 }
 
 TEST(LoadVerses, MalformedTextShowsReplacementCharactersAndTheRestLoads) {
@@ -170,7 +212,7 @@ TEST(LoadVerses, MalformedTextShowsReplacementCharactersAndTheRestLoads) {
     const VerseStore store = Load(bytes);
     ASSERT_EQ(store.gVerseCount, static_cast<int32_t>(verses.size())) << EncodeUtf8(verses[0]);
     for (size_t n = 0; n < verses.size(); ++n)
-      EXPECT_EQ(store.gVerses[n + 1], FixedVerseField(verses[n])) << EncodeUtf8(verses[n]);
+      EXPECT_EQ(store.gVerses[n + 1], Padded(verses[n])) << EncodeUtf8(verses[n]);
   }
 }
 
@@ -179,8 +221,8 @@ TEST(LoadVerses, AppendsOneVersePerLineWhateverTheLineBreak) {
   ASSERT_EQ(store.gVerseCount, 4);
   ASSERT_EQ(store.gVerses.size(), 5u);
   const std::u16string expected[] = {std::u16string(kVerseLength, u' '),
-                                     StoredVerse(u"Jesus wept. John 11:35"), StoredVerse(u""),
-                                     StoredVerse(u"A.   Job 1:1"), StoredVerse(u"last. Job 2:2")};
+                                     Padded(u"Jesus wept.\r\nJohn 11:35"), Padded(u"\r\n"),
+                                     Padded(u"A.\r\n  Job 1:1"), Padded(u"last.\r\nJob 2:2")};
   for (size_t n = 0; n < 5; ++n) EXPECT_EQ(store.gVerses[n], expected[n]) << n;
 
   // A break at the very end adds no empty verse; LF CR is two breaks; a lone mark is no line.
@@ -195,13 +237,13 @@ TEST(LoadVerses, AppendsOneVersePerLineWhateverTheLineBreak) {
 
 TEST(LoadVerses, KeepsNulAndHighBytesAndAMissingOrEmptyFileGivesTheCorruptFileText) {
   EXPECT_EQ(Load("caf\xE9\0\xFF. Job 1:1\r\n"s).gVerses[1],
-            FixedVerseField(u"caf\u00E9\0\u00FF.\r\nJob 1:1"s));
+            Padded(u"caf\u00E9\0\u00FF.\r\nJob 1:1"s));
   VerseStore missing;
   LoadVerses(missing, std::filesystem::path("/nonexistent/dir/sovel.vrs"), &DecodeWindows1252);
   for (const VerseStore& store : {missing, Load(""), Load("\xFF\xFE")}) {
     ASSERT_EQ(store.gVerseCount, 1);
     ASSERT_EQ(store.gVerses.size(), 2u);
-    EXPECT_EQ(store.gVerses[1], CorruptFileText());
+    EXPECT_EQ(store.gVerses[1], kCorruptText);
   }
 }
 
@@ -216,8 +258,8 @@ TEST(LoadVerses, AReadErrorOrALineBeyondTheLimitsReplacesThatLineAndStopsInEvery
       VerseStore store;
       LoadVerses(store, file, &DecodeWindows1252);
       ASSERT_EQ(store.gVerseCount, 2);
-      EXPECT_EQ(store.gVerses[1], StoredVerse(u"one. Job 1:1"));
-      EXPECT_EQ(store.gVerses[2], CorruptFileText());
+      EXPECT_EQ(store.gVerses[1], Padded(u"one.\r\nJob 1:1"));
+      EXPECT_EQ(store.gVerses[2], kCorruptText);
     }
   }
   // The byte bound and the verse bound, with the same three lines in each encoding: the bytes
@@ -233,8 +275,8 @@ TEST(LoadVerses, AReadErrorOrALineBeyondTheLimitsReplacesThatLineAndStopsInEvery
          {VerseLimits{.fileBytes = static_cast<int64_t>(third + 3)}, VerseLimits{.verses = 2}}) {
       const VerseStore store = Load(bytes, limits);
       ASSERT_EQ(store.gVerseCount, 3) << bytes;
-      EXPECT_EQ(store.gVerses[2], StoredVerse(u"свет. Job 2:2")) << bytes;
-      EXPECT_EQ(store.gVerses[3], CorruptFileText());
+      EXPECT_EQ(store.gVerses[2], Padded(u"свет.\r\nJob 2:2")) << bytes;
+      EXPECT_EQ(store.gVerses[3], kCorruptText);
     }
   }
 }
@@ -244,8 +286,8 @@ TEST(LoadVerses, AHugeFileStopsAtTheVerseLimitAndEachVerseTakesLittleMemory) {
   for (int i = 0; i <= 100'000; ++i) bytes += "v. Job 1:1\r\n";
   const VerseStore store = Load(bytes);
   ASSERT_EQ(store.gVerseCount, VerseLimits().verses + 1);
-  EXPECT_EQ(store.gVerses[100'000], StoredVerse(u"v. Job 1:1"));
-  EXPECT_EQ(store.gVerses[100'001], CorruptFileText());
+  EXPECT_EQ(store.gVerses[100'000], Padded(u"v.\r\nJob 1:1"));
+  EXPECT_EQ(store.gVerses[100'001], kCorruptText);
   EXPECT_LT(store.gVerses.Bytes(), 100'001u * 64);  // not a padded field of 504 bytes each
 }
 
@@ -451,16 +493,16 @@ TEST(PassPacer, SaysHowLongUntilPassesAreDueAndALongStallIsNotCaughtUp) {
   EXPECT_EQ(pacer.TimeUntil(1), microseconds(834));  // rounds up: never wakes too early
   // A long stall beyond the planned sleep does not make the saver jump ahead.
   clock.now += std::chrono::seconds(60);  // e.g. a modal prompt
-  EXPECT_EQ(pacer.TakeDuePasses(), kMaxCatchUpPasses);
+  EXPECT_EQ(pacer.TakeDuePasses(), 120);  // a tenth of a second
   clock.now += microseconds(10'000);
   EXPECT_EQ(pacer.TakeDuePasses(), 12);
   clock.now += std::chrono::seconds(60);  // a planned sleep is caught up, a stall is not
-  EXPECT_EQ(pacer.TakeDuePasses(300), 300 + kMaxCatchUpPasses);
+  EXPECT_EQ(pacer.TakeDuePasses(300), 420);
 
   MovePacing pacing(clock, 28);
-  pacing.PlanSleep(8);  // 8 moves of 29 passes
+  pacing.PlanSleep(8);  // 8 moves of 29 passes: 232 planned
   clock.now += std::chrono::seconds(60);
-  EXPECT_EQ(pacing.TakeDueMoves(), (8 * 29 + kMaxCatchUpPasses) / 29);
+  EXPECT_EQ(pacing.TakeDueMoves(), 12);  // 232 + 120 passes hold 12 moves of 29
 }
 
 // The main loop's pacing over simulated time: it sleeps until the next move that changes a
@@ -482,7 +524,7 @@ TEST(MovePacing, EverySpeedRunsItsNominalMoveRate) {
           top += dy;
         }
       }
-      const double nominal = 60.0 * kPassesPerSecond / (moveDelays[speed] + 1);
+      const double nominal = 60.0 * 1200 / (moveDelays[speed] + 1);  // 1200 passes a second
       EXPECT_NEAR(moves, nominal, nominal / 100) << speed << " " << dx << "," << dy;
     }
   }
@@ -511,6 +553,28 @@ TEST(RunDueMoves, APassThatCostsMoreThanAMovePeriodStillSeesAKeyWithinAMove) {
       EXPECT_LE(clock.now - keyAt, std::max(cost + kInputCheckInterval, microseconds(16'667)));
       EXPECT_EQ(cost > microseconds(0) ? mostMoves : looks, cost > microseconds(0) ? 2 : 0);
     }
+  }
+}
+
+// Moves of 10 ms start at 0, 10, 20 and 30 ms: the one due at 40 ms, the whole 40 ms budget
+// spent, is dropped; at 9.999 ms a move, a fifth starts at 39.996 ms. A key pressed during the
+// last move (at 35 ms) is still seen; one after it (45 ms) is the next wake-up's.
+TEST(RunDueMoves, RunsTheMovesThatStartWithinTheBudgetAndSeesAKeyPressedDuringTheLast) {
+  const struct {
+    microseconds cost, keyAt;
+    int moves;
+    bool stopped;
+  } cases[] = {{microseconds(10'000), microseconds(35'000), 4, true},
+               {microseconds(10'000), microseconds(45'000), 4, false},
+               {microseconds(9'999), microseconds(60'000), 5, false}};
+  for (const auto& c : cases) {
+    FakeClock clock;
+    const microseconds start = clock.now;
+    int moves = 0;
+    const bool stopped = RunDueMoves(
+        10, clock, [&] { clock.now += c.cost, ++moves; },
+        [&] { return clock.now - start >= c.keyAt; });
+    EXPECT_EQ(std::pair(moves, stopped), std::pair(c.moves, c.stopped)) << c.cost.count();
   }
 }
 
