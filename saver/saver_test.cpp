@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <random>
 #include <regex>
 #include <sstream>
@@ -150,38 +151,27 @@ TEST(LoadVerses, ChoosesTheEncodingFromTheMarkOrFromWellFormedUtf8ElseTheCodePag
 }
 
 TEST(DecodeUtf8, PutsOneReplacementCharacterForEachMaximalFaultAndGoesOn) {
-  // A stray byte; cut short (one mark); overlong; a surrogate; past U+10FFFF; four and three
-  // bytes whole; four cut short at the end.
+  // The bounds of each row of the Unicode standard's table of well-formed byte sequences
+  // (Table 3-7); then faults, one U+FFFD for each byte that cannot go on: a stray byte, cut
+  // short, past each narrowed second-byte range (overlong, surrogate, past U+10FFFF), no lead.
   // clang-format off
   const std::pair<std::string, std::u16string> cases[] = {
-      {"a\x80z", u"a\uFFFDz"}, {"\xE2\x82x", u"\uFFFDx"}, {"\xC0\xAF", u"\uFFFD\uFFFD"},
-      {"\xED\xA0\x80z", u"\uFFFD\uFFFD\uFFFDz"}, {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
-      {"\xF0\x9F\x98\x80\xE2\x82\xAC", u"\U0001F600\u20AC"}, {"\xF0\x9F\x98", u"\uFFFD"}};
-  // clang-format on
-  for (const auto& [bytes, text] : cases) EXPECT_EQ(DecodeUtf8(bytes), text) << EncodeUtf8(text);
-  // The bounds of each row of the Unicode standard's table of well-formed byte sequences
-  // (Table 3-7), and a byte just past each narrowed second-byte range: an overlong form, a
-  // surrogate or past U+10FFFF, one U+FFFD for each byte that cannot go on.
-  // clang-format off
-  const std::pair<std::string, std::u16string> table[] = {
-      {"\xC2\x80", u"\u0080"}, {"\xDF\xBF", u"\u07FF"},
-      {"\xE0\xA0\x80", u"\u0800"}, {"\xE0\xBF\xBF", u"\u0FFF"},
-      {"\xE1\x80\x80", u"\u1000"}, {"\xEC\xBF\xBF", u"\uCFFF"},
-      {"\xED\x80\x80", u"\uD000"}, {"\xED\x9F\xBF", u"\uD7FF"},
-      {"\xEE\x80\x80", u"\uE000"}, {"\xEF\xBF\xBF", u"\uFFFF"},
-      {"\xF0\x90\x80\x80", u"\U00010000"}, {"\xF0\xBF\xBF\xBF", u"\U0003FFFF"},
-      {"\xF1\x80\x80\x80", u"\U00040000"}, {"\xF3\xBF\xBF\xBF", u"\U000FFFFF"},
-      {"\xF4\x80\x80\x80", u"\U00100000"}, {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
+      {"\xC2\x80", u"\u0080"}, {"\xDF\xBF", u"\u07FF"}, {"\xE0\xA0\x80", u"\u0800"},
+      {"\xE0\xBF\xBF", u"\u0FFF"}, {"\xE1\x80\x80", u"\u1000"}, {"\xEC\xBF\xBF", u"\uCFFF"},
+      {"\xED\x80\x80", u"\uD000"}, {"\xED\x9F\xBF", u"\uD7FF"}, {"\xEE\x80\x80", u"\uE000"},
+      {"\xEF\xBF\xBF", u"\uFFFF"}, {"\xF0\x90\x80\x80", u"\U00010000"},
+      {"\xF0\xBF\xBF\xBF", u"\U0003FFFF"}, {"\xF1\x80\x80\x80", u"\U00040000"},
+      {"\xF3\xBF\xBF\xBF", u"\U000FFFFF"}, {"\xF4\x80\x80\x80", u"\U00100000"},
+      {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"}, {"\xF0\x9F\x98\x80\xE2\x82\xAC", u"\U0001F600\u20AC"},
+      {"a\x80z", u"a\uFFFDz"}, {"\xE2\x82x", u"\uFFFDx"}, {"\xF0\x9F\x98", u"\uFFFD"},
       {"\xC1\xBF", u"\uFFFD\uFFFD"}, {"\xE0\x9F\xBF", u"\uFFFD\uFFFD\uFFFD"},
-      {"\xE0\x80\x80", u"\uFFFD\uFFFD\uFFFD"}, {"\xED\xBF\xBF", u"\uFFFD\uFFFD\uFFFD"},
-      {"\xF0\x8F\xBF\xBF", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
-      {"\xF5\x80\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
-      {"\xE1\x7F", u"\uFFFD\x7F"}, {"\xE1\xC0\x80", u"\uFFFD\uFFFD\uFFFD"}};
+      {"\xE0\x80\x80", u"\uFFFD\uFFFD\uFFFD"}, {"\xED\xA0\x80z", u"\uFFFD\uFFFD\uFFFDz"},
+      {"\xF0\x8F\xBF\xBF", u"\uFFFD\uFFFD\uFFFD\uFFFD"}, {"\xE1\xC0\x80", u"\uFFFD\uFFFD\uFFFD"},
+      {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"}, {"\xF5\x80\x80", u"\uFFFD\uFFFD\uFFFD"}};
   // clang-format on
-  for (const auto& [bytes, text] : table) {
+  for (const auto& [bytes, text] : cases) {
     EXPECT_EQ(DecodeUtf8(bytes), text) << EncodeUtf8(text);
-    EXPECT_EQ(IsWellFormedUtf8(bytes), text.find(u'\uFFFD') == std::u16string::npos)
-        << EncodeUtf8(text);
+    EXPECT_EQ(IsWellFormedUtf8(bytes), text.find(u'\uFFFD') == text.npos) << EncodeUtf8(text);
   }
   EXPECT_TRUE(IsWellFormedUtf8("ok \xF0\x9F\x98", true));  // cut at the end of what was read
   EXPECT_FALSE(IsWellFormedUtf8("ok \xF0\x9F\x98", false));
@@ -304,18 +294,16 @@ const std::string kSpanishBook = "(?:[1-3] )?(?:[A-Z]|\xC3\x81|\xC3\x89)" + kSpa
 // Every shipped list, each line split by the loader itself: it must find the reference the
 // pattern finds, with nothing before it but the sentence mark and one blank.
 TEST(ShippedVerses, TheLoaderSplitsEveryLineOfEveryListIntoItsTextAndAWellFormedReference) {
-  const std::pair<std::string, std::string> languages[] = {
+  const std::map<std::string, std::string> books = {
       {"sovel.vrs", kEnglishBook}, {"web.vrs", kEnglishBook}, {"rv1909.vrs", kSpanishBook}};
-  int lists = 0;
+  size_t lists = 0;
   for (const auto& entry : std::filesystem::directory_iterator(SOVELIN_SOURCE_DIR "/resources")) {
     if (entry.path().extension() != ".vrs") continue;
     const std::string name = entry.path().filename().string();
     SCOPED_TRACE(name);
-    const auto language = std::find_if(std::begin(languages), std::end(languages),
-                                       [&](const auto& known) { return known.first == name; });
-    ASSERT_NE(language, std::end(languages)) << "a shipped list whose language is not known";
+    ASSERT_TRUE(books.contains(name)) << "a shipped list whose language is not known";
     ++lists;
-    const std::regex line("^(.*" + kEndMark + ") (" + language->second + kNumbers + ")$");
+    const std::regex line("^(.*" + kEndMark + ") (" + books.at(name) + kNumbers + ")$");
     std::ifstream file(entry.path(), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), {}};
     const bool marked = bytes.starts_with("\xEF\xBB\xBF");
@@ -330,20 +318,15 @@ TEST(ShippedVerses, TheLoaderSplitsEveryLineOfEveryListIntoItsTextAndAWellFormed
       SCOPED_TRACE(text);
       std::smatch parts;
       ASSERT_TRUE(std::regex_match(text, parts, line));
-      EXPECT_EQ(text.find("  "), std::string::npos);
       ASSERT_LT(++n, store.gVerseCount + 1);
       std::string stored = EncodeUtf8(store.gVerses[static_cast<size_t>(n)]);
       stored.erase(stored.find_last_not_of(' ') + 1);
-      EXPECT_EQ(stored, parts.str(1) + "\r\n" + parts.str(2));
-      // Characters, not bytes: the whole verse fits its field.
-      EXPECT_LE(
-          std::count_if(stored.begin(), stored.end(), [](char c) { return (c & 0xC0) != 0x80; }),
-          static_cast<ptrdiff_t>(kVerseLength));
+      EXPECT_EQ(stored, parts.str(1) + "\r\n" + parts.str(2));  // nothing cut off either
     }
     EXPECT_EQ(store.gVerseCount, n);
     EXPECT_GE(n, 365);
   }
-  EXPECT_EQ(lists, static_cast<int>(std::size(languages)));
+  EXPECT_EQ(lists, books.size());
 }
 
 // The report the settings dialog shows for the user's own list: lines the saver shows whole,
@@ -560,21 +543,18 @@ TEST(RunDueMoves, APassThatCostsMoreThanAMovePeriodStillSeesAKeyWithinAMove) {
 // spent, is dropped; at 9.999 ms a move, a fifth starts at 39.996 ms. A key pressed during the
 // last move (at 35 ms) is still seen; one after it (45 ms) is the next wake-up's.
 TEST(RunDueMoves, RunsTheMovesThatStartWithinTheBudgetAndSeesAKeyPressedDuringTheLast) {
-  const struct {
-    microseconds cost, keyAt;
-    int moves;
-    bool stopped;
-  } cases[] = {{microseconds(10'000), microseconds(35'000), 4, true},
-               {microseconds(10'000), microseconds(45'000), 4, false},
-               {microseconds(9'999), microseconds(60'000), 5, false}};
-  for (const auto& c : cases) {
+  // {cost of a move, key pressed at, moves run, stop seen}, in microseconds
+  for (const auto& [cost, keyAt, moves, stopped] :
+       {std::tuple(10'000, 35'000, 4, true), std::tuple(10'000, 45'000, 4, false),
+        std::tuple(9'999, 60'000, 5, false)}) {
     FakeClock clock;
     const microseconds start = clock.now;
-    int moves = 0;
-    const bool stopped = RunDueMoves(
-        10, clock, [&] { clock.now += c.cost, ++moves; },
-        [&] { return clock.now - start >= c.keyAt; });
-    EXPECT_EQ(std::pair(moves, stopped), std::pair(c.moves, c.stopped)) << c.cost.count();
+    int ran = 0;
+    EXPECT_EQ(RunDueMoves(
+                  10, clock, [&] { clock.now += microseconds(cost), ++ran; },
+                  [&] { return clock.now - start >= microseconds(keyAt); }),
+              stopped);
+    EXPECT_EQ(ran, moves) << cost;
   }
 }
 
