@@ -513,40 +513,17 @@ TEST(MovePacing, EverySpeedRunsItsNominalMoveRate) {
   }
 }
 
-// The main loop at Fastest (a move every 833 microseconds) when every move costs 30 ms: a
-// wake-up runs the moves its budget allows (2, where all 140 due would take 4 s), and a key
-// that arrives while they run is seen before the next one. Free moves never look at the input.
-TEST(RunDueMoves, APassThatCostsMoreThanAMovePeriodStillSeesAKeyWithinAMove) {
-  for (const microseconds cost : {microseconds(30'000), microseconds(0)}) {
-    for (const microseconds keyAfter : {microseconds(3'000'000), microseconds(3'007'500)}) {
-      FakeClock clock;
-      const microseconds keyAt = clock.now + keyAfter;
-      MovePacing pacing(clock, 0);
-      int64_t mostMoves = 0, looks = 0;
-      bool stopped = false;
-      while (!stopped) {
-        clock.now += pacing.PlanSleep(1, microseconds(16'667));
-        int64_t moves = 0;
-        stopped = clock.now >= keyAt ||  // dispatched after the sleep
-                  RunDueMoves(
-                      pacing.TakeDueMoves(), clock, [&] { clock.now += cost, ++moves; },
-                      [&] { return ++looks, clock.now >= keyAt; });
-        mostMoves = std::max(mostMoves, moves);
-      }
-      EXPECT_LE(clock.now - keyAt, std::max(cost + kInputCheckInterval, microseconds(16'667)));
-      EXPECT_EQ(cost > microseconds(0) ? mostMoves : looks, cost > microseconds(0) ? 2 : 0);
-    }
-  }
-}
-
-// Moves of 10 ms start at 0, 10, 20 and 30 ms: the one due at 40 ms, the whole 40 ms budget
-// spent, is dropped; at 9.999 ms a move, a fifth starts at 39.996 ms. A key pressed during the
-// last move (at 35 ms) is still seen; one after it (45 ms) is the next wake-up's.
-TEST(RunDueMoves, RunsTheMovesThatStartWithinTheBudgetAndSeesAKeyPressedDuringTheLast) {
+// Moves that cost more than their period (due 10 at once) run within the 40 ms budget: moves of
+// 10 ms start at 0, 10, 20 and 30 ms and the one due at 40 ms is dropped; at 9.999 ms a fifth
+// starts at 39.996 ms. A key pressed during the last move (at 35 ms) is still seen, one after
+// it (45 ms) is the next wake-up's. Moves of 3 ms look at the input every 5 ms: a key at 7 ms
+// is seen at 12 ms, after 4 moves. Free moves never look, even with a key waiting.
+TEST(RunDueMoves, RunsTheMovesThatStartWithinTheBudgetAndSeesAKeyWithinAMove) {
   // {cost of a move, key pressed at, moves run, stop seen}, in microseconds
   for (const auto& [cost, keyAt, moves, stopped] :
        {std::tuple(10'000, 35'000, 4, true), std::tuple(10'000, 45'000, 4, false),
-        std::tuple(9'999, 60'000, 5, false)}) {
+        std::tuple(9'999, 60'000, 5, false), std::tuple(3'000, 7'000, 4, true),
+        std::tuple(0, 0, 10, false)}) {
     FakeClock clock;
     const microseconds start = clock.now;
     int ran = 0;

@@ -155,17 +155,8 @@ TEST_F(SaverStart, ABinaryVerseFileAndSettingsOfTheWrongRegistryTypeLeaveItRunni
 // The waits of a run as on Windows, where plain sleeps wake on a coarse tick: on the
 // high-resolution timer (or at a raised timer resolution where Windows has none). A sleep lasts
 // its time (a timer set the wrong way wakes at once or never); a wait ends early for a message
-// and times out without one. Under Wine the run keeps its plain sleeps. Touch and pen input
-// (QS_TOUCH 0x800, QS_POINTER 0x1000) wake the waits too from Windows 8 (6.2) on, as the kernel
-// tells the version.
+// and times out without one. Under Wine the run keeps its plain sleeps.
 TEST(PreciseWaits, SleepTheirTimeAndEndEarlyForAMessage) {
-  RTL_OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-  const auto getVersion = reinterpret_cast<LONG(WINAPI*)(RTL_OSVERSIONINFOW*)>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "RtlGetVersion")));
-  ASSERT_EQ(getVersion(&version), 0);
-  const bool windows8 = version.dwMajorVersion * 100 + version.dwMinorVersion >= 602;
-  EXPECT_EQ(WithTouchAndPen(QS_KEY), DWORD{QS_KEY} | (windows8 ? 0x1800u : 0u));
   using std::chrono::microseconds;
   using std::chrono::steady_clock;
   EXPECT_TRUE(SleepsArePrecise()) << "under Wine the run's sleeps stay plain";
