@@ -69,7 +69,7 @@ std::optional<VerseChange> Timer1_Timer(VerseChangeState& state, const VerseChan
 int32_t DaysVerse(VerseChangeState& state, int32_t verseCount, const LocalCalendar& calendar) {
   const int64_t today = DayNumber(calendar.Today());
   state.latestDay = std::max(today, state.latestDay.value_or(today));
-  return DailyVerseIndexOfDay(*state.latestDay, verseCount);
+  return DailyVerseIndex(*state.latestDay, verseCount);
 }
 
 std::optional<VerseChange> DailyVerseTick(VerseChangeState& state, const VerseChangeSetup& setup,
