@@ -4,6 +4,8 @@ if(SOVELIN_SANITIZE)
   set(SANITIZERS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_compile_options(sovelin_core PUBLIC ${SANITIZERS})
   target_link_options(sovelin_core PUBLIC ${SANITIZERS})
+  # The standard library checks its own preconditions too: indexes, std::clamp's bounds.
+  target_compile_definitions(sovelin_core PUBLIC _GLIBCXX_ASSERTIONS)
 endif()
 
 find_package(GTest REQUIRED)

@@ -40,10 +40,10 @@ int64_t DayNumber(CivilDate date) {
   return era * 146097 + dayOfEra - 719468;  // 719468: days from 1 March of year 0 to 1970
 }
 
-int32_t DailyVerseIndex(CivilDate date, int32_t verseCount) {
+int32_t DailyVerseIndex(int64_t day, int32_t verseCount) {
   if (verseCount <= 1) return verseCount < 1 ? 0 : 1;
   const int64_t n = verseCount;
-  const int64_t turn = Modulo(DayNumber(date), n);
+  const int64_t turn = Modulo(day, n);
   if (n == 6) {
     constexpr std::array<int32_t, 6> kSixVerses = {1, 3, 5, 2, 4, 6};
     return kSixVerses[static_cast<size_t>(turn)];

@@ -277,8 +277,9 @@ void KeepOutOfGaps(MotionState& motion, const MotionArea& area, RandomSource& ra
 }
 
 // The lowest and highest place of the window on one axis, one twip in from its walls. When the
-// window is larger than the space between them, from its far edge on the far wall to its near
-// edge on the near wall, so that every place between covers the monitor.
+// window leaves less than those two twips, from its far edge on the far wall to its near edge on
+// the near wall, so that every place between covers the monitor; a window up to two twips
+// narrower than the space turns that range round, and then keeps within the walls instead.
 struct Travel {
   int64_t lowest = 0;
   int64_t highest = 0;
@@ -289,7 +290,8 @@ Travel TravelBetween(int64_t nearWall, int64_t farWall, int32_t size) {
   const int64_t lowest = nearWall + 1;
   const int64_t highest = farWall - size - 1;
   if (lowest <= highest) return {lowest, highest, true};
-  return {farWall - size, nearWall, false};
+  const int64_t farEdgeOnWall = farWall - size;
+  return {std::min(farEdgeOnWall, nearWall), std::max(farEdgeOnWall, nearWall), false};
 }
 
 // On an axis where the window does not fit between its walls, it sweeps from one end of its

@@ -286,5 +286,30 @@ TEST(Move, AWindowLargerThanItsMonitorSweepsAcrossItAtItsSpeedWithoutADesignStep
   }
 }
 
+// A window about as wide as its 9600-twip monitor, heading right (step 4 drawn at the turn, at
+// Normal speed): it turns at the end of its travel and stops exactly there, never leaving a strip
+// of the monitor uncovered nor, where it is narrower, reaching past the monitor's edges.
+TEST(Move, AtTheEndOfItsSweepTheWindowStopsAtTheEndOfItsTravel) {
+  const MonitorBox monitor[] = {{0, 0, 9600, 5400}};
+  const struct {
+    int32_t width, left, dx, newLeft, newDx;
+  } cases[] = {
+      {9602, -1, 5, -2, -4},  // travel -2 to 0: a step of 4 back from -1 stops at -2
+      {9600, 0, 3, 0, -4},    // no travel at all
+      {9599, 1, 5, 0, -4},    // one twip narrower: from its left edge on 0 to its right on 9600
+      {9599, 0, 1, 1, 1},     // and within that it moves on untouched
+  };
+  for (const auto& c : cases) {
+    MotionState motion = Moving(c.dx, 1);
+    ScriptedRandom random{0.6f};
+    const MotionArea area{{c.left, 2000, c.width, 2925}, 9600, 5400, monitor};
+    int designSteps = 0;
+    EXPECT_EQ(MoveVerseWindow(motion, area, random, [&] { ++designSteps; }),
+              (WindowPosition{c.newLeft, 2001}))
+        << c.width << " at " << c.left;
+    EXPECT_EQ(std::pair(motion.gDeltaX, designSteps), std::pair(c.newDx, 0)) << c.width;
+  }
+}
+
 }  // namespace
 }  // namespace sovelin

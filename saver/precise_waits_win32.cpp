@@ -1,6 +1,7 @@
 #include "saver/precise_waits_win32.h"
 
 #include <mmsystem.h>
+#include <versionhelpers.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -16,11 +17,19 @@ constexpr DWORD CREATE_WAITABLE_TIMER_HIGH_RESOLUTION = 0x00000002;
 
 constexpr UINT kFinestPeriodMs = 1;
 
+// QS_TOUCH and QS_POINTER, which the headers define for Windows 8 on only.
+constexpr DWORD kTouchAndPenInput = 0x0800 | 0x1000;
+
 DWORD WholeMilliseconds(std::chrono::microseconds wait) {
   return static_cast<DWORD>((wait.count() + 999) / 1000);
 }
 
 }  // namespace
+
+DWORD WithTouchAndPen(DWORD mask) {
+  static const bool known = IsWindows8OrGreater();
+  return known ? mask | kTouchAndPenInput : mask;
+}
 
 bool SleepsArePrecise() {
   // Wine's own mark, which programs are told to look for to recognise it.
@@ -57,12 +66,13 @@ void PreciseWaits::Sleep(std::chrono::microseconds wait) const {
 
 bool PreciseWaits::WaitForMessage(std::chrono::microseconds wait) const {
   if (timer_ && StartTimer(wait)) {
-    const DWORD woke =
-        MsgWaitForMultipleObjectsEx(1, &timer_, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    const DWORD woke = MsgWaitForMultipleObjectsEx(
+        1, &timer_, INFINITE, WithTouchAndPen(QS_ALLINPUT), MWMO_INPUTAVAILABLE);
     if (woke == WAIT_OBJECT_0 + 1) CancelWaitableTimer(timer_);
     return woke != WAIT_OBJECT_0;
   }
-  return MsgWaitForMultipleObjectsEx(0, nullptr, WholeMilliseconds(wait), QS_ALLINPUT,
+  return MsgWaitForMultipleObjectsEx(0, nullptr, WholeMilliseconds(wait),
+                                     WithTouchAndPen(QS_ALLINPUT),
                                      MWMO_INPUTAVAILABLE) != WAIT_TIMEOUT;
 }
 

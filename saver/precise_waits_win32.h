@@ -11,6 +11,11 @@ namespace sovelin {
 // more round trips to the wineserver.
 bool SleepsArePrecise();
 
+// The queue events that end a wait for input: `mask` (QS_ALLINPUT, QS_INPUT...) with touch
+// and pen input added where Windows knows them (Windows 8 on; Windows 7 refuses a mask with
+// bits it does not know).
+DWORD WithTouchAndPen(DWORD mask);
+
 // Waits precise to about a millisecond for as long as the object lives (one saver run).
 // Windows wakes plain sleeps on its timer tick, by default every 15.6 ms, which would place
 // the verse window at Fast and Fastest every second display frame in jumps twice as large.

@@ -7,7 +7,6 @@
 #include "common/clock.h"
 #include "common/program_folder_win32.h"
 #include "run/saver_system_win32.h"
-#include "saver/daily_verse.h"
 #include "saver/pass_pacer.h"
 #include "saver/precise_waits_win32.h"
 #include "saver/run_error.h"
@@ -34,7 +33,7 @@ void DispatchPendingMessages() {
 // Dispatches the input that arrived while moves ran, and messages other threads sent (a change
 // of activation); true once a stop is requested.
 bool StopSeenBetweenMoves(const RunFlags& flags) {
-  if (HIWORD(GetQueueStatus(QS_INPUT | QS_SENDMESSAGE | QS_POSTMESSAGE)) != 0) {
+  if (HIWORD(GetQueueStatus(WithTouchAndPen(QS_INPUT | QS_SENDMESSAGE | QS_POSTMESSAGE))) != 0) {
     DispatchPendingMessages();
   }
   return flags.gStopRequested;
@@ -110,7 +109,7 @@ void SaverSession::FirstActivation() {
   LoadVerses(verses_, VerseFileToLoad(run_.store.Read(keys::kVerseList, ""), ProgramFolder(),
                                       AppDataFolder(), VerseFileExists));
   change_.gVerseIndex = run_.settings.SameVerseAllDay()
-                            ? DailyVerseIndex(calendar_.Today(), verses_.gVerseCount)
+                            ? DaysVerse(change_, verses_.gVerseCount, calendar_)
                             : RandomVerseIndex(verses_, run_.random);
   verse_.SetTextColor(static_cast<COLORREF>(InitialTextColor(run_.setup.gDisplayUsed)));
   verse_.SetText(verses_.gVerses[change_.gVerseIndex]);

@@ -1,5 +1,6 @@
 #include "saver/verse_change.h"
 
+#include <algorithm>
 #include <array>
 
 #include "saver/daily_verse.h"
@@ -65,10 +66,16 @@ std::optional<VerseChange> Timer1_Timer(VerseChangeState& state, const VerseChan
   return VerseChange{state.gVerseIndex, TextColor(state, setup)};
 }
 
+int32_t DaysVerse(VerseChangeState& state, int32_t verseCount, const LocalCalendar& calendar) {
+  const int64_t today = DayNumber(calendar.Today());
+  state.latestDay = std::max(today, state.latestDay.value_or(today));
+  return DailyVerseIndex(*state.latestDay, verseCount);
+}
+
 std::optional<VerseChange> DailyVerseTick(VerseChangeState& state, const VerseChangeSetup& setup,
                                           const LocalCalendar& calendar) {
   const bool due = ChangeDue(state, setup);
-  const int32_t today = DailyVerseIndex(calendar.Today(), setup.gVerseCount);
+  const int32_t today = DaysVerse(state, setup.gVerseCount, calendar);
   if (!due && today == state.gVerseIndex) return std::nullopt;
   state.gVerseIndex = today;
   if (due) StepColor(state);

@@ -27,6 +27,8 @@ struct VerseChangeState {
   int32_t gElapsed = 0;     // milliseconds counted towards the next change
   int16_t gColorIndex = 0;  // position 0..3 in the colour cycle
   int32_t gVerseIndex = 0;  // number of the verse on show, 1..gVerseCount
+  // With one verse a day, the latest day (DayNumber) whose verse this run has shown.
+  std::optional<int64_t> latestDay;
 };
 
 // What the verse change reads and never changes during a run.
@@ -52,8 +54,13 @@ int32_t InitialTextColor(int16_t gDisplayUsed);
 std::optional<VerseChange> Timer1_Timer(VerseChangeState& state, const VerseChangeSetup& setup,
                                         RandomSource& random);
 
+// The verse of the day for this run, and that day noted in `state`: today's, or, where the
+// clock has been set back past midnight since (the end of summer time), the latest day this run
+// has shown, so that the day's verse never goes back to an earlier one.
+int32_t DaysVerse(VerseChangeState& state, int32_t verseCount, const LocalCalendar& calendar);
+
 // One timer tick with one verse a day: counts and steps the colour as Timer1_Timer does, but a
-// change shows the day's verse (DailyVerseIndex) again instead of a random one; and a tick that
+// change shows the day's verse (DaysVerse) again instead of a random one; and a tick that
 // finds the day's verse is no longer the one on show (the date changed: midnight) shows the new
 // day's verse at once, in the colour on show.
 std::optional<VerseChange> DailyVerseTick(VerseChangeState& state, const VerseChangeSetup& setup,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace sovelin {
@@ -34,6 +35,13 @@ TEST(PictureScale, ReducingAveragesTheCoveredAreaAndKeepsPlainColoursExact) {
 
   EXPECT_EQ(ResizePicture(quad, 2, 2).pixels, quad.pixels);
   EXPECT_EQ(ResizePicture(quad, 0, 5).pixels.size(), 0u);
+  // A source without pixels, one way or both, gives an empty picture.
+  for (const PicturePixels& empty :
+       {PicturePixels{}, PicturePixels{0, 4, {}}, PicturePixels{5, 0, {}}}) {
+    const PicturePixels resized = ResizePicture(empty, 3, 2);
+    EXPECT_EQ(std::tuple(resized.width, resized.height, resized.pixels.size()),
+              std::tuple(0, 0, size_t{0}));
+  }
 }
 
 }  // namespace

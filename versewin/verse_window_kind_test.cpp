@@ -69,6 +69,11 @@ TEST(VerseSizeTest, TooBigFallsBackToTheLargestSizeThatFits) {
   // rows, it never gets there and keeps 300 %.
   EXPECT_EQ(sized(0, 300, {{0, 0, 1920, 1080}, {1920, 0, 2944, 768}}), 200);
   EXPECT_EQ(sized(0, 300, {{0, 0, 1920, 1080}, {1920, 580, 2944, 1348}}), 300);
+  // The same monitor below or above the primary, sharing its 1024 columns: 200 %. Above, sharing
+  // only 800 columns, it is out of the book's reach.
+  EXPECT_EQ(sized(0, 300, {{0, 0, 1920, 1080}, {0, 1080, 1024, 1848}}), 200);
+  EXPECT_EQ(sized(0, 300, {{0, 0, 1920, 1080}, {448, -768, 1472, 0}}), 200);
+  EXPECT_EQ(sized(0, 300, {{0, 0, 1920, 1080}, {1120, -768, 2144, 0}}), 300);
   // At 144 DPI (scale 1.2) the pictures hold 200 % (2.4) but not 300 % (3.6); the box has no
   // picture and grows to 300 % on a large screen.
   const std::vector<PixelRect> uhd = {{0, 0, 3840, 2160}};
