@@ -6,9 +6,8 @@ namespace {
 
 constexpr int kLargeFontHeight = 16;
 
-// The awareness functions of Windows 10 1703 on, looked up when needed so that the program
-// still starts where user32 lacks them.
-using SetProcessContext = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT);
+// The awareness function of Windows 10 1607 on, looked up when needed so that the program
+// still starts where user32 lacks it.
 using SetThreadContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
 
 template <typename Function>
@@ -26,9 +25,9 @@ DPI_AWARENESS_CONTEXT SetThreadAwareness(DPI_AWARENESS_CONTEXT context) {
 
 }  // namespace
 
+// Only the thread changes: the manifest has already set the process's awareness, which Windows
+// then refuses to change.
 bool UsePhysicalPixels() {
-  const auto setProcess = User32Function<SetProcessContext>("SetProcessDpiAwarenessContext");
-  if (setProcess && setProcess(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) return true;
   if (SetThreadAwareness(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) return true;
   // Windows 10 1607 and Wine know only the first per-monitor awareness, which counts in the
   // same physical pixels; it differs in how dialogs and window frames scale, and the saver

@@ -9,10 +9,10 @@ namespace sovelin {
 
 // Makes the windows this thread creates from now on per-monitor aware (v2): they, the
 // monitors and the screen's pixels then all count in physical pixels, each monitor at its own
-// scale, and Windows stretches none of them. The process is made so where Windows allows it;
-// where the manifest has already made it system aware, the thread is. Where Windows knows
-// only the first per-monitor awareness (10 1607, Wine), the thread takes that one; older
-// Windows keeps the process's system awareness. True when it took.
+// scale, and Windows stretches none of them. The process stays system aware, as its manifest
+// makes it. Where Windows knows only the first per-monitor awareness (10 1607, Wine), the
+// thread takes that one; older Windows keeps the system awareness. True when it took. What is
+// measured at the system scale (twips, large fonts) must be read before.
 bool UsePhysicalPixels();
 
 // While it lives, the windows this thread creates are system aware, as the manifest makes the

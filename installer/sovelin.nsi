@@ -4,8 +4,9 @@
 ;   makensis -DWIN32_DIR=<32-bit build> -DWIN64_DIR=<64-bit build> -DOUTFILE=<setup.exe> sovelin.nsi
 ; Command line: /S installs silently (and makes it the active screen saver, when setup runs as
 ; the person signed in); /NOACTIVATE leaves the active screen saver as it is. The uninstaller
-; takes /S too. -DSIGN=<command> signs the uninstaller and the installer; -DTEST_ACCOUNTS makes
-; a test build that takes the account it runs as from the environment.
+; takes /S too. -DSIGN=<command> signs the uninstaller and the installer; -DTEST_BUILD makes
+; a test build that takes the account it runs as from the environment, and whose silent
+; install opens the Screen Saver settings when asked to by the environment.
 
 Unicode true
 RequestExecutionLevel admin
@@ -54,6 +55,13 @@ SetCompressor /SOLID lzma
 !define SETTINGS_KEY "Software\VB and VBA Program Settings\Sovelin"
 !define SPI_SETSCREENSAVEACTIVE 17
 !define SPIF_SENDCHANGE 2
+
+; Sets whether Windows starts the screen saver (1 or 0) in the registry and in this session,
+; and tells the running programs, so it takes effect without logging off.
+!macro SetScreenSaveActive VALUE
+  WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "${VALUE}"
+  System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i ${VALUE}, p 0, i ${SPIF_SENDCHANGE}) i .r0'
+!macroend
 
 Name "${NAME}"
 OutFile "${OUTFILE}"
@@ -141,13 +149,17 @@ SectionEnd
 ; another account, HKEY_CURRENT_USER is that account's profile: an administrator's elevated
 ; install into a standard user's session, "Run as different user", or a silent deployment as
 ; SYSTEM (a management agent, a startup script, a scheduled task). Setting the screen saver
-; there would set it for the wrong profile, so setup leaves it and says why.
+; there would set it for the wrong profile, so setup leaves it and says why. The uninstaller
+; does the same: it leaves that profile's screen saver and settings alone and says so.
 
-; Why setup must not set the screen saver for the profile it sees, or "" when it may.
+; Why the program must not change the screen saver of the profile it sees, or "" when it may.
 Var ProfileNote
 
-; $0 = the account setup runs as, "DOMAIN\name"; $1 = its SID as text. Both "" if unknown.
-Function AccountOfProcess
+; The same checks for setup (UN "", WHO "setup") and the uninstaller (UN "un.").
+!macro ProfileFunctions UN WHO
+
+; $0 = the account this program runs as, "DOMAIN\name"; $1 = its SID as text. Both "" if unknown.
+Function ${UN}AccountOfProcess
   StrCpy $0 ""
   StrCpy $1 ""
   System::Call 'kernel32::GetCurrentProcess() p .r2'
@@ -177,7 +189,7 @@ FunctionEnd
 
 ; $0 = one text of this Windows session ($2: 5 the user name, 7 the domain), "" when no one
 ; is signed in to it; the error flag is set when Windows cannot say.
-Function SessionInfo
+Function ${UN}SessionInfo
   ClearErrors
   StrCpy $0 ""
   System::Call 'wtsapi32::WTSQuerySessionInformationW(p 0, i -1, i r2, *p .r3, *i .r4) i .r4'
@@ -189,25 +201,25 @@ Function SessionInfo
   System::Call 'wtsapi32::WTSFreeMemory(p r3)'
 FunctionEnd
 
-; Sets $ProfileNote. Where Windows cannot say who is signed in, setup does as it always did.
-Function CheckProfile
+; Sets $ProfileNote. Where Windows cannot say who is signed in, it stays "".
+Function ${UN}CheckProfile
   StrCpy $ProfileNote ""
-  Call AccountOfProcess
-  StrCpy $8 $0  ; the account setup runs as
+  Call ${UN}AccountOfProcess
+  StrCpy $8 $0  ; the account this program runs as
   StrCpy $9 $1  ; its SID
   StrCpy $2 5
-  Call SessionInfo
+  Call ${UN}SessionInfo
   ${If} ${Errors}
     Return
   ${EndIf}
   StrCpy $R0 $0  ; the person signed in to this session, with the domain where Windows names it
   StrCpy $2 7
-  Call SessionInfo
+  Call ${UN}SessionInfo
   ${If} $R0 != ""
   ${AndIf} $0 != ""
     StrCpy $R0 "$0\$R0"
   ${EndIf}
-!ifdef TEST_ACCOUNTS
+!ifdef TEST_BUILD
   ; Test builds only: Wine runs every program as the one signed-in account.
   ReadEnvStr $0 SOVELIN_TEST_ACCOUNT
   ${If} $0 != ""
@@ -220,15 +232,18 @@ Function CheckProfile
   ${If} $9 == "S-1-5-18"
   ${OrIf} $9 == "S-1-5-19"
   ${OrIf} $9 == "S-1-5-20"
-    StrCpy $ProfileNote "setup runs as the system account $8, not as a person signed in to Windows"
+    StrCpy $ProfileNote "${WHO} runs as the system account $8, not as a person signed in to Windows"
   ${ElseIf} $R0 == ""
-    StrCpy $ProfileNote "no one is signed in to the Windows session that setup runs in"
+    StrCpy $ProfileNote "no one is signed in to the Windows session that ${WHO} runs in"
   ${ElseIf} $8 != ""
   ${AndIf} $R0 != $8
   ${AndIf} $R0 != $0
-    StrCpy $ProfileNote "setup runs as $8, but $R0 is signed in to Windows"
+    StrCpy $ProfileNote "${WHO} runs as $8, but $R0 is signed in to Windows"
   ${EndIf}
 FunctionEnd
+!macroend
+!insertmacro ProfileFunctions "" "setup"
+!insertmacro ProfileFunctions "un." "the uninstaller"
 
 Section "Make it the active screen saver" SecActivate
   ${If} $ProfileNote != ""
@@ -240,9 +255,7 @@ Section "Make it the active screen saver" SecActivate
     Return
   ${EndIf}
   WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$ActiveSaverPath"
-  WriteRegStr HKCU "${DESKTOP_KEY}" "ScreenSaveActive" "1"
-  ; Tell the system and the running programs, so it takes effect without logging off.
-  System::Call 'user32::SystemParametersInfoW(i ${SPI_SETSCREENSAVEACTIVE}, i 1, p 0, i ${SPIF_SENDCHANGE}) i .r0'
+  !insertmacro SetScreenSaveActive 1
   DetailPrint "${NAME} is the active screen saver."
 SectionEnd
 
@@ -267,9 +280,26 @@ Function FinishPageShow
   ${EndIf}
 FunctionEnd
 
+; Setup is a 32-bit program: on 64-bit Windows its $SYSDIR leads to the 32-bit SysWOW64, and
+; Sysnative to the system's own System32, whose Control Panel lists the 64-bit screen savers.
 Function OpenScreenSaverSettings
-  Exec '"$SYSDIR\control.exe" desk.cpl,,@screensaver'
+  ${If} ${RunningX64}
+    Exec '"$WINDIR\Sysnative\control.exe" desk.cpl,,@screensaver'
+  ${Else}
+    Exec '"$SYSDIR\control.exe" desk.cpl,,@screensaver'
+  ${EndIf}
 FunctionEnd
+
+!ifdef TEST_BUILD
+; Test builds only: with SOVELIN_TEST_OPEN_SETTINGS set, a silent install ends as the finish
+; page's "Open the Screen Saver settings" does.
+Function .onInstSuccess
+  ReadEnvStr $0 SOVELIN_TEST_OPEN_SETTINGS
+  ${If} $0 != ""
+    Call OpenScreenSaverSettings
+  ${EndIf}
+FunctionEnd
+!endif
 
 ; --- Uninstaller ---
 
@@ -277,20 +307,34 @@ Function un.onInit
   ${If} ${RunningX64}
     SetRegView 64
   ${EndIf}
+  Call un.CheckProfile
 FunctionEnd
 
 ; Removes SCRNSAVE.EXE when it names the saver at $1 (long or short path, any case), so the
-; system does not try to start a file that is gone. Another screen saver is left alone.
+; system does not try to start a file that is gone, and turns screen saving off, as Windows
+; does when the user chooses (None). Another screen saver is left alone, and so is a profile
+; that is not the signed-in person's.
 Function un.ForgetActiveSaver
+  StrCmp $ProfileNote "" 0 done
   ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
   StrCmp $0 "" done
   GetFullPathName /SHORT $2 "$1"
   ${If} $0 == $1
   ${OrIf} $0 == $2
     DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
+    !insertmacro SetScreenSaveActive 0
     DetailPrint "${NAME} is no longer the active screen saver."
   ${EndIf}
 done:
+FunctionEnd
+
+; Run as another account, the uninstaller cannot reach the signed-in person's screen saver
+; setting, which may still name the removed saver: it says so, as setup does.
+Function un.ReportProfileLeft
+  DetailPrint "The screen saver setting was left as it is: $ProfileNote."
+  StrCpy $0 "${NAME} is removed, but the screen saver setting was left as it is: $ProfileNote."
+  StrCpy $0 "$0$\n$\nIf ${NAME} was the active screen saver, sign in as the person who used it"
+  MessageBox MB_OK|MB_ICONINFORMATION "$0 and choose another in the Screen Saver settings." /SD IDOK
 FunctionEnd
 
 ; Deletes the saver and its verse lists from the folder $1.
@@ -325,6 +369,11 @@ Section "Uninstall"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
 
+  ; Another account's settings are not the user's to remove.
+  ${If} $ProfileNote != ""
+    Call un.ReportProfileLeft
+    Goto keep_settings
+  ${EndIf}
   ; The settings, the password and the user's own verse list stay unless the user asks: a
   ; reinstall or a newer version keeps them. A silent uninstall keeps them.
   MessageBox MB_YESNO|MB_ICONQUESTION \

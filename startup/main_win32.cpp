@@ -28,8 +28,8 @@ namespace {
 // The verse window of this run at its verse size (or the largest that fits the monitors),
 // shrunk on a large-fonts display, and its scale: the window's size in pixels against its
 // design, which its outline, picture and font follow.
-SizedVerseWindow VerseWindowFor(const SaverRun& run, const ScreenLayout& layout) {
-  return SizeVerseWindow(DescriptorFor(run.setup.gDisplayUsed), run.twips, IsLargeFonts(),
+SizedVerseWindow VerseWindowFor(const SaverRun& run, bool largeFonts, const ScreenLayout& layout) {
+  return SizeVerseWindow(DescriptorFor(run.setup.gDisplayUsed), run.twips, largeFonts,
                          run.settings.gVerseSize, layout.monitors);
 }
 
@@ -45,7 +45,10 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   if (IsSaverRunning(kSaverCaption)) return 0;
   run.setup = PrepareSaverRun(run.settings, run.store, run.random);
   if (run.settings.IsProtected()) SetSaverRunning(true);
+  // Both at the system scale, in one context: after the thread's switch below, the desktop's
+  // device context may measure at a monitor's scale instead.
   run.twips = DisplayTwipsPerPixel();
+  const bool largeFonts = IsLargeFonts();
   // From here on the saver's windows, the monitors and the desktop copy count in physical
   // pixels, so that one window covers monitors of different scales exactly. The verse window
   // keeps the system scale read above.
@@ -55,7 +58,7 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   // shows itself.
   ScreenLayout layout = ReadScreenLayout();
   Bitmap desktop = run.settings.ShowsDesktop() ? CaptureDesktop(layout.virtualScreen) : Bitmap();
-  const SizedVerseWindow verseWindow = VerseWindowFor(run, layout);
+  const SizedVerseWindow verseWindow = VerseWindowFor(run, largeFonts, layout);
   SaverWindow window(run, std::move(desktop), std::move(layout));
   VerseWindow verse(verseWindow.descriptor, run.twips, VerseBackColor(run), verseWindow.scale);
   if (!window.Create(instance) || !verse.Create(instance, window.handle(), run)) {

@@ -37,21 +37,26 @@ bool PreviewWindow::Create() {
     pictures_[index < 0 ? kPreviewFrameCount : index] = LoadPictureResource(pictureModule_, name);
   }
   PreviewFormLoad(frames_);
-  CreateWindowExA(0, kPreviewClass, kPreviewCaption, WS_POPUP, 0, 0, kPreviewPictureWidth,
-                  kPreviewPictureHeight + 1, nullptr, nullptr, instance_, this);
+  // Born a child of the sample monitor, the window never exists as a top-level one that would
+  // have to be moved across, possibly into another process's way of counting pixels.
+  CreateWindowExA(0, kPreviewClass, kPreviewCaption, WS_CHILD, 0, 0, kPreviewPictureWidth,
+                  kPreviewPictureHeight + 1, parent_, nullptr, instance_, this);
   if (!window_) return false;
+  FitToParent();
+  ShowWindow(window_, SW_SHOWNA);
   SetTimer(window_, kFrameTimer, kPreviewTickMs, nullptr);
   return true;
 }
 
-void PreviewWindow::AttachTo(const RECT& parentClient) {
-  // A child window must not keep the pop-up bit: the two together make no valid window.
-  const LONG style = GetWindowLongA(window_, GWL_STYLE);
-  SetWindowLongA(window_, GWL_STYLE, (style & ~static_cast<LONG>(WS_POPUP)) | WS_CHILD);
-  SetParent(window_, parent_);
-  SetWindowLongPtrA(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(parent_));
+// The parent's client area is read while the window is its child, so both sizes count in the
+// same pixels; the control panel may also resize its sample monitor while the preview runs.
+void PreviewWindow::FitToParent() {
+  RECT parentClient{}, client{};
+  GetClientRect(parent_, &parentClient);
+  GetClientRect(window_, &client);
+  if (client.right == parentClient.right && client.bottom == parentClient.bottom) return;
   SetWindowPos(window_, nullptr, 0, 0, parentClient.right, parentClient.bottom,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK PreviewWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -84,6 +89,7 @@ void PreviewWindow::OnTimer() {
     DestroyWindow(window_);
     return;
   }
+  FitToParent();
   const int16_t before = PreviewPictureShown(frames_);
   PreviewTimerTick(frames_);
   if (PreviewPictureShown(frames_) != before) InvalidateRect(window_, nullptr, FALSE);
@@ -134,11 +140,8 @@ int ShowPreview(HINSTANCE instance, const std::string& arguments) {
   HWND parent = WindowFromHandleValue(PreviewHandleFromArguments(arguments));
   // Without a window to live in there is nothing to show, and nothing would ever end us.
   if (!parent || !IsWindow(parent)) return 0;
-  RECT parentClient{};
-  GetClientRect(parent, &parentClient);
   PreviewWindow preview(instance, parent);
   if (!preview.Create()) return 0;
-  preview.AttachTo(parentClient);
   return RunMessageLoop();
 }
 

@@ -16,10 +16,10 @@ namespace sovelin {
 // returns 0 at once.
 int ShowPreview(HINSTANCE instance, const std::string& arguments);
 
-// The preview form: a borderless window that becomes a child of the control panel's sample
-// monitor and steps through the frames of the animation on a 200 ms timer. Its destruction
-// (with its parent, or when the parent has vanished) posts the quit message that ends the
-// preview's message loop.
+// The preview form: a borderless child window of the control panel's sample monitor, filling
+// its client area, that steps through the frames of the animation on a 200 ms timer. Its
+// destruction (with its parent, or when the parent has vanished) posts the quit message that ends
+// the preview's message loop.
 class PreviewWindow final {
  public:
   // The pictures are read from `pictures` (by default from `instance`), where preview.rc put
@@ -29,10 +29,9 @@ class PreviewWindow final {
   PreviewWindow(const PreviewWindow&) = delete;
   PreviewWindow& operator=(const PreviewWindow&) = delete;
 
-  // Loads the form (pictures, frame state, timer) as a hidden top-level window.
+  // Loads the form (pictures, frame state, timer) and shows it as a child of the parent,
+  // filling the parent's client area.
   bool Create();
-  // Makes the form a child of the parent, filling `parentClient`, and shows it.
-  void AttachTo(const RECT& parentClient);
 
   HWND handle() const { return window_; }
   // The picture shown now: -1 for the form's own background, else the frame's index.
@@ -41,6 +40,7 @@ class PreviewWindow final {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void FitToParent();
   void OnTimer();
   void OnPaint();
   HBITMAP PictureBitmap() const;

@@ -121,9 +121,6 @@ TEST_F(PreviewWindowTest, FillsTheMonitorAtAnySizeAndShowsEachFrame) {
     HWND monitor = OpenMonitor(size.cx, size.cy);
     PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
     ASSERT_TRUE(preview.Create());
-    RECT client{};
-    GetClientRect(monitor, &client);
-    preview.AttachTo(client);
     Pump(30);  // the first tick comes after 200 ms
     const auto shows = [&](int index) {
       return CompareScaled(CaptureScreen(ClientOnScreen(monitor)), pictures[index]);
@@ -141,6 +138,45 @@ TEST_F(PreviewWindowTest, FillsTheMonitorAtAnySizeAndShowsEachFrame) {
     }
     DestroyWindow(monitor);
   }
+}
+
+// How the last window this thread made was made, as Windows hands it to a hook.
+struct Creation {
+  HWND window = nullptr;
+  HWND parent = nullptr;
+  LONG style = 0;
+};
+Creation lastCreation;
+
+LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    const CREATESTRUCTA& create = *reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+    lastCreation = {reinterpret_cast<HWND>(wParam), create.hwndParent, create.style};
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The window is made a child of the monitor from the start, never a pop-up moved in later,
+// and it follows the monitor when the control panel resizes it.
+TEST_F(PreviewWindowTest, IsBornInTheMonitorAndFollowsItsSize) {
+  HWND monitor = OpenMonitor(231, 170);
+  PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
+  HHOOK hook = SetWindowsHookExA(WH_CBT, &RecordCreation, nullptr, GetCurrentThreadId());
+  ASSERT_TRUE(hook);
+  const bool created = preview.Create();
+  UnhookWindowsHookEx(hook);
+  ASSERT_TRUE(created);
+  EXPECT_EQ(lastCreation.window, preview.handle());
+  EXPECT_EQ(lastCreation.parent, monitor);
+  EXPECT_EQ(lastCreation.style & (WS_CHILD | WS_POPUP), WS_CHILD);
+  const auto fills = [&] {
+    const RECT box = WindowBox(preview.handle()), client = ClientOnScreen(monitor);
+    return EqualRect(&box, &client) && IsWindowVisible(preview.handle());
+  };
+  EXPECT_TRUE(fills());
+  SetWindowPos(monitor, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(WaitUntil(fills, 2000)) << "the preview kept the monitor's first size";
+  DestroyWindow(monitor);
 }
 
 // End to end: the real saver in the monitor of another process.
