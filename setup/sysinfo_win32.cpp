@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/handles_win32.h"
+#include "common/texts_win32.h"
 #include "common/unicode_text.h"
 
 namespace sovelin {
@@ -28,9 +29,8 @@ UINT IconStyle(MessageIcon icon) {
 }  // namespace
 
 void ShowSetupMessage(HWND owner, const SetupMessage& message) {
-  const std::string title(message.title);
-  const std::string text(message.text);
-  MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK | IconStyle(message.icon));
+  MessageBoxW(owner, TrW(message.text).c_str(), TrW(message.title).c_str(),
+              MB_OK | IconStyle(message.icon));
 }
 
 std::optional<RegistryValue> Win32SysInfoPlatform::ReadLocalMachineValue(
