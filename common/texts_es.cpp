@@ -21,8 +21,8 @@ constexpr Translation kTexts[] = {
     {"Newspaper", "Periódico"},
     {"Computer", "Computadora"},
     {"Scroll", "Pergamino"},
-    {"Box (user select color)", "Recuadro (color a elegir)"},
-    {"Oval (user select color)", "Óvalo (color a elegir)"},
+    {"Box (user select color)", "Recuadro (su color)"},
+    {"Oval (user select color)", "Óvalo (su color)"},
     {"Random display option", "Cualquiera al azar"},
     {"Select Color", "Elegir color"},
     {"Verse size:", "Tamaño:"},
@@ -122,7 +122,7 @@ constexpr Translation kTexts[] = {
      "password to turn off the screen saver.",
      "El protector de pantalla que está usando está protegido con contraseña.  Debe escribir la "
      "contraseña para desactivar el protector de pantalla."},
-    {"Password:", "Contraseña:"},
+    {"Password:", "Clave:"},
     {"\"But let none of you suffer...as a thief,...or as a busybody in other men's matters.\"  "
      "I Peter 4:15",
      "\"Ninguno de vosotros padezca...como ladrón,...o por meterse en negocios ajenos.\"  "
