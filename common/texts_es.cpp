@@ -59,7 +59,7 @@ constexpr Translation kTexts[] = {
     {"Version", "Versión"},
     {"Version %s", "Versión %s"},
     {"Bible verses floating across your screen", "Versículos bíblicos que flotan en su pantalla"},
-    {"&System Info...", "&Info. del sistema..."},
+    {"&System Info...", "&Sistema..."},
     {"OK", "Aceptar"},
     {"Cancel", "Cancelar"},
     {"Help", "Ayuda"},
