@@ -85,8 +85,10 @@ endforeach()
 
 # The cases that check the Spanish texts, on a Spanish display language (the es_ES.UTF-8
 # locale must be generated: scripts/test does it).
-foreach(test_name setup_dialog_win32_test ask_password_win32_test)
-  add_test(NAME ${test_name}_es COMMAND ${test_name} --gtest_brief=1 --gtest_filter=*Spanish*)
+foreach(test_name setup_dialog_win32_test ask_password_win32_test
+    change_password_dialog_win32_test)
+  add_test(NAME ${test_name}_es COMMAND ${test_name} --gtest_brief=1
+    --gtest_filter=*Spanish*:SetupDialogTest.Every*)
   set_tests_properties(${test_name}_es PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE
     ENVIRONMENT "LANG=es_ES.UTF-8;LC_ALL=es_ES.UTF-8")
 endforeach()

@@ -2,7 +2,7 @@
 
 namespace sovelin {
 
-// Each language's table, defined in its own texts_<code>.cpp; one line per language.
+// Each language's table, defined in its own texts_<code>.cpp, and named in the list below.
 extern const Language kSpanish;
 
 namespace {
