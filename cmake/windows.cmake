@@ -84,7 +84,7 @@ foreach(test_file ${WIN32_TESTS})
 endforeach()
 
 # The cases that check the Spanish texts, on a Spanish display language (the es_ES.UTF-8
-# locale must be generated: scripts/test does it).
+# locale must be generated: scripts/packages does it).
 foreach(test_name setup_dialog_win32_test ask_password_win32_test
     change_password_dialog_win32_test)
   add_test(NAME ${test_name}_es COMMAND ${test_name} --gtest_brief=1
