@@ -83,7 +83,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) Sovelin. Free to copy
 !define MUI_UNICON "../resources/sovelin.ico"
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN
-!define MUI_FINISHPAGE_RUN_TEXT "Open the Screen Saver settings"
+!define MUI_FINISHPAGE_RUN_TEXT "$(OpenSettings)"
 !define MUI_FINISHPAGE_RUN_FUNCTION OpenScreenSaverSettings
 !define MUI_FINISHPAGE_RUN_NOTCHECKED
 
@@ -94,7 +94,10 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) Sovelin. Free to copy
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
+; The pages and texts follow the system's language: one file per language (the first is the
+; default for every language without one).
+!include "lang_english.nsh"
+!include "lang_spanish.nsh"
 
 ; The path SCRNSAVE.EXE gets: the system's own build, as a short path (Windows starts the
 ; saver from this value without quotes), or the long one where the volume has no short names.
@@ -108,7 +111,7 @@ Function RememberActivePath
   ${EndIf}
 FunctionEnd
 
-Section "${NAME} screen saver" SecSaver
+Section "$(SaverSection)" SecSaver
   SectionIn RO
   ${If} ${RunningX64}
     ; The 64-bit build into the real System32, where the 64-bit Screen Saver list looks.
@@ -155,7 +158,11 @@ SectionEnd
 ; Why the program must not change the screen saver of the profile it sees, or "" when it may.
 Var ProfileNote
 
-; The same checks for setup (UN "", WHO "setup") and the uninstaller (UN "un.").
+; Who the profile notes name, in the installer's language.
+Var ProfileWho
+
+; The same checks for setup (UN "", WHO WhoSetup) and the uninstaller (UN "un.", WHO
+; WhoUninstaller); WHO names the LangString that says who runs.
 !macro ProfileFunctions UN WHO
 
 ; $0 = the account this program runs as, "DOMAIN\name"; $1 = its SID as text. Both "" if unknown.
@@ -204,6 +211,7 @@ FunctionEnd
 ; Sets $ProfileNote. Where Windows cannot say who is signed in, it stays "".
 Function ${UN}CheckProfile
   StrCpy $ProfileNote ""
+  StrCpy $ProfileWho "$(${WHO})"
   Call ${UN}AccountOfProcess
   StrCpy $8 $0  ; the account this program runs as
   StrCpy $9 $1  ; its SID
@@ -232,31 +240,44 @@ Function ${UN}CheckProfile
   ${If} $9 == "S-1-5-18"
   ${OrIf} $9 == "S-1-5-19"
   ${OrIf} $9 == "S-1-5-20"
-    StrCpy $ProfileNote "${WHO} runs as the system account $8, not as a person signed in to Windows"
+    StrCpy $ProfileNote "$(NoteSystemAccount)"
   ${ElseIf} $R0 == ""
-    StrCpy $ProfileNote "no one is signed in to the Windows session that ${WHO} runs in"
+    StrCpy $ProfileNote "$(NoteNoOneSignedIn)"
   ${ElseIf} $8 != ""
   ${AndIf} $R0 != $8
   ${AndIf} $R0 != $0
-    StrCpy $ProfileNote "${WHO} runs as $8, but $R0 is signed in to Windows"
+    StrCpy $ProfileNote "$(NoteOtherAccount)"
   ${EndIf}
 FunctionEnd
 !macroend
-!insertmacro ProfileFunctions "" "setup"
-!insertmacro ProfileFunctions "un." "the uninstaller"
+!insertmacro ProfileFunctions "" WhoSetup
+!insertmacro ProfileFunctions "un." WhoUninstaller
 
-Section "Make it the active screen saver" SecActivate
+; The verse list of the installer's language (the Reina-Valera on a Spanish system), stored as
+; the user's choice only when none is stored yet: a list once chosen is never changed. Not for
+; another account's profile (see CheckProfile).
+Section "-LanguageVerseList"
   ${If} $ProfileNote != ""
-    DetailPrint "Not made the active screen saver: $ProfileNote."
-    StrCpy $0 "${NAME} is installed, but it was not made the active screen saver: $ProfileNote."
-    StrCpy $0 "$0$\n$\nTo make it active, sign in as the person who will use it and choose it in"
-    StrCpy $0 "$0 the Screen Saver settings, or set it for many people with the group policy"
-    MessageBox MB_OK|MB_ICONINFORMATION "$0 $\"Force specific screen saver$\"." /SD IDOK
+  ${OrIf} "$(LanguageVerseList)" == ""
+    Return
+  ${EndIf}
+  ClearErrors
+  ReadRegStr $0 HKCU "${SETTINGS_KEY}\ScreenSaverSettings" "VerseList"
+  ${If} ${Errors}
+    WriteRegStr HKCU "${SETTINGS_KEY}\ScreenSaverSettings" "VerseList" "$(LanguageVerseList)"
+    DetailPrint "VerseList: $(LanguageVerseList)"
+  ${EndIf}
+SectionEnd
+
+Section "$(ActivateSection)" SecActivate
+  ${If} $ProfileNote != ""
+    DetailPrint "$(NotActiveLog)"
+    MessageBox MB_OK|MB_ICONINFORMATION "$(NotActiveMessage)" /SD IDOK
     Return
   ${EndIf}
   WriteRegStr HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE" "$ActiveSaverPath"
   !insertmacro SetScreenSaveActive 1
-  DetailPrint "${NAME} is the active screen saver."
+  DetailPrint "$(ActiveLog)"
 SectionEnd
 
 Function .onInit
@@ -323,7 +344,7 @@ Function un.ForgetActiveSaver
   ${OrIf} $0 == $2
     DeleteRegValue HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"
     !insertmacro SetScreenSaveActive 0
-    DetailPrint "${NAME} is no longer the active screen saver."
+    DetailPrint "$(NoLongerActiveLog)"
   ${EndIf}
 done:
 FunctionEnd
@@ -331,10 +352,8 @@ FunctionEnd
 ; Run as another account, the uninstaller cannot reach the signed-in person's screen saver
 ; setting, which may still name the removed saver: it says so, as setup does.
 Function un.ReportProfileLeft
-  DetailPrint "The screen saver setting was left as it is: $ProfileNote."
-  StrCpy $0 "${NAME} is removed, but the screen saver setting was left as it is: $ProfileNote."
-  StrCpy $0 "$0$\n$\nIf ${NAME} was the active screen saver, sign in as the person who used it"
-  MessageBox MB_OK|MB_ICONINFORMATION "$0 and choose another in the Screen Saver settings." /SD IDOK
+  DetailPrint "$(SettingLeftLog)"
+  MessageBox MB_OK|MB_ICONINFORMATION "$(SettingLeftMessage)" /SD IDOK
 FunctionEnd
 
 ; Deletes the saver and its verse lists from the folder $1.
@@ -377,7 +396,7 @@ Section "Uninstall"
   ; The settings, the password and the user's own verse list stay unless the user asks: a
   ; reinstall or a newer version keeps them. A silent uninstall keeps them.
   MessageBox MB_YESNO|MB_ICONQUESTION \
-    "Also remove your ${NAME} settings, password and your own verse list?" \
+    "$(RemoveSettingsQuestion)" \
     /SD IDNO IDNO keep_settings
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   Delete "$APPDATA\Sovelin\${VERSES}"

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
+#include "common/texts_win32.h"
 #include "password/password_form_win32.h"
 #include "password/password_test_support_win32.h"
 #include "password/scramble.h"
@@ -139,6 +142,33 @@ TEST(AskPassword, TheSaverKeepsTickingUnderThePromptAndFurtherInputNeverPromptsT
   });
   EXPECT_FALSE(stage.run.flags.gStopRequested);
   EXPECT_TRUE(IsWindowVisible(stage.verse));
+}
+
+// Runs with a Spanish display language (LANG=es_ES.UTF-8 under Wine; ctest's *_es entry).
+TEST(AskPassword, SpanishDisplayLanguageAsksInSpanish) {
+  ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_SPANISH)
+      << "needs a Spanish display language";
+  UseUserInterfaceLanguage();
+  SaverStandIn stage;
+  bool asked = false;
+  WithUser([&] { RequestStop(stage.run); },
+           [&] {
+             HWND prompt = WaitForDialog("Protector de pantalla Sovelin");
+             if (!prompt) return;
+             asked = true;
+             wchar_t text[512] = {};
+             GetWindowTextW(GetDlgItem(prompt, Id(kLabel1)), text, std::size(text));
+             EXPECT_STREQ(text,
+                          L"El protector de pantalla que est\u00e1 usando est\u00e1 protegido "
+                          L"con contrase\u00f1a.  Debe escribir la contrase\u00f1a para "
+                          L"desactivar el protector de pantalla.");
+             const std::vector<std::string> clipped = ClippedCaptions(prompt);
+             EXPECT_TRUE(clipped.empty()) << "cut: " << clipped.front();
+             Press(prompt, IDCANCEL);
+             WaitUntilGone("Protector de pantalla Sovelin");
+           });
+  UseLanguage(nullptr);
+  EXPECT_TRUE(asked) << "no prompt with the Spanish caption";
 }
 
 TEST(UpperCaseSystem, FollowsTheCodePageOfTheSystem) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/texts_win32.h"
 #include "geometry/screen_win32.h"
 #include "password/scramble.h"
 
@@ -37,7 +38,7 @@ std::vector<WORD> FormTemplate(const PasswordForm& form) {
   for (int coordinate = 0; coordinate < 4; ++coordinate) words.push_back(0);  // x, y, cx, cy
   words.push_back(0);                                                         // no menu
   words.push_back(0);                                                         // standard class
-  for (char c : form.caption) words.push_back(static_cast<uint8_t>(c));       // captions are ASCII
+  for (wchar_t c : TrW(form.caption)) words.push_back(static_cast<WORD>(c));
   words.push_back(0);
   return words;
 }
@@ -86,23 +87,23 @@ Font CreateFormFont(const Dpi& dpi) {
 }
 
 struct ControlClass {
-  const char* name;
+  const wchar_t* name;
   DWORD style;
   DWORD extendedStyle;
 };
 
 ControlClass ClassOf(const PasswordControl& control) {
   switch (control.kind) {
-    case PasswordControlKind::Label: return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case PasswordControlKind::Label: return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
     case PasswordControlKind::TextBox:
-      return {"EDIT", static_cast<DWORD>(ES_AUTOHSCROLL | (control.masked ? ES_PASSWORD : 0)),
+      return {L"EDIT", static_cast<DWORD>(ES_AUTOHSCROLL | (control.masked ? ES_PASSWORD : 0)),
               WS_EX_CLIENTEDGE};
     case PasswordControlKind::Button:
-      return {"BUTTON", static_cast<DWORD>(control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+      return {L"BUTTON", static_cast<DWORD>(control.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
               0};
-    case PasswordControlKind::Icon: return {"STATIC", SS_ICON, 0};
+    case PasswordControlKind::Icon: return {L"STATIC", SS_ICON, 0};
   }
-  return {"STATIC", 0, 0};
+  return {L"STATIC", 0, 0};
 }
 
 // The controls in the order the dialog creates them: the ones that take the focus by their tab
@@ -124,8 +125,8 @@ void CreateControl(HWND dialog, std::span<const PasswordControl> controls,
   const ControlClass type = ClassOf(control);
   DWORD style = WS_CHILD | WS_VISIBLE | type.style;
   if (control.tabIndex != kNoTabStop) style |= WS_TABSTOP | (firstTabStop ? WS_GROUP : 0);
-  const std::string text(control.text);
-  HWND window = CreateWindowExA(
+  const std::wstring text = TrW(control.text);
+  HWND window = CreateWindowExW(
       type.extendedStyle, type.name, text.c_str(), style, ToPixels(control.left, dpi.x),
       ToPixels(control.top, dpi.y), ToPixels(control.width, dpi.x), ToPixels(control.height, dpi.y),
       dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(PasswordControlId(controls, control))),
@@ -161,7 +162,8 @@ int FitLabels(HWND dialog, std::span<const PasswordControl> controls, HFONT font
     HWND label = GetDlgItem(dialog, PasswordControlId(controls, control));
     RECT rect = RectInDialog(dialog, label);
     RECT line{};
-    DrawTextA(dc.get(), control.text.data(), static_cast<int>(control.text.size()), &line,
+    const std::wstring text = TrW(control.text);
+    DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &line,
               DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     if (line.right > rect.right - rect.left) {
       LONG right = client.cx - margin;
@@ -174,7 +176,7 @@ int FitLabels(HWND dialog, std::span<const PasswordControl> controls, HFONT font
       rect.right = std::max(rect.right, std::min<LONG>(rect.left + line.right, right));
     }
     RECT wrapped{0, 0, rect.right - rect.left, 0};
-    DrawTextA(dc.get(), control.text.data(), static_cast<int>(control.text.size()), &wrapped,
+    DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &wrapped,
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     rect.bottom = std::max(rect.bottom, rect.top + wrapped.bottom);
     SetWindowPos(label, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
@@ -261,9 +263,7 @@ void ClearPasswordField(HWND field) {
 }
 
 void ShowPasswordError(HWND owner, const ErrorMessage& message) {
-  const std::string text(message.text);
-  const std::string title(message.title);
-  MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONSTOP);
+  MessageBoxW(owner, TrW(message.text).c_str(), TrW(message.title).c_str(), MB_OK | MB_ICONSTOP);
 }
 
 INT_PTR PasswordFormColors(UINT message, WPARAM wParam) {

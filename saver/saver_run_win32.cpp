@@ -6,6 +6,7 @@
 
 #include "common/clock.h"
 #include "common/program_folder_win32.h"
+#include "common/texts_win32.h"
 #include "run/saver_system_win32.h"
 #include "saver/pass_pacer.h"
 #include "saver/precise_waits_win32.h"
@@ -222,10 +223,11 @@ void EndWithRunError(int number, const char* description) {
   ShowCursorUntilVisible();
   const UINT flags = MB_OK | MB_TOPMOST | MB_SETFOREGROUND;
   if (number == kFileNotFoundError) {
-    MessageBoxA(nullptr, FileNotFoundMessage().c_str(), kProgramTitle.data(), flags | MB_ICONSTOP);
+    MessageBoxW(nullptr, WideText(FileNotFoundMessage()).c_str(), WideText(kProgramTitle).c_str(),
+                flags | MB_ICONSTOP);
   } else {
-    MessageBoxA(nullptr, UnexpectedErrorMessage(number, description).c_str(), kProgramTitle.data(),
-                flags);
+    MessageBoxW(nullptr, WideText(UnexpectedErrorMessage(number, description)).c_str(),
+                WideText(kProgramTitle).c_str(), flags);
   }
   ExitProcess(1);
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <new>
 
+#include "common/texts.h"
 #include "common/unicode_text.h"
 
 namespace sovelin {
@@ -158,14 +159,9 @@ std::u16string StoredVerse(std::u16string_view line, VerseMarks marks) {
 }
 
 std::u16string CorruptFileText() {
-  std::u16string text = u"Sovel.vrs file is corrupt!";
-  text += kLineBreak;
-  text += kLineBreak;
-  text += u"No more verses have been loaded.";
-  text += kLineBreak;
-  text += kLineBreak;
-  text += u"Please fix the verse file before running again.";
-  return FixedVerseField(text);
+  return FixedVerseField(
+      DecodeUtf8(Tr("Sovel.vrs file is corrupt!\r\n\r\nNo more verses have been loaded.\r\n\r\n"
+                    "Please fix the verse file before running again.")));
 }
 
 void LoadVerses(VerseStore& store, std::istream& file, CodePageDecoder codePage,

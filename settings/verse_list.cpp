@@ -4,6 +4,8 @@
 #include <array>
 #include <cctype>
 
+#include "common/texts.h"
+
 namespace sovelin {
 
 namespace {
@@ -33,8 +35,9 @@ bool SameFileName(std::string_view a, std::string_view b) {
   return Lowercase(a) == Lowercase(b);
 }
 
-std::string Count(int32_t number, std::string_view singular, std::string_view plural) {
-  return std::to_string(number) + " " + std::string(number == 1 ? singular : plural);
+std::string VerseCount(int32_t number) {
+  if (number == 1) return std::string(Tr("1 verse"));
+  return FormatText(Tr("%s verses"), {std::to_string(number)});
 }
 
 }  // namespace
@@ -90,7 +93,7 @@ std::vector<VerseListEntry> OfferedVerseLists(const std::vector<std::string>& fi
     if (aDefault != bDefault) return aDefault;
     return Lowercase(a.displayName) < Lowercase(b.displayName);
   });
-  lists.push_back({std::string(kOwnVersesChoice), std::string(kOwnVersesName)});
+  lists.push_back({std::string(kOwnVersesChoice), std::string(Tr(kOwnVersesName))});
   return lists;
 }
 
@@ -105,19 +108,27 @@ size_t OfferedListIndex(const std::vector<VerseListEntry>& lists, std::string_vi
 
 std::string DescribeVerseFile(const VerseFileReport& report, bool ownList) {
   if (!report.exists) {
-    return ownList ? "Your own list is not there yet: Edit... makes it from the list chosen before."
-                   : "This list is not there.";
+    return std::string(
+        Tr(ownList ? "Your own list is not there yet: Edit... makes it from the list chosen before."
+                   : "This list is not there."));
   }
-  std::string text = ownList ? "Your own list holds " : "";
-  text += Count(report.verses, "verse", "verses") + ".";
+  const std::string count = VerseCount(report.verses);
+  std::string text = ownList ? FormatText(Tr("Your own list holds %s."), {count}) : count + ".";
   if (report.linesWithoutReference.empty()) return text;
-  text += report.withoutReferenceCount == 1 ? " No reference on line " : " No reference on lines ";
+  std::string lines;
   for (size_t i = 0; i < report.linesWithoutReference.size(); ++i) {
-    text += (i == 0 ? "" : ", ") + std::to_string(report.linesWithoutReference[i]);
+    lines += (i == 0 ? "" : ", ") + std::to_string(report.linesWithoutReference[i]);
   }
   const auto more =
       report.withoutReferenceCount - static_cast<int32_t>(report.linesWithoutReference.size());
-  text += more > 0 ? " and " + std::to_string(more) + " more." : ".";
+  text += ' ';
+  if (more > 0) {
+    text += FormatText(Tr("No reference on lines %s and %s more."), {lines, std::to_string(more)});
+  } else {
+    text += FormatText(Tr(report.withoutReferenceCount == 1 ? "No reference on line %s."
+                                                            : "No reference on lines %s."),
+                       {lines});
+  }
   return text;
 }
 

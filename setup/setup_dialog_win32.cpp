@@ -12,6 +12,7 @@
 
 #include "common/handles_win32.h"
 #include "common/program_folder_win32.h"
+#include "common/texts_win32.h"
 #include "common/window_binding_win32.h"
 #include "geometry/screen_win32.h"
 #include "password/change_password_dialog_win32.h"
@@ -84,7 +85,7 @@ std::vector<WORD> DialogTemplate() {
     if (twoWords) words.push_back(static_cast<WORD>(value >> 16));
   };
   const auto addText = [&words](std::string_view text) {
-    for (char c : text) words.push_back(static_cast<unsigned char>(c));
+    for (wchar_t c : WideText(text)) words.push_back(static_cast<WORD>(c));
     words.push_back(0);
   };
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT |
@@ -98,7 +99,7 @@ std::vector<WORD> DialogTemplate() {
   for (int i = 0; i < 4; ++i) add(0, false);  // x, y, cx, cy: set in pixels later
   add(0, false);                              // no menu
   add(0, false);                              // the standard dialog class
-  addText(kSetupCaption);
+  addText(Tr(kSetupCaption));
   add(kFontPoints, false);
   add(FW_NORMAL, false);
   add(0, false);  // italic, charset
@@ -354,11 +355,11 @@ void SetupDialog::CreateControls() {
   }
   tabs_ = Item(kTbsOptions);
   for (size_t i = 0; i < kTabCaptions.size(); ++i) {
-    std::string caption(kTabCaptions[i]);
-    TCITEMA item{};
+    std::wstring caption = TrW(kTabCaptions[i]);
+    TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = caption.data();
-    SendMessageA(tabs_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
   FitTabRow();
   WidenToFitCaptions();
@@ -367,11 +368,11 @@ void SetupDialog::CreateControls() {
 }
 
 HWND SetupDialog::CreateControl(const ControlDescriptor& control) {
-  const char* windowClass = "BUTTON";
+  const wchar_t* windowClass = L"BUTTON";
   DWORD style = WS_CHILD;
   switch (control.kind) {
     case ControlKind::kTabControl:
-      windowClass = WC_TABCONTROLA;
+      windowClass = WC_TABCONTROLW;
       style |= TCS_SINGLELINE;
       break;
     case ControlKind::kPushButton: style |= BS_PUSHBUTTON; break;
@@ -383,16 +384,16 @@ HWND SetupDialog::CreateControl(const ControlDescriptor& control) {
       style |= BS_3STATE;
       break;
     case ControlKind::kLabel:
-      windowClass = "STATIC";
+      windowClass = L"STATIC";
       style |= SS_LEFT | SS_NOPREFIX;
       break;
     case ControlKind::kPicture:
     case ControlKind::kLine:
-      windowClass = "STATIC";
+      windowClass = L"STATIC";
       style |= SS_OWNERDRAW;
       break;
     case ControlKind::kComboBox:
-      windowClass = "COMBOBOX";
+      windowClass = L"COMBOBOX";
       style |= CBS_DROPDOWNLIST | WS_VSCROLL;
       break;
   }
@@ -402,9 +403,9 @@ HWND SetupDialog::CreateControl(const ControlDescriptor& control) {
   if (control.tab == SetupTab::kNone || control.tab == kInitialTab) style |= WS_VISIBLE;
 
   const RECT rect = LayoutRect(control, dpi_);
-  const std::string caption(control.caption);
   // Picture buttons show no caption; the name is for screen readers.
-  const char* text = control.kind == ControlKind::kPictureButton ? "Help" : caption.c_str();
+  const std::wstring text =
+      TrW(control.kind == ControlKind::kPictureButton ? "Help" : control.caption);
   if (control.kind == ControlKind::kComboBox) {
     // A Unicode list, as list names are in any language; its window's height includes the list
     // when dropped, room for eight lists.
@@ -413,8 +414,8 @@ HWND SetupDialog::CreateControl(const ControlDescriptor& control) {
         0, L"COMBOBOX", L"", style, rect.left, rect.top, rect.right - rect.left, dropped, dialog_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_, nullptr);
   }
-  return CreateWindowExA(0, windowClass, text, style, rect.left, rect.top, rect.right - rect.left,
-                         rect.bottom - rect.top, dialog_,
+  return CreateWindowExW(0, windowClass, text.c_str(), style, rect.left, rect.top,
+                         rect.right - rect.left, rect.bottom - rect.top, dialog_,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_,
                          nullptr);
 }
@@ -516,7 +517,7 @@ void SetupDialog::Sync() {
   SendMessageA(Item(kChkSameVerseAllDay), BM_SETCHECK, state.chkSameVerseAllDay, 0);
   Enable(kCmdColorSelect, state.cmdColorSelectEnabled);
   Enable(kCmdPswd, state.cmdPswdEnabled);
-  SetWindowTextA(Item(kLblVersion), state.lblVersion.c_str());
+  SetWindowTextW(Item(kLblVersion), WideText(state.lblVersion).c_str());
 }
 
 void SetupDialog::DisableManaged() {
@@ -580,7 +581,7 @@ void SetupDialog::ShowVerseListStatus() {
       own ? OwnVerseFile(appDataFolder_) : programFolder_ / PathFromUtf8(chosen);
   const std::string text =
       own && appDataFolder_.empty()
-          ? std::string("This account has no application data folder for its own list.")
+          ? std::string(Tr("This account has no application data folder for its own list."))
           : DescribeVerseFile(checkVerseFile_ ? checkVerseFile_(file) : VerseFileReport{}, own);
   SetWindowTextW(Item(kLblVerseStatus), WideFromUtf8(text).c_str());
 }
@@ -625,7 +626,8 @@ void SetupDialog::WidenToFitCaptions() {
         !button)
       continue;
     RECT text{};
-    DrawTextA(dc.get(), control->caption.data(), static_cast<int>(control->caption.size()), &text,
+    const std::wstring caption = TrW(control->caption);
+    DrawTextW(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_CALCRECT | DT_SINGLELINE);
     const RECT rect = RectInDialog(window);
     int right = rect.left + (button ? edges : mark) + text.right;

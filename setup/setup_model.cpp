@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "common/numbers.h"
+#include "common/texts.h"
 
 namespace sovelin {
 
@@ -26,8 +27,9 @@ int16_t VerseSizeOption(int16_t percent) {
 }  // namespace
 
 std::string VersionCaption(ProgramVersion version) {
-  return "Version " + DecimalText(version.major) + "." + DecimalText(version.minor) + "." +
-         DecimalText(version.revision);
+  const std::string number = DecimalText(version.major) + "." + DecimalText(version.minor) + "." +
+                             DecimalText(version.revision);
+  return FormatText(Tr("Version %s"), {number});
 }
 
 int16_t& SetupModel::Selection(OptionGroup group) {

@@ -3,18 +3,12 @@
 #include <string>
 
 #include "common/handles_win32.h"
+#include "common/texts_win32.h"
 #include "common/unicode_text.h"
 
 namespace sovelin {
 
 namespace {
-
-// Paths travel through the lookup as UTF-8 and meet Windows in wide characters, so a path in
-// any script survives whatever the system's code page.
-std::wstring Wide(std::string_view utf8) {
-  const std::u16string text = DecodeUtf8(utf8);
-  return std::wstring(text.begin(), text.end());
-}
 
 UINT IconStyle(MessageIcon icon) {
   switch (icon) {
@@ -28,9 +22,8 @@ UINT IconStyle(MessageIcon icon) {
 }  // namespace
 
 void ShowSetupMessage(HWND owner, const SetupMessage& message) {
-  const std::string title(message.title);
-  const std::string text(message.text);
-  MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK | IconStyle(message.icon));
+  MessageBoxW(owner, TrW(message.text).c_str(), TrW(message.title).c_str(),
+              MB_OK | IconStyle(message.icon));
 }
 
 std::optional<RegistryValue> Win32SysInfoPlatform::ReadLocalMachineValue(
@@ -47,7 +40,7 @@ std::optional<RegistryValue> Win32SysInfoPlatform::ReadLocalMachineValue(
   std::wstring data(kValueBufferSize, L'\0');
   DWORD type = 0;
   DWORD size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
-  if (RegQueryValueExW(key.get(), Wide(valueName).c_str(), nullptr, &type,
+  if (RegQueryValueExW(key.get(), WideText(valueName).c_str(), nullptr, &type,
                        reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
@@ -63,7 +56,7 @@ std::optional<RegistryValue> Win32SysInfoPlatform::ReadLocalMachineValue(
 }
 
 bool Win32SysInfoPlatform::FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  const DWORD attributes = GetFileAttributesW(WideText(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
@@ -73,7 +66,7 @@ bool Win32SysInfoPlatform::StartProgram(const std::string& path) {
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
-  const std::wstring program = Wide(path);
+  const std::wstring program = WideText(path);
   std::wstring commandLine = L"\"" + program + L"\"";
   PROCESS_INFORMATION process{};
   if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,

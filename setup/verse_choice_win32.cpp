@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "common/system_code_page_win32.h"
+#include "common/texts_win32.h"
 #include "common/unicode_text.h"
 
 namespace sovelin {
@@ -21,8 +22,7 @@ std::string Utf8WithByteOrderMark(std::string_view bytes) {
 }  // namespace
 
 std::wstring WideFromUtf8(std::string_view text) {
-  const std::u16string wide = DecodeUtf8(text);
-  return std::wstring(wide.begin(), wide.end());
+  return WideText(text);
 }
 
 bool MakeOwnVerseFile(const std::filesystem::path& source, const std::filesystem::path& target) {

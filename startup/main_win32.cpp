@@ -4,6 +4,7 @@
 
 #include "common/random_source.h"
 #include "common/system_code_page_win32.h"
+#include "common/texts_win32.h"
 #include "common/window_binding_win32.h"
 #include "geometry/screen_win32.h"
 #include "password/ask_password_win32.h"
@@ -133,6 +134,7 @@ int Main(HINSTANCE instance, const std::string& arguments) {
 }  // namespace sovelin
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  sovelin::UseUserInterfaceLanguage();
   return sovelin::Main(instance, std::string(sovelin::ArgumentsAfterProgramName(
                                      GetCommandLineA(), sovelin::ModulePath())));
 }

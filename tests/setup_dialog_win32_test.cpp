@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "common/handles_win32.h"
+#include "common/texts_win32.h"
 #include "geometry/screen_win32.h"
 #include "setup/help_texts.h"
 #include "setup/setup_form.h"
@@ -29,6 +30,13 @@ using namespace driver;
 constexpr DWORD kStartMs = 30000;  // Wine can be slow to start a process
 constexpr DWORD kWaitMs = 15000;
 
+// A control's caption in wide characters, as a text in any language reads back.
+std::wstring Caption(HWND control) {
+  wchar_t text[512] = {};
+  SendMessageW(control, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
 bool IsChecked(HWND control, LRESULT state = BST_CHECKED) {
   return SendMessageA(control, BM_GETCHECK, 0, 0) == state;
 }
@@ -41,14 +49,19 @@ void Click(HWND control) {
 
 class SetupDialogTest : public ::testing::Test {
  protected:
-  void SetUp() override { ClearSettings(); }
+  // The dialog speaks the display language; so do the captions this test waits for.
+  void SetUp() override {
+    ClearSettings();
+    UseUserInterfaceLanguage();
+  }
+  void TearDown() override { UseLanguage(nullptr); }
 
   // Starts the saver with these arguments (none, as Explorer's "Configure" does) and waits for
   // the dialog.
   HWND Open(const std::string& arguments = "") {
     saver_ = std::make_unique<SaverProcess>(SaverProcess::Start(arguments));
     EXPECT_TRUE(saver_->started());
-    dialog_ = WaitForCaption(std::string(kSetupCaption).c_str(), kStartMs, saver_->id());
+    dialog_ = WaitForCaption(std::string(Tr(kSetupCaption)).c_str(), kStartMs, saver_->id());
     EXPECT_NE(dialog_, nullptr) << "the settings dialog did not appear";
     return dialog_;
   }
@@ -170,16 +183,17 @@ TEST_F(SetupDialogTest, EveryCaptionFitsItsControlAtThisDpi) {
     ShowTab(static_cast<SetupTab>(tab));
     for (const ControlDescriptor& control : SetupControls()) {
       HWND window = Item(control.id);
-      const std::string text = WindowText(window);
+      const std::wstring text = Caption(window);
       if (!IsWindowVisible(window) || text.empty() || control.kind == ControlKind::kTabControl)
         continue;
-      SCOPED_TRACE(std::string(control.name) + " \"" + text + "\" at " + std::to_string(dpi));
+      SCOPED_TRACE(std::string(control.name) + " \"" + WindowText(window) + "\" at " +
+                   std::to_string(dpi));
       RECT client{};
       GetClientRect(window, &client);
       SelectGuard select(dc.get(), (control.id == kLblTitle ? bold : normal).get());
       RECT extent{0, 0, client.right, 0};
       const bool wraps = control.kind == ControlKind::kLabel;
-      DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent,
+      DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent,
                 DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
       // Room for a button's or a frame's edges, an option's or a check box's mark.
       const ControlKind kind = control.kind;
@@ -190,6 +204,29 @@ TEST_F(SetupDialogTest, EveryCaptionFitsItsControlAtThisDpi) {
       EXPECT_TRUE(room > 0 || extent.bottom <= client.bottom) << extent.bottom;
     }
   }
+  Click(Item(kCmdCancel));
+  EXPECT_TRUE(Closes());
+}
+
+// Runs with a Spanish display language (LANG=es_ES.UTF-8 under Wine; ctest's *_es entry).
+TEST_F(SetupDialogTest, SpanishDisplayLanguageShowsTheDialogInSpanish) {
+  ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()), LANG_SPANISH)
+      << "needs a Spanish display language";
+  saver_ = std::make_unique<SaverProcess>(SaverProcess::Start(""));
+  dialog_ =
+      WaitForCaption("Sovelin:El protector de pantalla - Propiedades", kStartMs, saver_->id());
+  ASSERT_NE(dialog_, nullptr) << "no dialog with the Spanish caption";
+  EXPECT_EQ(Caption(Item(kFrame2)), L"Presentaci\u00f3n del vers\u00edculo");
+  EXPECT_EQ(Caption(Option(OptionGroup::kDisplay, 0)), L"Libro abierto");
+  EXPECT_EQ(Caption(Option(OptionGroup::kSpeed, 4)), L"La m\u00e1s r\u00e1pida");
+  EXPECT_EQ(Caption(Item(kCmdOK)), L"Aceptar");
+  EXPECT_EQ(Caption(Item(kCmdCancel)), L"Cancelar");
+  ShowTab(SetupTab::kChangeFreq);
+  EXPECT_TRUE(WaitUntil(
+      [&] { return Caption(Item(kLblVerseStatus)).ends_with(L" vers\u00edculos."); }, kWaitMs))
+      << WindowText(Item(kLblVerseStatus));
+  ShowTab(SetupTab::kAbout);
+  EXPECT_EQ(Caption(Item(kLblVersion)).substr(0, 8), L"Versi\u00f3n ");
   Click(Item(kCmdCancel));
   EXPECT_TRUE(Closes());
 }
