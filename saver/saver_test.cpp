@@ -287,6 +287,48 @@ TEST(CheckVerseFile, CountsTheVersesAndNamesTheLinesWithoutAReference) {
   EXPECT_EQ(report.linesWithoutReference, (std::vector<int32_t>{2, 3, 5, 6, 7}));
 }
 
+// Why a load put the warning last: no line at all, a bound passed, or a read that failed.
+TEST(LoadVerses, TellsWhetherTheFileWasEmptyTooLargeOrUnreadable) {
+  using enum VerseLoadOutcome;
+  const auto outcome = [](const std::string& bytes, VerseLimits limits = {}) {
+    VerseStore store;
+    std::istringstream file(bytes);
+    return LoadVerses(store, file, &DecodeWindows1252, limits);
+  };
+  EXPECT_EQ(outcome("a. Job 1:1\r\nb"), kLoaded);
+  EXPECT_EQ(outcome("\r\n"), kLoaded);  // one blank line is a verse without a reference
+  for (const char* empty : {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"})
+    EXPECT_EQ(outcome(empty), kEmpty) << empty;
+  EXPECT_EQ(outcome("a\r\nb\r\n", {.verses = 1}), kTooLarge);
+  EXPECT_EQ(outcome("a\r\nb\r\n", {.fileBytes = 4}), kTooLarge);
+  std::string bytes = "a\r\nb";
+  FailingBuffer failing(bytes);
+  std::istream file(&failing);
+  VerseStore store;
+  EXPECT_EQ(LoadVerses(store, file, &DecodeWindows1252), kUnreadable);
+  EXPECT_EQ(
+      LoadVerses(store, std::filesystem::path("/nonexistent/dir/sovel.vrs"), &DecodeWindows1252),
+      kUnreadable);
+}
+
+// The dialog's report on lists the saver cannot use whole: the warning is not a verse.
+TEST(CheckVerseFile, NamesAnEmptyOrTooLargeListAndCountsOnlyTheVersesRead) {
+  const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                     ("sovelin-problem-" + std::to_string(std::random_device{}()));
+  const auto check = [&](const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    const VerseFileReport report = CheckVerseFile(path, &DecodeWindows1252);
+    return std::tuple(report.exists, report.verses, report.withoutReferenceCount, report.problem);
+  };
+  using enum VerseFileProblem;
+  EXPECT_EQ(check(""), std::tuple(true, 0, 0, kEmpty));
+  EXPECT_EQ(check("\xEF\xBB\xBF"), std::tuple(true, 0, 0, kEmpty));
+  // Past 16 MB: the one line read whole counts, the cut one does not.
+  EXPECT_EQ(check("Jesus wept. John 11:35\r\n" + std::string(16 << 20, 'x')),
+            std::tuple(true, 1, 0, kTooLarge));
+  std::filesystem::remove(path);
+}
+
 using namespace verse_colors;
 
 TEST(VerseChange, FirstChangeAfterTheWholePeriodThenOneTickEarlierDrawingFromOneToTheCount) {

@@ -4,6 +4,8 @@
 #include <array>
 #include <cctype>
 
+#include "common/unicode_text.h"
+
 namespace sovelin {
 
 namespace {
@@ -103,13 +105,39 @@ size_t OfferedListIndex(const std::vector<VerseListEntry>& lists, std::string_vi
   return 0;
 }
 
+namespace {
+
+// What the saver shows of a list it cannot use whole: a warning alone, or after what it read.
+std::string WhatTheSaverShows(int32_t verses) {
+  return verses == 0 ? " The saver shows a warning instead of verses."
+                     : " The saver shows its first " + Count(verses, "verse", "verses") +
+                           ", then a warning.";
+}
+
+std::string DescribeProblem(const VerseFileReport& report, bool ownList) {
+  const std::string subject = ownList ? "Your own list" : "This list";
+  switch (report.problem) {
+    case VerseFileProblem::kEmpty:
+      return subject + " is empty." +
+             (ownList ? " Edit... opens it to add verses." : WhatTheSaverShows(0));
+    case VerseFileProblem::kTooLarge:
+      return subject + " is too large." + WhatTheSaverShows(report.verses);
+    case VerseFileProblem::kUnreadable:
+      return subject + " cannot be read (it may be locked, or not yours to read)." +
+             WhatTheSaverShows(report.verses);
+    case VerseFileProblem::kNone: break;
+  }
+  return (ownList ? "Your own list holds " : "") + Count(report.verses, "verse", "verses") + ".";
+}
+
+}  // namespace
+
 std::string DescribeVerseFile(const VerseFileReport& report, bool ownList) {
   if (!report.exists) {
     return ownList ? "Your own list is not there yet: Edit... makes it from the list chosen before."
                    : "This list is not there.";
   }
-  std::string text = ownList ? "Your own list holds " : "";
-  text += Count(report.verses, "verse", "verses") + ".";
+  std::string text = DescribeProblem(report, ownList);
   if (report.linesWithoutReference.empty()) return text;
   text += report.withoutReferenceCount == 1 ? " No reference on line " : " No reference on lines ";
   for (size_t i = 0; i < report.linesWithoutReference.size(); ++i) {
@@ -121,13 +149,41 @@ std::string DescribeVerseFile(const VerseFileReport& report, bool ownList) {
   return text;
 }
 
+namespace {
+
+// Windows file names are UTF-16 (and may hold unpaired surrogates); elsewhere they are bytes,
+// kept as they are. Converted here rather than by std::filesystem, whose conversions throw.
+template <typename Char>
+std::string Utf8FromNative(const std::basic_string<Char>& native) {
+  if constexpr (sizeof(Char) == sizeof(char16_t)) {
+    return EncodeUtf8(std::u16string(native.begin(), native.end()));
+  } else {
+    return native;
+  }
+}
+
+template <typename Char>
+std::filesystem::path PathFromUtf8As(std::string_view text) {
+  if constexpr (sizeof(Char) == sizeof(char16_t)) {
+    const std::u16string wide = DecodeUtf8(text);
+    return std::filesystem::path(std::basic_string<Char>(wide.begin(), wide.end()));
+  } else {
+    return std::filesystem::path(std::string(text));
+  }
+}
+
+}  // namespace
+
 std::string Utf8FileName(const std::filesystem::path& path) {
-  const std::u8string name = path.u8string();
-  return {name.begin(), name.end()};
+  return Utf8FromNative(path.native());
 }
 
 std::filesystem::path PathFromUtf8(std::string_view text) {
-  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+  return PathFromUtf8As<std::filesystem::path::value_type>(text);
+}
+
+bool IsFileNameText(const std::filesystem::path& name) {
+  return PathFromUtf8(Utf8FileName(name)).native() == name.native();
 }
 
 }  // namespace sovelin

@@ -20,6 +20,7 @@
 #include "setup/setup_model.h"
 #include "setup/sysinfo_win32.h"
 #include "setup/verse_choice_win32.h"
+#include "setup/verse_report_cache.h"
 
 namespace sovelin {
 
@@ -170,7 +171,7 @@ class SetupDialog {
         store_(store),
         model_(settings),
         owner_(owner),
-        checkVerseFile_(checkVerseFile) {}
+        verseReports_(checkVerseFile) {}
 
   int Run();
 
@@ -204,6 +205,7 @@ class SetupDialog {
   void OnVerseListChosen();
   void EditOwnVerses();
   void ShowVerseListStatus();
+  void ShowVerseListStatus(const std::string& text);
 
   HWND Item(ControlId id) const { return GetDlgItem(dialog_, id); }
   bool OnPage(HWND control) const;
@@ -221,7 +223,7 @@ class SetupDialog {
   HICON programIcon_ = nullptr;
   HICON helpIcon_ = nullptr;
   std::map<HWND, const ControlDescriptor*> descriptors_;
-  VerseFileCheck checkVerseFile_;
+  VerseReportCache verseReports_;
   std::filesystem::path programFolder_;
   std::filesystem::path appDataFolder_;
   std::vector<VerseListEntry> verseLists_;
@@ -535,28 +537,40 @@ void SetupDialog::OnVerseListChosen() {
 }
 
 // Makes the user's own list when it is not there yet, as a copy of the list chosen before,
-// chooses it and opens it in the user's editor.
+// chooses it and opens it in the user's editor. When it cannot be made, the status line says
+// why and the choice stays as it was.
 void SetupDialog::EditOwnVerses() {
-  if (appDataFolder_.empty()) return;
+  if (appDataFolder_.empty()) {
+    ShowVerseListStatus(
+        "Your own list cannot be made: this account has no application data "
+        "folder.");
+    return;
+  }
   const std::filesystem::path own = OwnVerseFile(appDataFolder_);
-  if (!VerseFileExists(own)) {
-    MakeOwnVerseFile(
-        VerseFileToLoad(listBeforeOwn_, programFolder_, appDataFolder_, VerseFileExists), own);
+  const OwnListMade made = MakeOwnVerseFile(
+      VerseFileToLoad(listBeforeOwn_, programFolder_, appDataFolder_, VerseFileExists), own);
+  if (made != OwnListMade::kMade && made != OwnListMade::kAlreadyThere) {
+    ShowVerseListStatus(OwnListFailureText(made));
+    return;
   }
   SendMessageW(Item(kCboVerseList), CB_SETCURSEL, verseLists_.size() - 1, 0);
   ShowVerseListStatus();
-  if (VerseFileExists(own)) OpenInTextEditor(dialog_, own);
+  OpenInTextEditor(dialog_, own);
 }
 
 void SetupDialog::ShowVerseListStatus() {
   const std::string chosen = ChosenVerseList();
   const bool own = chosen == kOwnVersesChoice;
+  if (own && appDataFolder_.empty()) {
+    ShowVerseListStatus("This account has no application data folder for its own list.");
+    return;
+  }
   const std::filesystem::path file =
       own ? OwnVerseFile(appDataFolder_) : programFolder_ / PathFromUtf8(chosen);
-  const std::string text =
-      own && appDataFolder_.empty()
-          ? std::string("This account has no application data folder for its own list.")
-          : DescribeVerseFile(checkVerseFile_ ? checkVerseFile_(file) : VerseFileReport{}, own);
+  ShowVerseListStatus(DescribeVerseFile(verseReports_.ReportFor(file), own));
+}
+
+void SetupDialog::ShowVerseListStatus(const std::string& text) {
   SetWindowTextW(Item(kLblVerseStatus), WideFromUtf8(text).c_str());
 }
 
