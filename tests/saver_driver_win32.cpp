@@ -4,6 +4,7 @@
 
 #include <shlobj.h>
 
+#include <cstring>
 #include <fstream>
 
 #include "common/handles_win32.h"
@@ -234,12 +235,45 @@ std::optional<std::string> ReadSetting(const std::string& name) {
   return value == missing ? std::nullopt : std::optional(value);
 }
 
+namespace {
+std::wstring Widened(const char* ascii) {
+  return std::wstring(ascii, ascii + strlen(ascii));
+}
+}  // namespace
+
 bool WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE>& data) {
+  RegKey settings;
+  const std::wstring wideName(name.begin(), name.end());
+  return RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                         settings.out(), nullptr) == ERROR_SUCCESS &&
+         RegSetValueExW(settings.get(), wideName.c_str(), 0, type, data.data(),
+                        static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+}
+
+bool WriteAnsiSetting(const std::string& name, const std::string& bytes) {
   RegKey settings;
   return RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                          settings.out(), nullptr) == ERROR_SUCCESS &&
-         RegSetValueExA(settings.get(), name.c_str(), 0, type, data.data(),
-                        static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+         RegSetValueExA(settings.get(), name.c_str(), 0, REG_SZ,
+                        reinterpret_cast<const BYTE*>(bytes.c_str()),
+                        static_cast<DWORD>(bytes.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool RegAddSetting(const std::wstring& name, const std::wstring& text) {
+  std::wstring command = L"reg.exe add \"HKCU\\" + Widened(kSettingsKeyPath) + L"\" /v " + name +
+                         L" /t REG_SZ /d \"" + text + L"\" /f";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &startup, &process))
+    return false;
+  const bool ended = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;
+  DWORD code = 1;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return ended && code == 0;
 }
 
 void PressKeys(const std::vector<WORD>& chord) {
