@@ -4,7 +4,7 @@
 
 #include <shlobj.h>
 
-#include <cstring>
+#include <cstdlib>
 #include <fstream>
 
 #include "common/handles_win32.h"
@@ -235,12 +235,6 @@ std::optional<std::string> ReadSetting(const std::string& name) {
   return value == missing ? std::nullopt : std::optional(value);
 }
 
-namespace {
-std::wstring Widened(const char* ascii) {
-  return std::wstring(ascii, ascii + strlen(ascii));
-}
-}  // namespace
-
 bool WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE>& data) {
   RegKey settings;
   const std::wstring wideName(name.begin(), name.end());
@@ -260,20 +254,10 @@ bool WriteAnsiSetting(const std::string& name, const std::string& bytes) {
 }
 
 bool RegAddSetting(const std::wstring& name, const std::wstring& text) {
-  std::wstring command = L"reg.exe add \"HKCU\\" + Widened(kSettingsKeyPath) + L"\" /v " + name +
-                         L" /t REG_SZ /d \"" + text + L"\" /f";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                      nullptr, &startup, &process))
-    return false;
-  const bool ended = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;
-  DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return ended && code == 0;
+  const std::string key(kSettingsKeyPath);
+  return _wsystem((L"reg.exe add \"HKCU\\" + std::wstring(key.begin(), key.end()) + L"\" /v " +
+                   name + L" /t REG_SZ /d \"" + text + L"\" /f")
+                      .c_str()) == 0;
 }
 
 void PressKeys(const std::vector<WORD>& chord) {

@@ -275,8 +275,8 @@ TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
     EXPECT_NE(WindowText(verse).find(cases[i].second), std::string::npos)
         << "shows " << WindowText(verse);
     EXPECT_EQ(FindCaption(kProgramTitle.data(), saver.id()), nullptr) << "an error box shows";
-    ClickMouse();
-    EXPECT_TRUE(saver.WaitForExit(kEndMs));
+    // Clicked again should a busy machine lose the click: what ends the saver is not the point.
+    EXPECT_TRUE(WaitUntil([&] { return ClickMouse(), saver.WaitForExit(2000); }, kStartMs));
   }
   std::filesystem::remove(OwnVerseList());
 }
