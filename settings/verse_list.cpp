@@ -109,9 +109,9 @@ namespace {
 
 // What the saver shows of a list it cannot use whole: a warning alone, or after what it read.
 std::string WhatTheSaverShows(int32_t verses) {
-  return verses == 0 ? " The saver shows a warning instead of verses."
-                     : " The saver shows its first " + Count(verses, "verse", "verses") +
-                           ", then a warning.";
+  return verses == 0
+             ? " The saver shows a warning instead of verses."
+             : " The saver shows " + Count(verses, "verse", "verses") + " from it, then a warning.";
 }
 
 std::string DescribeProblem(const VerseFileReport& report, bool ownList) {
