@@ -536,14 +536,15 @@ void SetupDialog::OnVerseListChosen() {
   ShowVerseListStatus();
 }
 
+constexpr const char* kNoAppDataText =
+    "This account has no application data folder for its own list.";
+
 // Makes the user's own list when it is not there yet, as a copy of the list chosen before,
 // chooses it and opens it in the user's editor. When it cannot be made, the status line says
 // why and the choice stays as it was.
 void SetupDialog::EditOwnVerses() {
   if (appDataFolder_.empty()) {
-    ShowVerseListStatus(
-        "Your own list cannot be made: this account has no application data "
-        "folder.");
+    ShowVerseListStatus(kNoAppDataText);
     return;
   }
   const std::filesystem::path own = OwnVerseFile(appDataFolder_);
@@ -562,7 +563,7 @@ void SetupDialog::ShowVerseListStatus() {
   const std::string chosen = ChosenVerseList();
   const bool own = chosen == kOwnVersesChoice;
   if (own && appDataFolder_.empty()) {
-    ShowVerseListStatus("This account has no application data folder for its own list.");
+    ShowVerseListStatus(kNoAppDataText);
     return;
   }
   const std::filesystem::path file =

@@ -51,10 +51,12 @@ Presence PresenceOf(const std::filesystem::path& path) {
                                                                         : Presence::kUnknown;
 }
 
+// The folder and any missing above it (a new profile's application data folder may not be
+// there yet); true when it is a folder now.
 bool MakeFolder(const std::filesystem::path& folder) {
-  if (CreateDirectoryW(folder.c_str(), nullptr)) return true;
-  const DWORD attributes = GetFileAttributesW(folder.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  return std::filesystem::is_directory(folder, error);
 }
 
 // Writes text to a new file in folder, flushed to the disk; its path, or an empty one.
