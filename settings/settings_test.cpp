@@ -137,10 +137,10 @@ TEST(VerseList, DescribesAnEmptyATooLargeAndAnUnreadableList) {
   EXPECT_EQ(DescribeVerseFile({true, 0, {}, 0, kEmpty}, true),
             "Your own list is empty. Edit... opens it to add verses.");
   EXPECT_EQ(DescribeVerseFile({true, 1, {}, 0, kTooLarge}, true),
-            "Your own list is too large. The saver shows 1 verse from it, then a warning.");
+            "Your own list is too large. The saver shows 1 verse, then a warning.");
   EXPECT_EQ(DescribeVerseFile({true, 12, {3}, 1, kUnreadable}, false),
-            "This list cannot be read (it may be locked, or not yours to read). The saver shows "
-            "12 verses from it, then a warning. No reference on line 3.");
+            "This list cannot be read (locked, or no access). The saver shows 12 verses, then a "
+            "warning.");
 }
 
 TEST(Settings, AVerseSizeIsOneOfTheFourOffersAndAnythingElseReadsAsOneHundred) {

@@ -109,11 +109,11 @@ namespace {
 
 // What the saver shows of a list it cannot use whole: a warning alone, or after what it read.
 std::string WhatTheSaverShows(int32_t verses) {
-  return verses == 0
-             ? " The saver shows a warning instead of verses."
-             : " The saver shows " + Count(verses, "verse", "verses") + " from it, then a warning.";
+  return verses == 0 ? " The saver shows a warning instead of verses."
+                     : " The saver shows " + Count(verses, "verse", "verses") + ", then a warning.";
 }
 
+// What is wrong with a list the saver cannot use whole, or an empty text.
 std::string DescribeProblem(const VerseFileReport& report, bool ownList) {
   const std::string subject = ownList ? "Your own list" : "This list";
   switch (report.problem) {
@@ -123,11 +123,10 @@ std::string DescribeProblem(const VerseFileReport& report, bool ownList) {
     case VerseFileProblem::kTooLarge:
       return subject + " is too large." + WhatTheSaverShows(report.verses);
     case VerseFileProblem::kUnreadable:
-      return subject + " cannot be read (it may be locked, or not yours to read)." +
-             WhatTheSaverShows(report.verses);
+      return subject + " cannot be read (locked, or no access)." + WhatTheSaverShows(report.verses);
     case VerseFileProblem::kNone: break;
   }
-  return (ownList ? "Your own list holds " : "") + Count(report.verses, "verse", "verses") + ".";
+  return {};
 }
 
 }  // namespace
@@ -137,7 +136,11 @@ std::string DescribeVerseFile(const VerseFileReport& report, bool ownList) {
     return ownList ? "Your own list is not there yet: Edit... makes it from the list chosen before."
                    : "This list is not there.";
   }
-  std::string text = DescribeProblem(report, ownList);
+  // A list the saver cannot use whole: that alone fills the status line.
+  const std::string problem = DescribeProblem(report, ownList);
+  if (!problem.empty()) return problem;
+  std::string text = ownList ? "Your own list holds " : "";
+  text += Count(report.verses, "verse", "verses") + ".";
   if (report.linesWithoutReference.empty()) return text;
   text += report.withoutReferenceCount == 1 ? " No reference on line " : " No reference on lines ";
   for (size_t i = 0; i < report.linesWithoutReference.size(); ++i) {

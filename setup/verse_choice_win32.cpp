@@ -110,11 +110,10 @@ OwnListMade MakeOwnVerseFile(const std::filesystem::path& source,
 std::string OwnListFailureText(OwnListMade made) {
   switch (made) {
     case OwnListMade::kNoFolder:
-      return "Your own list could not be made: its folder Sovelin in your application data "
-             "cannot be created.";
+      return "Your own list could not be made: its folder cannot be created.";
     case OwnListMade::kExistenceUnknown:
-      return "Your own list could not be made: whether it is there already cannot be told (is "
-             "your application data folder offline?).";
+      return "Your own list could not be made: Windows cannot tell whether it is there already "
+             "(is the folder offline?).";
     case OwnListMade::kWriteFailed:
       return "Your own list could not be made: writing it failed (is the disk full?).";
     case OwnListMade::kMade:

@@ -339,9 +339,7 @@ TEST_F(SetupDialogTest, EditSaysWhenTheOwnListCannotBeMadeAndKeepsTheChoice) {
   ChooseVerseList(2);
   EXPECT_TRUE(StatusBecomes("439 verses."));
   Click(Item(kCmdVerseEdit));
-  EXPECT_TRUE(
-      StatusBecomes("Your own list could not be made: its folder Sovelin in your "
-                    "application data cannot be created."));
+  EXPECT_TRUE(StatusBecomes("Your own list could not be made: its folder cannot be created."));
   EXPECT_EQ(SendMessageW(Item(kCboVerseList), CB_GETCURSEL, 0, 0), 2);
   Pump(500);
   EXPECT_EQ(FindWindowA("Notepad", nullptr), nullptr) << "an editor opened";
