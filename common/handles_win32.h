@@ -144,6 +144,35 @@ class RegKey {
 };
 
 // Owns one reference to a COM object and releases it.
+// A kernel handle from CreateFile and the like, closed with CloseHandle; INVALID_HANDLE_VALUE
+// (what CreateFile returns on failure) counts as none.
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle = INVALID_HANDLE_VALUE) : handle_(handle) {}
+  FileHandle(FileHandle&& other) noexcept
+      : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+  FileHandle& operator=(FileHandle&& other) noexcept {
+    if (this != &other) {
+      Close();
+      handle_ = std::exchange(other.handle_, INVALID_HANDLE_VALUE);
+    }
+    return *this;
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() { Close(); }
+
+  HANDLE get() const { return handle_; }
+  explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+
+ private:
+  void Close() {
+    if (*this) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+  }
+  HANDLE handle_;
+};
+
 template <typename Interface>
 class ComPtr {
  public:

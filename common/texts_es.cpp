@@ -117,6 +117,26 @@ constexpr Translation kTexts[] = {
     {"No reference on line %s.", "Sin referencia en la línea %s."},
     {"No reference on lines %s.", "Sin referencia en las líneas %s."},
     {"No reference on lines %s and %s more.", "Sin referencia en las líneas %s y %s más."},
+    {"Your own list is empty.", "Su propia lista está vacía."},
+    {"Edit... opens it to add verses.", "Editar... la abre para añadir versículos."},
+    {"This list is empty.", "Esta lista está vacía."},
+    {"Your own list is too large.", "Su propia lista es demasiado grande."},
+    {"This list is too large.", "Esta lista es demasiado grande."},
+    {"Your own list cannot be read (locked, or no access).",
+     "Su propia lista no se puede leer (bloqueada o sin acceso)."},
+    {"This list cannot be read (locked, or no access).",
+     "Esta lista no se puede leer (bloqueada o sin acceso)."},
+    {"The saver shows a warning instead of verses.",
+     "El protector muestra un aviso en lugar de versículos."},
+    {"The saver shows %s, then a warning.", "El protector muestra %s y después un aviso."},
+    {"Your own list could not be made: its folder cannot be created.",
+     "No se pudo crear su propia lista: no se puede crear su carpeta."},
+    {"Your own list could not be made: Windows cannot tell whether it is there already (is the "
+     "folder offline?).",
+     "No se pudo crear su propia lista: Windows no puede saber si ya existe (¿está la carpeta sin "
+     "conexión?)."},
+    {"Your own list could not be made: writing it failed (is the disk full?).",
+     "No se pudo crear su propia lista: falló la escritura (¿está lleno el disco?)."},
 
     // The password prompt, the change-password dialog and their messages.
     {"Sovelin Screen Saver", "Protector de pantalla Sovelin"},

@@ -329,20 +329,54 @@ TEST(ShippedVerses, TheLoaderSplitsEveryLineOfEveryListIntoItsTextAndAWellFormed
   EXPECT_EQ(lists, books.size());
 }
 
-// The report the settings dialog shows for the user's own list: lines the saver shows whole,
-// blank ones included, are named by their line number.
-TEST(CheckVerseFile, CountsTheVersesAndNamesTheLinesWithoutAReference) {
+// The report the settings dialog shows for a list: lines the saver shows whole, blank ones
+// included, are named by their line number; the warning shown in place of what could not be
+// read is never counted as a verse.
+TEST(CheckVerseFile, CountsTheVersesReadAndNamesTheLinesWithoutAReferenceAndTheProblem) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() /
                                      ("sovelin-report-" + std::to_string(std::random_device{}()));
   EXPECT_FALSE(CheckVerseFile(path, &DecodeWindows1252).exists);
-  std::ofstream(path, std::ios::binary)
-      << "Jesus wept. John 11:35\r\nno reference here\r\n\r\nRejoice evermore. 1 Thess 5:16\n"
-         "Text without an end mark John 3:16\r\na:b\r\nx\r\nPray without ceasing. 1 Thess 5:17";
-  const VerseFileReport report = CheckVerseFile(path, &DecodeWindows1252);
+  const auto check = [&](const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    const VerseFileReport report = CheckVerseFile(path, &DecodeWindows1252);
+    EXPECT_TRUE(report.exists);
+    return std::tuple(report.verses, report.withoutReferenceCount, report.problem);
+  };
+  using enum VerseFileProblem;
+  EXPECT_EQ(check("Jesus wept. John 11:35\r\nno reference here\r\n\r\nRejoice evermore. 1 Thess "
+                  "5:16\nText without an end mark John 3:16\r\na:b\r\nx\r\nPray without ceasing. "
+                  "1 Thess 5:17"),
+            std::tuple(8, 5, kNone));
+  EXPECT_EQ(CheckVerseFile(path, &DecodeWindows1252).linesWithoutReference,
+            (std::vector<int32_t>{2, 3, 5, 6, 7}));
+  EXPECT_EQ(check(""), std::tuple(0, 0, kEmpty));
+  // Past 16 MB: the one line read whole counts, the cut one does not.
+  EXPECT_EQ(check("Jesus wept. John 11:35\r\n" + std::string(16 << 20, 'x')),
+            std::tuple(1, 0, kTooLarge));
   std::filesystem::remove(path);
-  EXPECT_EQ(std::tuple(report.exists, report.verses, report.withoutReferenceCount),
-            std::tuple(true, 8, 5));
-  EXPECT_EQ(report.linesWithoutReference, (std::vector<int32_t>{2, 3, 5, 6, 7}));
+}
+
+// Why a load put the warning last: no line at all, a bound passed, or a read that failed.
+TEST(LoadVerses, TellsWhetherTheFileWasEmptyTooLargeOrUnreadable) {
+  using enum VerseLoadOutcome;
+  const auto outcome = [](const std::string& bytes, VerseLimits limits = {}) {
+    VerseStore store;
+    std::istringstream file(bytes);
+    return LoadVerses(store, file, &DecodeWindows1252, limits);
+  };
+  EXPECT_EQ(outcome("a. Job 1:1\r\nb"), kLoaded);
+  for (const char* empty : {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"})
+    EXPECT_EQ(outcome(empty), kEmpty) << empty;
+  EXPECT_EQ(outcome("a\r\nb\r\n", {.verses = 1}), kTooLarge);
+  EXPECT_EQ(outcome("a\r\nb\r\n", {.fileBytes = 4}), kTooLarge);
+  std::string bytes = "a\r\nb";
+  FailingBuffer failing(bytes);
+  std::istream file(&failing);
+  VerseStore store;
+  EXPECT_EQ(LoadVerses(store, file, &DecodeWindows1252), kUnreadable);
+  EXPECT_EQ(
+      LoadVerses(store, std::filesystem::path("/nonexistent/dir/sovel.vrs"), &DecodeWindows1252),
+      kUnreadable);
 }
 
 using namespace verse_colors;

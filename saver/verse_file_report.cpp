@@ -1,5 +1,6 @@
 #include "saver/verse_file_report.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "saver/verse_loader.h"
@@ -18,6 +19,16 @@ bool HasReference(const Field& field) {
          field.find_first_not_of(Char(' '), lineBreak + 1) != Field::npos;
 }
 
+VerseFileProblem ProblemOf(VerseLoadOutcome outcome) {
+  switch (outcome) {
+    case VerseLoadOutcome::kEmpty: return VerseFileProblem::kEmpty;
+    case VerseLoadOutcome::kTooLarge: return VerseFileProblem::kTooLarge;
+    case VerseLoadOutcome::kUnreadable: return VerseFileProblem::kUnreadable;
+    case VerseLoadOutcome::kLoaded: break;
+  }
+  return VerseFileProblem::kNone;
+}
+
 }  // namespace
 
 VerseFileReport CheckVerseFile(const std::filesystem::path& path, CodePageDecoder codePage) {
@@ -26,9 +37,11 @@ VerseFileReport CheckVerseFile(const std::filesystem::path& path, CodePageDecode
   report.exists = std::filesystem::is_regular_file(path, error);
   if (!report.exists) return report;
   VerseStore store;
-  LoadVerses(store, path, codePage);
-  report.verses = store.gVerseCount;
-  for (int32_t n = 1; n <= store.gVerseCount; ++n) {
+  report.problem = ProblemOf(LoadVerses(store, path, codePage));
+  // Whatever went wrong, the loader put the warning last: it is not one of the list's verses.
+  report.verses =
+      std::max(0, store.gVerseCount - (report.problem == VerseFileProblem::kNone ? 0 : 1));
+  for (int32_t n = 1; n <= report.verses; ++n) {
     if (HasReference(store.gVerses[static_cast<size_t>(n)])) continue;
     ++report.withoutReferenceCount;
     if (report.linesWithoutReference.size() < kReportedLines)

@@ -80,6 +80,7 @@ void AppendVerse(VerseStore& store, std::u16string_view verse) {
 struct BoundedRead {
   std::string bytes;
   bool cut = false;
+  bool failed = false;  // cut by a read error rather than by the limit
 };
 
 BoundedRead ReadBounded(std::istream& file, int64_t limit) {
@@ -95,11 +96,12 @@ BoundedRead ReadBounded(std::istream& file, int64_t limit) {
                            std::min<int64_t>({ready, int64_t{sizeof(chunk)}, room()})));
       read.bytes.append(chunk, static_cast<size_t>(file.gcount()));
     }
-    read.cut = file.bad() || (room() <= 0 && file.peek() != std::istream::traits_type::eof());
+    read.failed = file.bad();
+    read.cut = read.failed || (room() <= 0 && file.peek() != std::istream::traits_type::eof());
   } catch (const std::bad_alloc&) {
     throw;
   } catch (const std::exception&) {
-    read.cut = true;  // a stream that throws its read errors
+    read.cut = read.failed = true;  // a stream that throws its read errors
   }
   return read;
 }
@@ -164,12 +166,12 @@ std::u16string CorruptFileText() {
                     "Please fix the verse file before running again.")));
 }
 
-void LoadVerses(VerseStore& store, std::istream& file, CodePageDecoder codePage,
-                const VerseLimits& limits) {
+VerseLoadOutcome LoadVerses(VerseStore& store, std::istream& file, CodePageDecoder codePage,
+                            const VerseLimits& limits) {
   try {
     if (!file) {
       AppendVerse(store, CorruptFileText());
-      return;
+      return VerseLoadOutcome::kUnreadable;
     }
     const int32_t countBefore = store.gVerseCount;
     const BoundedRead read = ReadBounded(file, limits.fileBytes);
@@ -203,9 +205,12 @@ void LoadVerses(VerseStore& store, std::istream& file, CodePageDecoder codePage,
     // The line being read when the file was cut, or the first past the verse limit, gets the
     // corrupt-file text; verses read before stay. A file without a single line would leave the
     // run with nothing to show.
-    if (full || read.cut || store.gVerseCount == countBefore) {
-      AppendVerse(store, CorruptFileText());
-    }
+    const VerseLoadOutcome outcome = read.failed        ? VerseLoadOutcome::kUnreadable
+                                     : full || read.cut ? VerseLoadOutcome::kTooLarge
+                                     : store.gVerseCount == countBefore ? VerseLoadOutcome::kEmpty
+                                                                        : VerseLoadOutcome::kLoaded;
+    if (outcome != VerseLoadOutcome::kLoaded) AppendVerse(store, CorruptFileText());
+    return outcome;
   } catch (const std::exception&) {
     // Out of memory: the verses read so far stay, with the corrupt-file text after them. What
     // was being read is released first, which leaves room for that one verse.
@@ -213,18 +218,21 @@ void LoadVerses(VerseStore& store, std::istream& file, CodePageDecoder codePage,
       AppendVerse(store, CorruptFileText());
     } catch (const std::exception&) {
     }
+    return VerseLoadOutcome::kTooLarge;
   }
 }
 
-void LoadVerses(VerseStore& store, const std::filesystem::path& path, CodePageDecoder codePage) {
+VerseLoadOutcome LoadVerses(VerseStore& store, const std::filesystem::path& path,
+                            CodePageDecoder codePage) {
   try {
     std::ifstream file(path, std::ios::binary);
-    LoadVerses(store, file, codePage);
+    return LoadVerses(store, file, codePage);
   } catch (const std::exception&) {
     try {
       AppendVerse(store, CorruptFileText());
     } catch (const std::exception&) {
     }
+    return VerseLoadOutcome::kUnreadable;
   }
 }
 

@@ -46,15 +46,20 @@ std::u16string StoredVerse(std::u16string_view line, VerseMarks marks = VerseMar
 // The verse shown when the verse file cannot be read.
 std::u16string CorruptFileText();
 
+// How loading went: every line read, or why the corrupt-file text stands after the verses read
+// (a file without a line, one past the limits or too large for memory, a read that failed).
+enum class VerseLoadOutcome { kLoaded, kEmpty, kTooLarge, kUnreadable };
+
 // Appends one verse per line of an opened verse file, in whichever encoding it is written
 // (undecodable bytes show as U+FFFD). A stream that failed to open gives the corrupt-file
 // text as one verse, and so does a stream without any line; a read error, a line past the
 // limits or running out of memory puts the corrupt-file text in the slot of the line being
 // read and stops. Never throws.
-void LoadVerses(VerseStore& store, std::istream& file, CodePageDecoder codePage,
-                const VerseLimits& limits = {});
+VerseLoadOutcome LoadVerses(VerseStore& store, std::istream& file, CodePageDecoder codePage,
+                            const VerseLimits& limits = {});
 
 // Opens the verse file at path and loads it as above.
-void LoadVerses(VerseStore& store, const std::filesystem::path& path, CodePageDecoder codePage);
+VerseLoadOutcome LoadVerses(VerseStore& store, const std::filesystem::path& path,
+                            CodePageDecoder codePage);
 
 }  // namespace sovelin

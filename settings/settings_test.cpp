@@ -55,15 +55,51 @@ TEST(VerseList, ReadsTheChosenFileOrTheKingJamesListBesideTheProgram) {
     const std::pair<const char*, std::string> cases[] = {
         {"", kjv}, {"sovel.vrs", kjv}, {"web.vrs", "/prog/web.vrs"}, {"rv1909.vrs", kjv},
         {"Mis versos.vrs", "/prog/Mis versos.vrs"}, {"*", ownExists ? own : kjv}, {"**", kjv},
-        {"../prog/web.vrs", kjv}, {"..\\web.vrs", kjv}, {"C:web.vrs", kjv}, {"/prog/web.vrs", kjv},
-        {"web.txt", kjv}, {".vrs", kjv}};
+        {"web.txt", kjv}};
     // clang-format on
     for (const auto& [value, expected] : cases)
       EXPECT_EQ(VerseFileToLoad(value, program, appData, exists).generic_string(), expected)
           << "\"" << value << "\", own list there: " << ownExists;
-    // Without an application data folder there is no own list to read.
-    EXPECT_EQ(VerseFileToLoad("*", program, "", exists).generic_string(), kjv);
   }
+}
+
+// The name checks alone decide here: every path asked about "exists", so a name that reaches
+// outside the program folder, or names no file, is caught only by the checks themselves.
+TEST(VerseList, ANameThatIsNoBareListNameOrAnOwnListWithoutAFolderGivesTheDefault) {
+  const std::filesystem::path program = "/prog";
+  const auto everything = [](const std::filesystem::path&) { return true; };
+  for (const char* value : {"C:web.vrs", "c:\\x\\web.vrs", "web.vrs:stream.vrs", ".vrs",
+                            "sub/web.vrs", "sub\\web.vrs", "web.vrs.txt", "vrs"})
+    EXPECT_EQ(VerseFileToLoad(value, program, "/users/ana", everything).generic_string(),
+              "/prog/sovel.vrs")
+        << value;
+  EXPECT_EQ(VerseFileToLoad("*", program, "", everything).generic_string(), "/prog/sovel.vrs");
+  EXPECT_EQ(VerseFileToLoad("..vrs", program, "/users/ana", everything).generic_string(),
+            "/prog/..vrs");
+}
+
+// Names go to UTF-8 and back without throwing: bytes that are no UTF-8 become U+FFFD in a
+// Windows name, and a name with an unpaired surrogate is one no setting can hold.
+template <typename Char>
+void CheckNamesOfThisSystem() {
+  using Native = std::basic_string<Char>;
+  if constexpr (sizeof(Char) == sizeof(char16_t)) {
+    EXPECT_EQ(PathFromUtf8("\xC3(.vrs").native(), Native({Char(0xFFFD), '(', '.', 'v', 'r', 's'}));
+    const std::filesystem::path lone(Native({'a', Char(0xD800), '.', 'v', 'r', 's'}));
+    EXPECT_EQ(Utf8FileName(lone), "a\xEF\xBF\xBD.vrs");
+    EXPECT_FALSE(IsFileNameText(lone));
+  } else {
+    EXPECT_EQ(PathFromUtf8("\xC3(.vrs").native(), Native("\xC3(.vrs"));  // bytes stay bytes
+  }
+}
+
+TEST(VerseList, FileNamesConvertWithoutThrowingAndOnlyFaithfulOnesAreSettingText) {
+  const std::string spanish =
+      "Vers\xC3\xAD"
+      "culos.vrs";
+  EXPECT_EQ(Utf8FileName(PathFromUtf8(spanish)), spanish);
+  EXPECT_TRUE(IsFileNameText(PathFromUtf8(spanish)));
+  CheckNamesOfThisSystem<std::filesystem::path::value_type>();
 }
 
 TEST(VerseList, OffersTheListsFoundKingJamesFirstAndOwnVersesLast) {
@@ -91,6 +127,20 @@ TEST(VerseList, DescribesAListsVersesAndTheFirstLinesWithoutAReference) {
             "Your own list holds 3 verses. No reference on line 2.");
   EXPECT_EQ(DescribeVerseFile({true, 40, {1, 4, 9, 16, 25}, 7}, true),
             "Your own list holds 40 verses. No reference on lines 1, 4, 9, 16, 25 and 2 more.");
+}
+
+// A list the saver cannot use whole is named as such, with what the saver shows instead.
+TEST(VerseList, DescribesAnEmptyATooLargeAndAnUnreadableList) {
+  using enum VerseFileProblem;
+  EXPECT_EQ(DescribeVerseFile({true, 0, {}, 0, kEmpty}, false),
+            "This list is empty. The saver shows a warning instead of verses.");
+  EXPECT_EQ(DescribeVerseFile({true, 0, {}, 0, kEmpty}, true),
+            "Your own list is empty. Edit... opens it to add verses.");
+  EXPECT_EQ(DescribeVerseFile({true, 1, {}, 0, kTooLarge}, true),
+            "Your own list is too large. The saver shows 1 verse, then a warning.");
+  EXPECT_EQ(DescribeVerseFile({true, 12, {3}, 1, kUnreadable}, false),
+            "This list cannot be read (locked, or no access). The saver shows 12 verses, then a "
+            "warning.");
 }
 
 TEST(Settings, AVerseSizeIsOneOfTheFourOffersAndAnythingElseReadsAsOneHundred) {

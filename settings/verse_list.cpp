@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "common/texts.h"
+#include "common/unicode_text.h"
 
 namespace sovelin {
 
@@ -106,12 +107,47 @@ size_t OfferedListIndex(const std::vector<VerseListEntry>& lists, std::string_vi
   return 0;
 }
 
+namespace {
+
+// What the saver shows of a list it cannot use whole: a warning alone, or after what it read.
+std::string WhatTheSaverShows(int32_t verses) {
+  return verses == 0 ? std::string(Tr("The saver shows a warning instead of verses."))
+                     : FormatText(Tr("The saver shows %s, then a warning."), {VerseCount(verses)});
+}
+
+// What is wrong with a list the saver cannot use whole, or an empty text.
+std::string DescribeProblem(const VerseFileReport& report, bool ownList) {
+  const auto sentences = [](std::string_view first, const std::string& second) {
+    return std::string(Tr(first)) + " " + second;
+  };
+  switch (report.problem) {
+    case VerseFileProblem::kEmpty:
+      return ownList ? sentences("Your own list is empty.",
+                                 std::string(Tr("Edit... opens it to add verses.")))
+                     : sentences("This list is empty.", WhatTheSaverShows(0));
+    case VerseFileProblem::kTooLarge:
+      return sentences(ownList ? "Your own list is too large." : "This list is too large.",
+                       WhatTheSaverShows(report.verses));
+    case VerseFileProblem::kUnreadable:
+      return sentences(ownList ? "Your own list cannot be read (locked, or no access)."
+                               : "This list cannot be read (locked, or no access).",
+                       WhatTheSaverShows(report.verses));
+    case VerseFileProblem::kNone: break;
+  }
+  return {};
+}
+
+}  // namespace
+
 std::string DescribeVerseFile(const VerseFileReport& report, bool ownList) {
   if (!report.exists) {
     return std::string(
         Tr(ownList ? "Your own list is not there yet: Edit... makes it from the list chosen before."
                    : "This list is not there."));
   }
+  // A list the saver cannot use whole: that alone fills the status line.
+  const std::string problem = DescribeProblem(report, ownList);
+  if (!problem.empty()) return problem;
   const std::string count = VerseCount(report.verses);
   std::string text = ownList ? FormatText(Tr("Your own list holds %s."), {count}) : count + ".";
   if (report.linesWithoutReference.empty()) return text;
@@ -132,13 +168,41 @@ std::string DescribeVerseFile(const VerseFileReport& report, bool ownList) {
   return text;
 }
 
+namespace {
+
+// Windows file names are UTF-16 (and may hold unpaired surrogates); elsewhere they are bytes,
+// kept as they are. Converted here rather than by std::filesystem, whose conversions throw.
+template <typename Char>
+std::string Utf8FromNative(const std::basic_string<Char>& native) {
+  if constexpr (sizeof(Char) == sizeof(char16_t)) {
+    return EncodeUtf8(std::u16string(native.begin(), native.end()));
+  } else {
+    return native;
+  }
+}
+
+template <typename Char>
+std::filesystem::path PathFromUtf8As(std::string_view text) {
+  if constexpr (sizeof(Char) == sizeof(char16_t)) {
+    const std::u16string wide = DecodeUtf8(text);
+    return std::filesystem::path(std::basic_string<Char>(wide.begin(), wide.end()));
+  } else {
+    return std::filesystem::path(std::string(text));
+  }
+}
+
+}  // namespace
+
 std::string Utf8FileName(const std::filesystem::path& path) {
-  const std::u8string name = path.u8string();
-  return {name.begin(), name.end()};
+  return Utf8FromNative(path.native());
 }
 
 std::filesystem::path PathFromUtf8(std::string_view text) {
-  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+  return PathFromUtf8As<std::filesystem::path::value_type>(text);
+}
+
+bool IsFileNameText(const std::filesystem::path& name) {
+  return PathFromUtf8(Utf8FileName(name)).native() == name.native();
 }
 
 }  // namespace sovelin

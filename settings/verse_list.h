@@ -51,24 +51,35 @@ std::vector<VerseListEntry> OfferedVerseLists(const std::vector<std::string>& fi
 // file names; an unknown value gives the King James list's position, or 0.
 size_t OfferedListIndex(const std::vector<VerseListEntry>& lists, std::string_view verseList);
 
-// What loading a list gives: its verses, and the lines from which the saver splits off no
-// reference (the first few of them, counted from 1, and how many there are in all).
+// What is wrong with a list that is there, if anything: the saver then shows a warning in place
+// of verses (after the verses it could read, for one too large or failing part way).
+enum class VerseFileProblem { kNone, kEmpty, kTooLarge, kUnreadable };
+
+// What loading a list gives: its verses (never counting the warning), what is wrong with it,
+// and the lines from which the saver splits off no reference (the first few of them, counted
+// from 1, and how many there are in all).
 struct VerseFileReport {
   bool exists = false;
   int32_t verses = 0;
   std::vector<int32_t> linesWithoutReference;
   int32_t withoutReferenceCount = 0;
+  VerseFileProblem problem = VerseFileProblem::kNone;
 };
 inline constexpr size_t kReportedLines = 5;
 
 // Loads a list and reports on it (the saver's loader does this; the dialog is given it).
 using VerseFileCheck = std::function<VerseFileReport(const std::filesystem::path&)>;
 
-// One line about a list for the settings dialog, e.g. "12 verses; no reference on lines 3, 7."
+// One line about a list for the settings dialog, e.g. "12 verses. No reference on lines 3, 7."
+// A list the saver cannot use whole says so, and what the saver shows instead.
 std::string DescribeVerseFile(const VerseFileReport& report, bool ownList);
 
-// Converts between a file name as a path and the UTF-8 text the settings store holds.
+// Converts between a file name as a path and the UTF-8 text the settings store holds. Neither
+// throws: what cannot be converted becomes U+FFFD.
 std::string Utf8FileName(const std::filesystem::path& path);
 std::filesystem::path PathFromUtf8(std::string_view text);
+// True when a file name survives the way to UTF-8 and back unchanged (on Windows: when it holds
+// no unpaired surrogate), so that a setting can name it.
+bool IsFileNameText(const std::filesystem::path& name);
 
 }  // namespace sovelin

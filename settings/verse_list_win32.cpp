@@ -27,7 +27,12 @@ std::vector<std::string> FileNamesIn(const std::filesystem::path& folder) {
   std::error_code error;
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
        it.increment(error)) {
-    if (it->is_regular_file(error)) names.push_back(Utf8FileName(it->path().filename()));
+    // An entry whose status cannot be read, or whose name no setting could hold, is skipped;
+    // the listing goes on.
+    std::error_code entryError;
+    const std::filesystem::path name = it->path().filename();
+    if (it->is_regular_file(entryError) && !entryError && IsFileNameText(name))
+      names.push_back(Utf8FileName(name));
   }
   return names;
 }

@@ -10,7 +10,7 @@ namespace sovelin {
 std::filesystem::path AppDataFolder();
 // True when a file (not a folder) is at path.
 bool VerseFileExists(const std::filesystem::path& path);
-// The names of the files in folder, as UTF-8.
+// The names of the files in folder, as UTF-8; those that cannot be read are left out.
 std::vector<std::string> FileNamesIn(const std::filesystem::path& folder);
 
 }  // namespace sovelin

@@ -23,6 +23,7 @@
 #include "setup/setup_model.h"
 #include "setup/sysinfo_win32.h"
 #include "setup/verse_choice_win32.h"
+#include "setup/verse_report_cache.h"
 
 namespace sovelin {
 
@@ -173,7 +174,7 @@ class SetupDialog {
         store_(store),
         model_(settings),
         owner_(owner),
-        checkVerseFile_(checkVerseFile) {}
+        verseReports_(checkVerseFile) {}
 
   int Run();
 
@@ -210,6 +211,7 @@ class SetupDialog {
   void OnVerseListChosen();
   void EditOwnVerses();
   void ShowVerseListStatus();
+  void ShowVerseListStatus(const std::string& text);
 
   HWND Item(ControlId id) const { return GetDlgItem(dialog_, id); }
   bool OnPage(HWND control) const;
@@ -228,7 +230,7 @@ class SetupDialog {
   HICON helpIcon_ = nullptr;
   std::map<HWND, const ControlDescriptor*> descriptors_;
   std::set<ControlId> managed_;
-  VerseFileCheck checkVerseFile_;
+  VerseReportCache verseReports_;
   std::filesystem::path programFolder_;
   std::filesystem::path appDataFolder_;
   std::vector<VerseListEntry> verseLists_;
@@ -560,29 +562,42 @@ void SetupDialog::OnVerseListChosen() {
   ShowVerseListStatus();
 }
 
+constexpr const char* kNoAppDataText =
+    "This account has no application data folder for its own list.";
+
 // Makes the user's own list when it is not there yet, as a copy of the list chosen before,
-// chooses it and opens it in the user's editor.
+// chooses it and opens it in the user's editor. When it cannot be made, the status line says
+// why and the choice stays as it was.
 void SetupDialog::EditOwnVerses() {
-  if (appDataFolder_.empty()) return;
+  if (appDataFolder_.empty()) {
+    ShowVerseListStatus(std::string(Tr(kNoAppDataText)));
+    return;
+  }
   const std::filesystem::path own = OwnVerseFile(appDataFolder_);
-  if (!VerseFileExists(own)) {
-    MakeOwnVerseFile(
-        VerseFileToLoad(listBeforeOwn_, programFolder_, appDataFolder_, VerseFileExists), own);
+  const OwnListMade made = MakeOwnVerseFile(
+      VerseFileToLoad(listBeforeOwn_, programFolder_, appDataFolder_, VerseFileExists), own);
+  if (made != OwnListMade::kMade && made != OwnListMade::kAlreadyThere) {
+    ShowVerseListStatus(OwnListFailureText(made));
+    return;
   }
   SendMessageW(Item(kCboVerseList), CB_SETCURSEL, verseLists_.size() - 1, 0);
   ShowVerseListStatus();
-  if (VerseFileExists(own)) OpenInTextEditor(dialog_, own);
+  OpenInTextEditor(dialog_, own);
 }
 
 void SetupDialog::ShowVerseListStatus() {
   const std::string chosen = ChosenVerseList();
   const bool own = chosen == kOwnVersesChoice;
+  if (own && appDataFolder_.empty()) {
+    ShowVerseListStatus(std::string(Tr(kNoAppDataText)));
+    return;
+  }
   const std::filesystem::path file =
       own ? OwnVerseFile(appDataFolder_) : programFolder_ / PathFromUtf8(chosen);
-  const std::string text =
-      own && appDataFolder_.empty()
-          ? std::string(Tr("This account has no application data folder for its own list."))
-          : DescribeVerseFile(checkVerseFile_ ? checkVerseFile_(file) : VerseFileReport{}, own);
+  ShowVerseListStatus(DescribeVerseFile(verseReports_.ReportFor(file), own));
+}
+
+void SetupDialog::ShowVerseListStatus(const std::string& text) {
   SetWindowTextW(Item(kLblVerseStatus), WideFromUtf8(text).c_str());
 }
 

@@ -11,6 +11,7 @@
 #include "setup/setup_form.h"
 #include "setup/setup_model.h"
 #include "setup/sysinfo.h"
+#include "setup/verse_report_cache.h"
 
 namespace sovelin {
 namespace {
@@ -209,6 +210,34 @@ TEST(StartSysInfo, StartsTheRegisteredPathUntestedOrTheFolderOnlyWhenTheProgramI
     expected.push_back("arrow");
     EXPECT_EQ(platform.events, expected);
   }
+}
+
+// The dialog asks for the list's report at every activation; the list is loaded again only
+// when another list is chosen or its file's size or write time changed.
+TEST(VerseReportCache, LoadsAListAgainOnlyWhenItsFileChangedOrAnotherIsAsked) {
+  std::map<std::string, FileStamp> stamps = {{"/prog/web.vrs", {true, 100, 7}},
+                                             {"/prog/sovel.vrs", {true, 100, 7}}};
+  std::vector<std::string> loads;
+  VerseReportCache cache(
+      [&](const std::filesystem::path& file) {
+        loads.push_back(file.generic_string());
+        VerseFileReport report;
+        report.verses = static_cast<int32_t>(loads.size());
+        return report;
+      },
+      [&](const std::filesystem::path& file) { return stamps[file.generic_string()]; });
+  const auto verses = [&](const char* file) { return cache.ReportFor(file).verses; };
+  EXPECT_EQ(verses("/prog/web.vrs"), 1);
+  EXPECT_EQ(verses("/prog/web.vrs"), 1);
+  stamps["/prog/web.vrs"].writeTime = 8;
+  EXPECT_EQ(verses("/prog/web.vrs"), 2);
+  stamps["/prog/web.vrs"].size = 99;
+  EXPECT_EQ(verses("/prog/web.vrs"), 3);
+  EXPECT_EQ(verses("/prog/sovel.vrs"), 4);  // the same stamp, another file
+  EXPECT_EQ(verses("/prog/sovel.vrs"), 4);
+  stamps["/prog/sovel.vrs"].exists = false;
+  EXPECT_EQ(verses("/prog/sovel.vrs"), 5);
+  EXPECT_EQ(loads.size(), 5u);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <shlobj.h>
 
+#include <cstdlib>
 #include <fstream>
 
 #include "common/handles_win32.h"
@@ -236,10 +237,27 @@ std::optional<std::string> ReadSetting(const std::string& name) {
 
 bool WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE>& data) {
   RegKey settings;
+  const std::wstring wideName(name.begin(), name.end());
   return RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                          settings.out(), nullptr) == ERROR_SUCCESS &&
-         RegSetValueExA(settings.get(), name.c_str(), 0, type, data.data(),
+         RegSetValueExW(settings.get(), wideName.c_str(), 0, type, data.data(),
                         static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
+}
+
+bool WriteAnsiSetting(const std::string& name, const std::string& bytes) {
+  RegKey settings;
+  return RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                         settings.out(), nullptr) == ERROR_SUCCESS &&
+         RegSetValueExA(settings.get(), name.c_str(), 0, REG_SZ,
+                        reinterpret_cast<const BYTE*>(bytes.c_str()),
+                        static_cast<DWORD>(bytes.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool RegAddSetting(const std::wstring& name, const std::wstring& text) {
+  const std::string key(kSettingsKeyPath);
+  return _wsystem((L"reg.exe add \"HKCU\\" + std::wstring(key.begin(), key.end()) + L"\" /v " +
+                   name + L" /t REG_SZ /d \"" + text + L"\" /f")
+                      .c_str()) == 0;
 }
 
 void PressKeys(const std::vector<WORD>& chord) {

@@ -77,8 +77,13 @@ std::filesystem::path OwnVerseList();
 void ClearSettings();
 void WriteSetting(const std::string& name, const std::string& value);
 std::optional<std::string> ReadSetting(const std::string& name);
-// Stores a value of any registry type under the settings key, as a hand edit would.
+// Stores a value of any registry type under the settings key, as a hand edit would: its bytes
+// as they are (text as UTF-16).
 bool WriteRawSetting(const std::string& name, DWORD type, const std::vector<BYTE>& data);
+// Stores text through the ANSI registry calls, as earlier versions of the saver did.
+bool WriteAnsiSetting(const std::string& name, const std::string& bytes);
+// Stores text with the system's own `reg add`, as an administrator's script would.
+bool RegAddSetting(const std::wstring& name, const std::wstring& text);
 // Input through the system's input queue, as from a keyboard and mouse.
 void PressKeys(const std::vector<WORD>& chord);  // e.g. {VK_MENU, VK_F4}
 inline void PressKey(WORD virtualKey) {

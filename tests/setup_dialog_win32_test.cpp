@@ -363,5 +363,28 @@ TEST_F(SetupDialogTest, OffersTheListsBesideItAndOkWritesTheChoiceAndEditMakesTh
   std::filesystem::remove(OwnVerseList(), error);
 }
 
+// Edit... where the own list's folder cannot be made (a file stands in its place): the status
+// line says so, the choice stays on the list chosen before, no editor opens, and Cancel
+// writes nothing.
+TEST_F(SetupDialogTest, EditSaysWhenTheOwnListCannotBeMadeAndKeepsTheChoice) {
+  const std::filesystem::path folder = OwnVerseList().parent_path();
+  std::error_code error;
+  std::filesystem::remove_all(folder, error);
+  std::ofstream(folder, std::ios::binary) << "a file where the folder belongs";
+  ASSERT_NE(Open(), nullptr);
+  ShowTab(SetupTab::kChangeFreq);
+  ChooseVerseList(2);
+  EXPECT_TRUE(StatusBecomes("439 verses."));
+  Click(Item(kCmdVerseEdit));
+  EXPECT_TRUE(StatusBecomes("Your own list could not be made: its folder cannot be created."));
+  EXPECT_EQ(SendMessageW(Item(kCboVerseList), CB_GETCURSEL, 0, 0), 2);
+  Pump(500);
+  EXPECT_EQ(FindWindowA("Notepad", nullptr), nullptr) << "an editor opened";
+  Click(Item(kCmdCancel));
+  EXPECT_TRUE(Closes());
+  EXPECT_EQ(ReadSetting("VerseList"), std::nullopt);
+  std::filesystem::remove(folder, error);
+}
+
 }  // namespace
 }  // namespace sovelin
