@@ -374,7 +374,7 @@ TEST_F(SetupDialogTest, EditSaysWhenTheOwnListCannotBeMadeAndKeepsTheChoice) {
   ASSERT_NE(Open(), nullptr);
   ShowTab(SetupTab::kChangeFreq);
   ChooseVerseList(2);
-  EXPECT_TRUE(StatusBecomes("439 verses."));
+  EXPECT_TRUE(StatusBecomes("432 verses."));
   Click(Item(kCmdVerseEdit));
   EXPECT_TRUE(StatusBecomes("Your own list could not be made: its folder cannot be created."));
   EXPECT_EQ(SendMessageW(Item(kCboVerseList), CB_GETCURSEL, 0, 0), 2);
