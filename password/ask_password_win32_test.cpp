@@ -81,13 +81,14 @@ void SetCursorCount(int count) {
 }
 
 // Asks for the password on this thread while `user` works the prompt.
-void AskWhile(SaverStandIn& stage, const std::function<void(HWND)>& user) {
+void AskWhile(SaverStandIn& stage, const std::function<void(HWND)>& user,
+              const char* caption = kCaption) {
   WithUser([&] { RequestStop(stage.run); },
            [&] {
-             HWND prompt = WaitForDialog(kCaption);
+             HWND prompt = WaitForDialog(caption);
              if (!prompt) return;
              user(prompt);
-             if (!WaitUntilGone(kCaption)) Press(prompt, IDCANCEL);
+             if (!WaitUntilGone(caption)) Press(prompt, IDCANCEL);
            });
 }
 
@@ -98,8 +99,7 @@ TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
   SetCursorCount(3);
   const DWORD thread = GetCurrentThreadId();
   AskWhile(stage, [&](HWND prompt) {
-    const std::vector<std::string> clipped = ClippedCaptions(prompt);
-    EXPECT_TRUE(clipped.empty()) << "cut at this DPI: " << clipped.front();
+    ExpectCaptionsFit(prompt);
     EXPECT_FALSE(IsWindowVisible(stage.verse));
     EXPECT_FALSE(IsWindowEnabled(stage.saver)) << "a click on the saver must not raise it";
     EXPECT_NE(GetWindowLongA(prompt, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
@@ -151,22 +151,20 @@ TEST(AskPassword, SpanishDisplayLanguageAsksInSpanish) {
   UseUserInterfaceLanguage();
   SaverStandIn stage;
   bool asked = false;
-  WithUser([&] { RequestStop(stage.run); },
-           [&] {
-             HWND prompt = WaitForDialog("Protector de pantalla Sovelin");
-             if (!prompt) return;
-             asked = true;
-             wchar_t text[512] = {};
-             GetWindowTextW(GetDlgItem(prompt, Id(kLabel1)), text, std::size(text));
-             EXPECT_STREQ(text,
-                          L"El protector de pantalla que est\u00e1 usando est\u00e1 protegido "
-                          L"con contrase\u00f1a.  Debe escribir la contrase\u00f1a para "
-                          L"desactivar el protector de pantalla.");
-             const std::vector<std::string> clipped = ClippedCaptions(prompt);
-             EXPECT_TRUE(clipped.empty()) << "cut: " << clipped.front();
-             Press(prompt, IDCANCEL);
-             WaitUntilGone("Protector de pantalla Sovelin");
-           });
+  AskWhile(
+      stage,
+      [&](HWND prompt) {
+        asked = true;
+        wchar_t text[512] = {};
+        GetWindowTextW(GetDlgItem(prompt, Id(kLabel1)), text, std::size(text));
+        EXPECT_STREQ(text,
+                     L"El protector de pantalla que est\u00e1 usando est\u00e1 protegido con "
+                     L"contrase\u00f1a.  Debe escribir la contrase\u00f1a para desactivar el "
+                     L"protector de pantalla.");
+        ExpectCaptionsFit(prompt);
+        Press(prompt, IDCANCEL);
+      },
+      "Protector de pantalla Sovelin");
   UseLanguage(nullptr);
   EXPECT_TRUE(asked) << "no prompt with the Spanish caption";
 }
