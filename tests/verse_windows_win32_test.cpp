@@ -105,18 +105,17 @@ int CheckVerseWindow(const char* option, int percent = 100) {
     ADD_FAILURE() << "no verse window for option " << option;
     return -1;
   }
+  SCOPED_TRACE(option);
   const int used = std::stoi(ReadSetting("LastDisplayUsed").value_or("-1"));
   // The window start-up makes on this display: grown by the verse size and shrunk for large
   // fonts, in its pixels.
   const bool largeFonts = IsLargeFonts();
   const TwipsPerPixel twips = DisplayTwipsPerPixel();
-  const VerseWindowDescriptor& design = DescriptorFor(static_cast<int16_t>(used));
-  const VerseWindowDescriptor kind =
-      ScaledDescriptor(design, (largeFonts ? 0.8 : 1.0) * percent / 100);
+  const VerseWindowDescriptor kind = ScaledDescriptor(DescriptorFor(static_cast<int16_t>(used)),
+                                                      (largeFonts ? 0.8 : 1.0) * percent / 100);
   const SIZE size{TwipsToPixel(static_cast<float>(kind.width), twips.x),
                   TwipsToPixel(static_cast<float>(kind.height), twips.y)};
   const RECT box = WindowBox(verse);
-  SCOPED_TRACE(option);
   EXPECT_EQ(std::pair(box.right - box.left, box.bottom - box.top), std::pair(size.cx, size.cy));
   CheckOutlineAndPicture(saver.id(), verse, static_cast<int16_t>(used),
                          VerseWindowScale(twips, largeFonts, percent), size);
