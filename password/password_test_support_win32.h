@@ -10,7 +10,6 @@
 #include <functional>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "common/handles_win32.h"
 #include "tests/saver_driver_win32.h"
