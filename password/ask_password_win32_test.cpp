@@ -92,8 +92,10 @@ void AskWhile(SaverStandIn& stage, const std::function<void(HWND)>& user,
            });
 }
 
-// The user's thread checks the prompt while it is up (Google Test is thread-safe here).
-TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
+// The user's thread checks the prompt while it is up (Google Test is thread-safe here). The
+// refusal of a wrong password and Cancel are driven end to end on the real saver; here the
+// saver goes on ticking, further input asks no second prompt, and Alt+F4 goes back.
+TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaverThatTicksOn) {
   SaverStandIn stage;
   stage.run.flags.gLastMouseX = 5.0f;
   SetCursorCount(3);
@@ -111,37 +113,24 @@ TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
     EXPECT_EQ(driver::WindowText(GetDlgItem(prompt, Id(kLabel3))),
               "\"But let none of you suffer...as a thief,...or as a busybody in other men's "
               "matters.\"  I Peter 4:15");
-    Press(prompt, IDCANCEL);
-  });
-
-  // Back to the saver: verse shown and enabled again, cursor hidden, the next movement only
-  // recorded. A count of 3 was raised once for the prompt and lowered to -1 afterwards.
-  EXPECT_TRUE(IsWindowVisible(stage.verse));
-  EXPECT_TRUE(IsWindowEnabled(stage.saver));
-  EXPECT_FALSE(stage.run.flags.gStopRequested);
-  EXPECT_EQ(stage.run.flags.gLastMouseX, 0.0f);
-  EXPECT_EQ(ShowCursor(TRUE), 0);
-  SetCursorCount(0);
-}
-
-// The refusal of a wrong password and every way of closing the prompt are driven end to end
-// on the real saver; here the saver goes on ticking and further input asks no second prompt.
-TEST(AskPassword, TheSaverKeepsTickingUnderThePromptAndFurtherInputNeverPromptsTwice) {
-  SaverStandIn stage;
-  AskWhile(stage, [&](HWND prompt) {
     // Input that reaches the saver window while the prompt is up.
     PostMessageA(stage.saver, WM_KEYDOWN, 'A', 0);
     PostMessageA(stage.verse, WM_KEYDOWN, 'B', 0);
     driver::WaitUntil([&] { return stage.asks >= 3; }, kWaitMs);
-    EXPECT_EQ(driver::CountCaption(kCaption), 1);
-    EXPECT_EQ(stage.asks, 3);
+    EXPECT_EQ(std::pair(driver::CountCaption(kCaption), stage.asks), std::pair(1, 3));
     const int ticks = stage.ticks;
     EXPECT_TRUE(driver::WaitUntil([&] { return stage.ticks > ticks + 2; }, kWaitMs))
         << "the saver's timer runs on under the prompt";
     PostMessageA(prompt, WM_SYSCOMMAND, SC_CLOSE, 0);  // Alt+F4
   });
+
+  // Back to the saver: verse shown and enabled again, cursor hidden, the next movement only
+  // recorded. A count of 3 was raised once for the prompt and lowered to -1 afterwards.
+  EXPECT_TRUE(IsWindowVisible(stage.verse) && IsWindowEnabled(stage.saver));
   EXPECT_FALSE(stage.run.flags.gStopRequested);
-  EXPECT_TRUE(IsWindowVisible(stage.verse));
+  EXPECT_EQ(stage.run.flags.gLastMouseX, 0.0f);
+  EXPECT_EQ(ShowCursor(TRUE), 0);
+  SetCursorCount(0);
 }
 
 // Runs with a Spanish display language (LANG=es_ES.UTF-8 under Wine; ctest's *_es entry).
