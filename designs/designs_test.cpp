@@ -256,8 +256,7 @@ TEST(ChasingLines, TheRunStartsAtARandomPointAndRandomSwitchingBetweenTheTwoKeep
   random.Add({0.9f});
   for (int value = 0; value < 15; ++value) random.Add({0.9f - 0.05f * static_cast<float>(value)});
   DrawDesign(canvas, random, state, kRandomDesign);
-  EXPECT_EQ(state.mDesignInUse, 4);
-  EXPECT_FALSE(state.mFirstDraw);
+  EXPECT_EQ(std::pair(state.mDesignInUse, state.mFirstDraw), std::pair(int16_t{4}, false));
   DrawDesign(canvas, random, state, kRandomDesign);
   EXPECT_EQ(state.mDesignInUse, 5);
 
@@ -287,9 +286,9 @@ TEST(Shapes, FirstStepCreatesThirtyHiddenElementsAndTheThirtyFirstMovesTheOldest
   DesignState state;
   DrawShape(canvas, random, state);
 
-  EXPECT_FALSE(state.mFirstDraw);
-  EXPECT_NE(state.shpClone.Find(30), nullptr);
-  EXPECT_EQ(VisibleCount(state.shpClone), 1);
+  EXPECT_EQ(std::tuple(state.mFirstDraw, state.shpClone.Find(30) != nullptr,
+                       VisibleCount(state.shpClone)),
+            std::tuple(false, true, 1));
   const ShapeElement& shown = *state.shpClone.Find(1);
   ASSERT_TRUE(shown.visible);
   // Centred on the target point; the draw mode and border are the template's.
@@ -306,8 +305,8 @@ TEST(Shapes, FirstStepCreatesThirtyHiddenElementsAndTheThirtyFirstMovesTheOldest
   DrawShape(canvas, random, state);
   EXPECT_EQ(std::pair(state.mCloneIndex, VisibleCount(state.shpClone)), std::pair(int16_t{1}, 30));
   const ShapeElement& moved = *state.shpClone.Find(1);
-  EXPECT_EQ(moved.rect, (TwipsRect{-999.0f, -999.0f, 2000.0f, 2000.0f}));
-  EXPECT_EQ(moved.backColor, 0x800000);
+  EXPECT_EQ(std::pair(moved.rect, moved.backColor),
+            std::pair(TwipsRect{-999.0f, -999.0f, 2000.0f, 2000.0f}, 0x800000));
   // The area it left and the one it took.
   EXPECT_EQ(state.shpClone.TakeDirty(), (std::vector<TwipsRect>{first, moved.rect}));
 }
@@ -340,8 +339,7 @@ TEST(Shapes, StepsOnElementsNeverCreatedAreSkippedAndEndOfRunRemovesTheDesignsEl
   never.mFirstDraw = false;
   DrawShape(canvas, random, never);
   DrawFullScreenInverse(canvas, random, never);
-  EXPECT_EQ(never.shpClone.Find(1), nullptr);
-  EXPECT_TRUE(never.shpClone.TakeDirty().empty());
+  EXPECT_TRUE(never.shpClone.Find(1) == nullptr && never.shpClone.TakeDirty().empty());
 
   shapes.mDesignInUse = 6;
   inverse.mDesignInUse = 7;

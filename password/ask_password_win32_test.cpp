@@ -81,25 +81,27 @@ void SetCursorCount(int count) {
 }
 
 // Asks for the password on this thread while `user` works the prompt.
-void AskWhile(SaverStandIn& stage, const std::function<void(HWND)>& user) {
+void AskWhile(SaverStandIn& stage, const std::function<void(HWND)>& user,
+              const char* caption = kCaption) {
   WithUser([&] { RequestStop(stage.run); },
            [&] {
-             HWND prompt = WaitForDialog(kCaption);
+             HWND prompt = WaitForDialog(caption);
              if (!prompt) return;
              user(prompt);
-             if (!WaitUntilGone(kCaption)) Press(prompt, IDCANCEL);
+             if (!WaitUntilGone(caption)) Press(prompt, IDCANCEL);
            });
 }
 
-// The user's thread checks the prompt while it is up (Google Test is thread-safe here).
-TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
+// The user's thread checks the prompt while it is up (Google Test is thread-safe here). The
+// refusal of a wrong password and Cancel are driven end to end on the real saver; here the
+// saver goes on ticking, further input asks no second prompt, and Alt+F4 goes back.
+TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaverThatTicksOn) {
   SaverStandIn stage;
   stage.run.flags.gLastMouseX = 5.0f;
   SetCursorCount(3);
   const DWORD thread = GetCurrentThreadId();
   AskWhile(stage, [&](HWND prompt) {
-    const std::vector<std::string> clipped = ClippedCaptions(prompt);
-    EXPECT_TRUE(clipped.empty()) << "cut at this DPI: " << clipped.front();
+    ExpectCaptionsFit(prompt);
     EXPECT_FALSE(IsWindowVisible(stage.verse));
     EXPECT_FALSE(IsWindowEnabled(stage.saver)) << "a click on the saver must not raise it";
     EXPECT_NE(GetWindowLongA(prompt, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
@@ -111,37 +113,24 @@ TEST(AskPassword, HidesTheVerseAndShowsTheTopmostPromptOverABlockedSaver) {
     EXPECT_EQ(driver::WindowText(GetDlgItem(prompt, Id(kLabel3))),
               "\"But let none of you suffer...as a thief,...or as a busybody in other men's "
               "matters.\"  I Peter 4:15");
-    Press(prompt, IDCANCEL);
-  });
-
-  // Back to the saver: verse shown and enabled again, cursor hidden, the next movement only
-  // recorded. A count of 3 was raised once for the prompt and lowered to -1 afterwards.
-  EXPECT_TRUE(IsWindowVisible(stage.verse));
-  EXPECT_TRUE(IsWindowEnabled(stage.saver));
-  EXPECT_FALSE(stage.run.flags.gStopRequested);
-  EXPECT_EQ(stage.run.flags.gLastMouseX, 0.0f);
-  EXPECT_EQ(ShowCursor(TRUE), 0);
-  SetCursorCount(0);
-}
-
-// The refusal of a wrong password and every way of closing the prompt are driven end to end
-// on the real saver; here the saver goes on ticking and further input asks no second prompt.
-TEST(AskPassword, TheSaverKeepsTickingUnderThePromptAndFurtherInputNeverPromptsTwice) {
-  SaverStandIn stage;
-  AskWhile(stage, [&](HWND prompt) {
     // Input that reaches the saver window while the prompt is up.
     PostMessageA(stage.saver, WM_KEYDOWN, 'A', 0);
     PostMessageA(stage.verse, WM_KEYDOWN, 'B', 0);
     driver::WaitUntil([&] { return stage.asks >= 3; }, kWaitMs);
-    EXPECT_EQ(driver::CountCaption(kCaption), 1);
-    EXPECT_EQ(stage.asks, 3);
+    EXPECT_EQ(std::pair(driver::CountCaption(kCaption), stage.asks), std::pair(1, 3));
     const int ticks = stage.ticks;
     EXPECT_TRUE(driver::WaitUntil([&] { return stage.ticks > ticks + 2; }, kWaitMs))
         << "the saver's timer runs on under the prompt";
     PostMessageA(prompt, WM_SYSCOMMAND, SC_CLOSE, 0);  // Alt+F4
   });
+
+  // Back to the saver: verse shown and enabled again, cursor hidden, the next movement only
+  // recorded. A count of 3 was raised once for the prompt and lowered to -1 afterwards.
+  EXPECT_TRUE(IsWindowVisible(stage.verse) && IsWindowEnabled(stage.saver));
   EXPECT_FALSE(stage.run.flags.gStopRequested);
-  EXPECT_TRUE(IsWindowVisible(stage.verse));
+  EXPECT_EQ(stage.run.flags.gLastMouseX, 0.0f);
+  EXPECT_EQ(ShowCursor(TRUE), 0);
+  SetCursorCount(0);
 }
 
 // Runs with a Spanish display language (LANG=es_ES.UTF-8 under Wine; ctest's *_es entry).
@@ -151,22 +140,20 @@ TEST(AskPassword, SpanishDisplayLanguageAsksInSpanish) {
   UseUserInterfaceLanguage();
   SaverStandIn stage;
   bool asked = false;
-  WithUser([&] { RequestStop(stage.run); },
-           [&] {
-             HWND prompt = WaitForDialog("Protector de pantalla Sovelin");
-             if (!prompt) return;
-             asked = true;
-             wchar_t text[512] = {};
-             GetWindowTextW(GetDlgItem(prompt, Id(kLabel1)), text, std::size(text));
-             EXPECT_STREQ(text,
-                          L"El protector de pantalla que est\u00e1 usando est\u00e1 protegido "
-                          L"con contrase\u00f1a.  Debe escribir la contrase\u00f1a para "
-                          L"desactivar el protector de pantalla.");
-             const std::vector<std::string> clipped = ClippedCaptions(prompt);
-             EXPECT_TRUE(clipped.empty()) << "cut: " << clipped.front();
-             Press(prompt, IDCANCEL);
-             WaitUntilGone("Protector de pantalla Sovelin");
-           });
+  AskWhile(
+      stage,
+      [&](HWND prompt) {
+        asked = true;
+        wchar_t text[512] = {};
+        GetWindowTextW(GetDlgItem(prompt, Id(kLabel1)), text, std::size(text));
+        EXPECT_STREQ(text,
+                     L"El protector de pantalla que est\u00e1 usando est\u00e1 protegido con "
+                     L"contrase\u00f1a.  Debe escribir la contrase\u00f1a para desactivar el "
+                     L"protector de pantalla.");
+        ExpectCaptionsFit(prompt);
+        Press(prompt, IDCANCEL);
+      },
+      "Protector de pantalla Sovelin");
   UseLanguage(nullptr);
   EXPECT_TRUE(asked) << "no prompt with the Spanish caption";
 }

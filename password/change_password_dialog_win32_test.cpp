@@ -63,23 +63,17 @@ TEST_F(ChangePasswordDialogWin32, SpanishDisplayLanguageAsksAndAnswersInSpanish)
   Run(
       [&](HWND dialog) {
         shown = true;
-        const std::vector<std::string> clipped = ClippedCaptions(dialog);
-        EXPECT_TRUE(clipped.empty()) << "cut at this DPI: " << clipped.front();
-        EXPECT_EQ(Text(dialog, kLblNewPswd),
-                  "Contrase\xF1"
-                  "a nueva:");
+        ExpectCaptionsFit(dialog);
+        EXPECT_EQ(Text(dialog, kLblNewPswd), "Contrase\361a nueva:");
         Type(dialog, Id(kTxtNewPswd), "Grace");
         Type(dialog, Id(kTxtRetypePswd), "grace");
         Press(dialog, IDOK);
         EXPECT_EQ(AnswerError(),
-                  "\xA1Los valores de Contrase\xF1"
-                  "a nueva y\r\nRepetir contrase\xF1"
-                  "a no "
-                  "coinciden!\r\n\r\nInt\xE9ntelo de nuevo.");
+                  "\241Los valores de Contrase\361a nueva y\r\nRepetir contrase\361a no "
+                  "coinciden!\r\n\r\nInt\351ntelo de nuevo.");
         Press(dialog, IDCANCEL);
       },
-      "Cambiar contrase\xF1"
-      "a");
+      "Cambiar contrase\361a");
   UseLanguage(nullptr);
   EXPECT_TRUE(shown) << "no dialog with the Spanish caption";
 }
@@ -87,8 +81,7 @@ TEST_F(ChangePasswordDialogWin32, SpanishDisplayLanguageAsksAndAnswersInSpanish)
 // The user's thread checks the dialog while it is up (Google Test is thread-safe here).
 TEST_F(ChangePasswordDialogWin32, FirstUseAsksTwiceAndStoresOnlyTheScrambledText) {
   Run([&](HWND dialog) {
-    const std::vector<std::string> clipped = ClippedCaptions(dialog);
-    EXPECT_TRUE(clipped.empty()) << "cut at this DPI: " << clipped.front();
+    ExpectCaptionsFit(dialog);
     EXPECT_FALSE(Enabled(dialog, kTxtOldPswd) || Enabled(dialog, kLblOldPswd));
     EXPECT_TRUE(Enabled(dialog, kTxtNewPswd) && Enabled(dialog, kTxtRetypePswd));
     EXPECT_EQ(focusAtStart, GetDlgItem(dialog, Id(kTxtNewPswd)));

@@ -3,13 +3,13 @@
 // Helpers of the password dialog tests: a second thread finds the modal dialogs that the test
 // thread runs and works them like a user, through messages.
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "common/handles_win32.h"
 #include "tests/saver_driver_win32.h"
@@ -55,11 +55,9 @@ inline HWND FocusOf(DWORD threadId) {
   return GetGUIThreadInfo(threadId, &info) ? info.hwndFocus : nullptr;
 }
 
-// The captions of the dialog's buttons and labels that do not fit their control in its own
-// font: a label's text wrapped to its width must fit its height, a button's caption must leave
-// room for its edges.
-inline std::vector<std::string> ClippedCaptions(HWND dialog) {
-  std::vector<std::string> clipped;
+// Every caption of the dialog's buttons and labels fits its control in its own font: a label's
+// text wrapped to its width must fit its height, a button's caption must leave room for its edges.
+inline void ExpectCaptionsFit(HWND dialog) {
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     char name[16]{};
     GetClassNameA(child, name, sizeof(name));
@@ -75,11 +73,9 @@ inline std::vector<std::string> ClippedCaptions(HWND dialog) {
     DrawTextA(dc.get(), text.c_str(), -1, &extent,
               DT_CALCRECT | (button ? DT_SINGLELINE : DT_WORDBREAK));
     const int edges = button ? 4 * GetSystemMetrics(SM_CXEDGE) : 0;
-    if (extent.right + edges > client.right || extent.bottom > client.bottom)
-      clipped.push_back(text + " in " + std::to_string(client.right) + " x " +
-                        std::to_string(client.bottom));
+    EXPECT_TRUE(extent.right + edges <= client.right && extent.bottom <= client.bottom)
+        << "cut at this DPI: " << text << " in " << client.right << " x " << client.bottom;
   }
-  return clipped;
 }
 
 // Runs `user` on a second thread while the calling thread runs `dialog` (which returns when

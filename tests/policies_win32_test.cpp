@@ -89,13 +89,6 @@ TEST_F(Policies, TheMachinesVerseSizeAndTheUsersDisplayOptionBeatTheUsersOwnValu
   // Twice the twips, each rounded to pixels once.
   EXPECT_NEAR(managed.cx, 2 * own.cx, 1);
   EXPECT_NEAR(managed.cy, 2 * own.cy, 1);
-
-  // A policy value outside the choices is ignored: the user's own book at its own size.
-  WritePolicy(HKEY_LOCAL_MACHINE, "VerseSize", "250");
-  WritePolicy(HKEY_CURRENT_USER, "VerseSize", "250");
-  WritePolicy(HKEY_CURRENT_USER, "DisplayOption", "8");
-  VerseWindowSize(used);
-  EXPECT_EQ(used, "0");
 }
 
 TEST_F(Policies, TheDialogDisablesManagedControlsSaysSoAndOkWritesOnlyTheOthers) {

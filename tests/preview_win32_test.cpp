@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -111,35 +112,6 @@ ScaledComparison CompareScaled(const Screenshot& shot, const Picture& picture) {
   return result;
 }
 
-// The sample monitor's size differs between Windows versions and display scales: the picture
-// fills it whole, pixel for pixel at its own size, smoothly stretched or shrunk at any other.
-// On the last monitor, each change of picture as the timer makes it, up to the last frame and
-// back.
-TEST_F(PreviewWindowTest, FillsTheMonitorAtAnySizeAndShowsEachFrame) {
-  for (const SIZE size :
-       {SIZE{kPictureWidth, kPictureHeight}, SIZE{124, 90}, SIZE{231, 170}, SIZE{300, 200}}) {
-    HWND monitor = OpenMonitor(size.cx, size.cy);
-    PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
-    ASSERT_TRUE(preview.Create());
-    Pump(30);  // the first tick comes after 200 ms
-    const auto shows = [&](int index) {
-      return CompareScaled(CaptureScreen(ClientOnScreen(monitor)), pictures[index]);
-    };
-    const ScaledComparison base = shows(kBase);
-    EXPECT_EQ(base.outOfRange, 0) << size.cx << " x " << size.cy;
-    EXPECT_EQ(base.blended == 0, size.cx == kPictureWidth) << size.cx << " x " << size.cy;
-    for (int change = 0; size.cx == 300 && change < 6; ++change) {
-      const int16_t before = preview.PictureShown();
-      ASSERT_TRUE(WaitUntil([&] { return preview.PictureShown() != before; }, 2000));
-      Pump(30);  // the paint, well before the next tick
-      const int shown = preview.PictureShown();
-      EXPECT_EQ(shows(shown).outOfRange, 0) << "frame " << shown;
-      EXPECT_GT(shows(before < 0 ? kBase : before).outOfRange, 0) << "still " << before;
-    }
-    DestroyWindow(monitor);
-  }
-}
-
 // How the last window this thread made was made, as Windows hands it to a hook.
 struct Creation {
   HWND window = nullptr;
@@ -156,27 +128,47 @@ LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The window is made a child of the monitor from the start, never a pop-up moved in later,
-// and it follows the monitor when the control panel resizes it.
-TEST_F(PreviewWindowTest, IsBornInTheMonitorAndFollowsItsSize) {
-  HWND monitor = OpenMonitor(231, 170);
-  PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
-  HHOOK hook = SetWindowsHookExA(WH_CBT, &RecordCreation, nullptr, GetCurrentThreadId());
-  ASSERT_TRUE(hook);
-  const bool created = preview.Create();
-  UnhookWindowsHookEx(hook);
-  ASSERT_TRUE(created);
-  EXPECT_EQ(lastCreation.window, preview.handle());
-  EXPECT_EQ(lastCreation.parent, monitor);
-  EXPECT_EQ(lastCreation.style & (WS_CHILD | WS_POPUP), WS_CHILD);
-  const auto fills = [&] {
-    const RECT box = WindowBox(preview.handle()), client = ClientOnScreen(monitor);
-    return EqualRect(&box, &client) && IsWindowVisible(preview.handle());
-  };
-  EXPECT_TRUE(fills());
-  SetWindowPos(monitor, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_TRUE(WaitUntil(fills, 2000)) << "the preview kept the monitor's first size";
-  DestroyWindow(monitor);
+// The sample monitor's size differs between Windows versions and display scales: the picture
+// fills it whole, pixel for pixel at its own size, smoothly stretched or shrunk at any other.
+// The window is made a child of the monitor from the start, never a pop-up moved in later. On
+// the last monitor, each change of picture as the timer makes it, up to the last frame and back,
+// and the window follows the monitor when the control panel resizes it.
+TEST_F(PreviewWindowTest, IsBornInTheMonitorFillsItAtAnySizeShowsEachFrameAndFollowsItsSize) {
+  for (const SIZE size :
+       {SIZE{kPictureWidth, kPictureHeight}, SIZE{124, 90}, SIZE{231, 170}, SIZE{300, 200}}) {
+    HWND monitor = OpenMonitor(size.cx, size.cy);
+    PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
+    HHOOK hook = SetWindowsHookExA(WH_CBT, &RecordCreation, nullptr, GetCurrentThreadId());
+    const bool created = preview.Create();
+    UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(hook && created);
+    EXPECT_EQ(std::tuple(lastCreation.window, lastCreation.parent,
+                         lastCreation.style & (WS_CHILD | WS_POPUP)),
+              std::tuple(preview.handle(), monitor, LONG{WS_CHILD}));
+    Pump(30);  // the first tick comes after 200 ms
+    const auto shows = [&](int index) {
+      return CompareScaled(CaptureScreen(ClientOnScreen(monitor)), pictures[index]);
+    };
+    const ScaledComparison base = shows(kBase);
+    EXPECT_EQ(base.outOfRange, 0) << size.cx << " x " << size.cy;
+    EXPECT_EQ(base.blended == 0, size.cx == kPictureWidth) << size.cx << " x " << size.cy;
+    for (int change = 0; size.cx == 300 && change < 6; ++change) {
+      const int16_t before = preview.PictureShown();
+      ASSERT_TRUE(WaitUntil([&] { return preview.PictureShown() != before; }, 2000));
+      Pump(30);  // the paint, well before the next tick
+      const int shown = preview.PictureShown();
+      EXPECT_EQ(shows(shown).outOfRange, 0) << "frame " << shown;
+      EXPECT_GT(shows(before < 0 ? kBase : before).outOfRange, 0) << "still " << before;
+    }
+    const auto fills = [&] {
+      const RECT box = WindowBox(preview.handle()), client = ClientOnScreen(monitor);
+      return EqualRect(&box, &client) && IsWindowVisible(preview.handle());
+    };
+    EXPECT_TRUE(fills());
+    SetWindowPos(monitor, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(WaitUntil(fills, 2000)) << "the preview kept the monitor's first size";
+    DestroyWindow(monitor);
+  }
 }
 
 // End to end: the real saver in the monitor of another process.

@@ -97,6 +97,8 @@ TEST(Texts, TheDisplayLanguageChoosesSpanishForEverySpanishAndEnglishForTheRest)
   EXPECT_EQ(Tr("A text no table has"), "A text no table has");
   UseLanguage(nullptr);
   EXPECT_EQ(Tr("OK"), "OK");
+  EXPECT_EQ(UnexpectedErrorMessage(7, "Out of memory"),
+            "Unexpected Error # 7\r\nOut of memory\r\n\r\nAborting.");
 }
 
 TEST(Texts, FormatFillsEachMarkerInTurnAndLeavesTheValuesAlone) {
@@ -118,21 +120,12 @@ TEST(Texts, TextsBuiltFromPartsReadInSpanish) {
   EXPECT_EQ(DescribeVerseFile({}, false), "Esta lista no se encuentra.");
   EXPECT_EQ(UnexpectedErrorMessage(7, "Out of memory"),
             "Error inesperado n.º 7\r\nMemoria insuficiente\r\n\r\nSe cancela.");
-  EXPECT_EQ(UnexpectedErrorMessage(5, "bad file name"),
-            "Error inesperado n.º 5\r\nbad file name\r\n\r\nSe cancela.");
   EXPECT_EQ(VersionCaption({3, 0, 1}), "Versión 3.0.1");
   EXPECT_EQ(OfferedVerseLists({}).back().displayName, "Mis propios versículos");
   EXPECT_EQ(CorruptFileText(), FixedVerseField(u"¡El archivo Sovel.vrs está dañado!\r\n\r\n"
                                                u"No se han cargado más versículos.\r\n\r\n"
                                                u"Corrija el archivo de versículos antes de volver "
                                                u"a ejecutarlo."));
-}
-
-TEST(Texts, EnglishTextsBuiltFromPartsStayAsTheyWere) {
-  EXPECT_EQ(UnexpectedErrorMessage(7, "Out of memory"),
-            "Unexpected Error # 7\r\nOut of memory\r\n\r\nAborting.");
-  EXPECT_EQ(VersionCaption({3, 0, 1}), "Version 3.0.1");
-  EXPECT_EQ(DescribeVerseFile({true, 0, {}, 0}, false), "0 verses.");
 }
 
 }  // namespace
