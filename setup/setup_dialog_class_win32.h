@@ -1,10 +1,7 @@
 #pragma once
 
-// The settings dialog's window, shared by the files that make it up: setup_dialog_win32.cpp
-// (running it and its messages), setup_dialog_controls_win32.cpp (template, pictures and
-// controls), setup_dialog_layout_win32.cpp (tabs and fitting captions),
-// setup_dialog_paint_win32.cpp (page background and drawn pictures) and
-// setup_dialog_verse_lists_win32.cpp (the verse list choice).
+// The settings dialog's class, shared by the files that implement it (setup_dialog_*_win32.cpp);
+// ShowSetupDialog (setup_dialog_win32.h) is the way in for everyone else.
 
 #include <windows.h>
 
@@ -25,6 +22,7 @@
 
 namespace sovelin {
 
+// The settings dialog while it is open: its window, its controls and the model behind them.
 class SetupDialog {
  public:
   SetupDialog(HINSTANCE instance, SaverSettings& settings, PolicySettingsStore& store, HWND owner);
@@ -37,36 +35,43 @@ class SetupDialog {
   static constexpr int kAboutPictureWidth = 200;
   static constexpr int kAboutPictureHeight = 114;
 
-  // A dialog template without controls: caption, styles and font. The controls are created
-  // from the descriptor table when the dialog initialises.
-  static std::vector<WORD> DialogTemplate();
+  // Running the dialog and handling its messages (setup_dialog_win32.cpp).
   static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
-
   void OnInitDialog();
-  void CreateControls();
-  HWND CreateControl(const ControlDescriptor& control);
-  void LoadPictures();
-  void PlaceDialog();
   void OnCommand(int id, int code);
   void OnClick(ControlId id);
-  INT_PTR OnControlColor(HDC dc, HWND control);
-  void OnDrawItem(const DRAWITEMSTRUCT& item);
-  bool HandleTabKeys(const MSG& message);
-
-  void FitTabRow();
-  void WidenToFitCaptions();
-  RECT RectInDialog(HWND control) const;
-  void SelectTab(int index);
-  void ShowTab(SetupTab tab);
-  void MakePageBrush();
   // Disables the controls of the settings a policy sets and shows the line that says so.
   void DisableManaged();
   void Enable(ControlId id, bool enabled);
   // Puts the model's state into the controls.
   void Sync();
 
-  // The verse list: the lists beside the program and the user's own.
+  // The template, the pictures and the controls (setup_dialog_controls_win32.cpp).
+  // A dialog template without controls: caption, styles and font. The controls are created
+  // from the descriptor table when the dialog initialises.
+  static std::vector<WORD> DialogTemplate();
+  void LoadPictures();
+  void CreateControls();
+  HWND CreateControl(const ControlDescriptor& control);
+  void PlaceDialog();
+
+  // The tabs, and fitting the tab row and the captions (setup_dialog_layout_win32.cpp).
+  void FitTabRow();
+  void WidenToFitCaptions();
+  RECT RectInDialog(HWND control) const;
+  void SelectTab(int index);
+  void ShowTab(SetupTab tab);
+  bool HandleTabKeys(const MSG& message);
+
+  // The pages' background and the drawn pictures (setup_dialog_paint_win32.cpp).
+  void MakePageBrush();
+  INT_PTR OnControlColor(HDC dc, HWND control);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  bool OnPage(HWND control) const;
+
+  // The verse list: the lists beside the program and the user's own
+  // (setup_dialog_verse_lists_win32.cpp).
   void FillVerseLists();
   std::string ChosenVerseList() const;
   void OnVerseListChosen();
@@ -75,7 +80,6 @@ class SetupDialog {
   void ShowVerseListStatus(const std::string& text);
 
   HWND Item(ControlId id) const { return GetDlgItem(dialog_, id); }
-  bool OnPage(HWND control) const;
 
   HINSTANCE instance_;
   PolicySettingsStore& store_;
