@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "common/unicode_text.h"
-#include "saver/verse_file_win32.h"
-#include "saver/verse_loader.h"
 #include "tests/saver_driver_win32.h"
 #include "tests/utf16_bytes.h"
+#include "verses/verse_file_win32.h"
+#include "verses/verse_loader.h"
 
 namespace {
 

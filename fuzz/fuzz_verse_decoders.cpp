@@ -8,7 +8,8 @@
 
 #include "common/unicode_text.h"
 #include "fuzz/require.h"
-#include "saver/verse_loader.h"
+#include "verses/verse_encoding.h"
+#include "verses/verse_loader.h"
 
 namespace {
 

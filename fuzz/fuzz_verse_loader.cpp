@@ -9,8 +9,8 @@
 
 #include "common/unicode_text.h"
 #include "fuzz/require.h"
-#include "saver/verse_loader.h"
-#include "saver/verse_store.h"
+#include "verses/verse_loader.h"
+#include "verses/verse_store.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);

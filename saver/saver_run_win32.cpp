@@ -11,11 +11,11 @@
 #include "saver/pass_pacer.h"
 #include "saver/precise_waits_win32.h"
 #include "saver/run_error.h"
-#include "saver/verse_file_win32.h"
-#include "saver/verse_loader.h"
 #include "settings/settings.h"
-#include "settings/verse_list.h"
-#include "settings/verse_list_win32.h"
+#include "verses/verse_file_win32.h"
+#include "verses/verse_list.h"
+#include "verses/verse_list_win32.h"
+#include "verses/verse_loader.h"
 
 namespace sovelin {
 

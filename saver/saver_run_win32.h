@@ -12,8 +12,8 @@
 #include "saver/motion.h"
 #include "saver/pass_pacer.h"
 #include "saver/saver_window_win32.h"
-#include "saver/verse_change.h"
-#include "saver/verse_store.h"
+#include "verses/verse_change.h"
+#include "verses/verse_store.h"
 #include "versewin/verse_window_win32.h"
 
 namespace sovelin {

@@ -9,8 +9,8 @@
 #include "common/handles_win32.h"
 #include "common/numbers.h"
 #include "geometry/screen_geometry.h"
-#include "saver/verse_file_win32.h"
-#include "saver/verse_loader.h"
+#include "verses/verse_file_win32.h"
+#include "verses/verse_loader.h"
 #include "versewin/verse_window_kind.h"
 
 namespace sovelin {

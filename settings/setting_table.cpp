@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "settings/settings.h"
-#include "settings/verse_list.h"
+#include "verses/verse_list.h"
 
 namespace sovelin {
 

@@ -3,110 +3,22 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-#include <algorithm>
 #include <array>
-#include <map>
-#include <set>
-#include <string>
-#include <vector>
+#include <optional>
 
-#include "common/handles_win32.h"
-#include "common/program_folder_win32.h"
+#include "common/system_code_page_win32.h"
 #include "common/texts_win32.h"
 #include "common/window_binding_win32.h"
-#include "geometry/screen_win32.h"
 #include "password/change_password_dialog_win32.h"
 #include "settings/setting_table.h"
-#include "settings/verse_list_win32.h"
 #include "setup/help_texts.h"
-#include "setup/setup_form.h"
-#include "setup/setup_model.h"
+#include "setup/setup_dialog_class_win32.h"
 #include "setup/sysinfo_win32.h"
-#include "setup/verse_choice_win32.h"
-#include "setup/verse_report_cache.h"
+#include "verses/verse_file_report.h"
 
 namespace sovelin {
 
 namespace {
-
-// The dialog font: the shell's dialog face at 8 points, which the dialog manager scales to
-// the display's DPI.
-constexpr WORD kFontPoints = 8;
-constexpr const char* kFontFace = "MS Shell Dlg";
-
-// Pictures are drawn at their pixel size at 96 DPI and scaled with the display.
-constexpr int kIconPixels = 32;
-constexpr int kAboutPictureWidth = 200;
-constexpr int kAboutPictureHeight = 114;
-
-int TwipsToPixels(int32_t twips, int dpi) {
-  return TwipsToPixelsAtDpi(twips, dpi);
-}
-
-// The control's rectangle in the dialog's client area in pixels. Edges are converted rather
-// than sizes, so controls that meet in twips still meet in pixels.
-RECT PixelRect(const ControlDescriptor& control, Dpi dpi) {
-  const TwipPoint origin = PositionInDialog(control);
-  RECT rect{TwipsToPixels(origin.x, dpi.x), TwipsToPixels(origin.y, dpi.y),
-            TwipsToPixels(origin.x + control.width, dpi.x),
-            TwipsToPixels(origin.y + control.height, dpi.y)};
-  if (control.kind == ControlKind::kLine)
-    rect.bottom = rect.top + std::max(1, MulDiv(control.lineWidthPixels, dpi.y, kBaseDpi));
-  return rect;
-}
-
-// An option button ends where a push button of its frame begins: an option paints its whole
-// rectangle, so one overlapping "Select Color" would hide the button.
-RECT LayoutRect(const ControlDescriptor& control, Dpi dpi) {
-  RECT rect = PixelRect(control, dpi);
-  if (control.kind != ControlKind::kOptionButton) return rect;
-  for (const ControlDescriptor& other : SetupControls()) {
-    if (other.kind != ControlKind::kPushButton || other.container != control.container) continue;
-    const RECT button = PixelRect(other, dpi);
-    RECT overlap;
-    if (IntersectRect(&overlap, &rect, &button) && button.left > rect.left)
-      rect.right = std::min(rect.right, button.left);
-  }
-  return rect;
-}
-
-// A Windows colour value as a COLORREF, looking up system colours.
-COLORREF ToColorRef(int32_t color) {
-  const auto value = static_cast<uint32_t>(color);
-  if (value & 0x80000000u) return GetSysColor(static_cast<int>(value & 0xFF));
-  return static_cast<COLORREF>(value & 0xFFFFFF);
-}
-
-// A dialog template without controls: caption, styles and font. The controls are created
-// from the descriptor table when the dialog initialises.
-std::vector<WORD> DialogTemplate() {
-  std::vector<WORD> words;
-  const auto add = [&words](uint32_t value, bool twoWords) {
-    words.push_back(static_cast<WORD>(value & 0xFFFF));
-    if (twoWords) words.push_back(static_cast<WORD>(value >> 16));
-  };
-  const auto addText = [&words](std::string_view text) {
-    for (wchar_t c : WideText(text)) words.push_back(static_cast<WORD>(c));
-    words.push_back(0);
-  };
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT |
-                      DS_FIXEDSYS | WS_CLIPCHILDREN;
-  add(1, false);       // dlgVer
-  add(0xFFFF, false);  // signature: extended template
-  add(0, true);        // helpID
-  add(WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, true);
-  add(style, true);
-  add(0, false);                              // no items
-  for (int i = 0; i < 4; ++i) add(0, false);  // x, y, cx, cy: set in pixels later
-  add(0, false);                              // no menu
-  add(0, false);                              // the standard dialog class
-  addText(Tr(kSetupCaption));
-  add(kFontPoints, false);
-  add(FW_NORMAL, false);
-  add(0, false);  // italic, charset
-  addText(kFontFace);
-  return words;
-}
 
 // The system colour dialog, with the custom colours kept while the settings dialog is open.
 class Win32ColorPicker final : public ColorPicker {
@@ -166,76 +78,17 @@ class DisabledOwner {
   static inline WindowErrorHandler outerHandler_ = nullptr;
 };
 
-class SetupDialog {
- public:
-  SetupDialog(HINSTANCE instance, SaverSettings& settings, PolicySettingsStore& store,
-              const VerseFileCheck& checkVerseFile, HWND owner)
-      : instance_(instance),
-        store_(store),
-        model_(settings),
-        owner_(owner),
-        verseReports_(checkVerseFile) {}
+}  // namespace
 
-  int Run();
-
- private:
-  static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
-
-  void OnInitDialog();
-  void CreateControls();
-  HWND CreateControl(const ControlDescriptor& control);
-  void LoadPictures();
-  void PlaceDialog();
-  void OnCommand(int id, int code);
-  void OnClick(ControlId id);
-  INT_PTR OnControlColor(HDC dc, HWND control);
-  void OnDrawItem(const DRAWITEMSTRUCT& item);
-  bool HandleTabKeys(const MSG& message);
-
-  void FitTabRow();
-  void WidenToFitCaptions();
-  RECT RectInDialog(HWND control) const;
-  void SelectTab(int index);
-  void ShowTab(SetupTab tab);
-  void MakePageBrush();
-  // Disables the controls of the settings a policy sets and shows the line that says so.
-  void DisableManaged();
-  void Enable(ControlId id, bool enabled);
-  // Puts the model's state into the controls.
-  void Sync();
-
-  // The verse list: the lists beside the program and the user's own.
-  void FillVerseLists();
-  std::string ChosenVerseList() const;
-  void OnVerseListChosen();
-  void EditOwnVerses();
-  void ShowVerseListStatus();
-  void ShowVerseListStatus(const std::string& text);
-
-  HWND Item(ControlId id) const { return GetDlgItem(dialog_, id); }
-  bool OnPage(HWND control) const;
-
-  HINSTANCE instance_;
-  PolicySettingsStore& store_;
-  SetupModel model_;
-  HWND owner_ = nullptr;
-  HWND dialog_ = nullptr;
-  HWND tabs_ = nullptr;
-  Dpi dpi_;
-  Font titleFont_;
-  Brush pageBrush_;
-  Bitmap aboutPicture_;
-  HICON programIcon_ = nullptr;
-  HICON helpIcon_ = nullptr;
-  std::map<HWND, const ControlDescriptor*> descriptors_;
-  std::set<ControlId> managed_;
-  VerseReportCache verseReports_;
-  std::filesystem::path programFolder_;
-  std::filesystem::path appDataFolder_;
-  std::vector<VerseListEntry> verseLists_;
-  std::string listBeforeOwn_;  // the list the user's own list starts as a copy of
-};
+SetupDialog::SetupDialog(HINSTANCE instance, SaverSettings& settings, PolicySettingsStore& store,
+                         HWND owner)
+    : instance_(instance),
+      store_(store),
+      model_(settings),
+      owner_(owner),
+      verseReports_([](const std::filesystem::path& path) {
+        return CheckVerseFile(path, DecodeSystemCodePage);
+      }) {}
 
 int SetupDialog::Run() {
   INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
@@ -317,124 +170,6 @@ void SetupDialog::OnInitDialog() {
   Sync();
   SelectTab(static_cast<int>(kInitialTab));
   SetFocus(tabs_);
-}
-
-void SetupDialog::LoadPictures() {
-  const int iconSize = MulDiv(kIconPixels, dpi_.x, kBaseDpi);
-  programIcon_ = static_cast<HICON>(
-      LoadImageA(instance_, kSetupIconResource, IMAGE_ICON, iconSize, iconSize, 0));
-  helpIcon_ = static_cast<HICON>(
-      LoadImageA(instance_, kSetupHelpResource, IMAGE_ICON, iconSize, iconSize, 0));
-  if (!helpIcon_) {
-    // Without a help picture of its own the button shows the system's question mark.
-    helpIcon_ = static_cast<HICON>(
-        CopyImage(LoadIconA(nullptr, IDI_QUESTION), IMAGE_ICON, iconSize, iconSize, 0));
-  }
-  aboutPicture_.Reset(static_cast<HBITMAP>(
-      LoadImageA(instance_, kSetupAboutResource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  if (programIcon_) {
-    SendMessageA(dialog_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(programIcon_));
-    SendMessageA(dialog_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(programIcon_));
-  }
-}
-
-void SetupDialog::CreateControls() {
-  HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0));
-  LOGFONTA bold{};
-  GetObjectA(font, sizeof(bold), &bold);
-  bold.lfWeight = FW_BOLD;
-  titleFont_.Reset(CreateFontIndirectA(&bold));
-
-  for (const ControlDescriptor& control : SetupControls()) {
-    HWND window = CreateControl(control);
-    if (!window) continue;
-    descriptors_[window] = &control;
-    SendMessageA(window, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(control.id == kLblTitle ? titleFont_.get() : font),
-                 FALSE);
-    if (control.kind == ControlKind::kPictureButton && helpIcon_)
-      SendMessageA(window, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(helpIcon_));
-  }
-  tabs_ = Item(kTbsOptions);
-  for (size_t i = 0; i < kTabCaptions.size(); ++i) {
-    std::wstring caption = TrW(kTabCaptions[i]);
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = caption.data();
-    SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-  }
-  FitTabRow();
-  WidenToFitCaptions();
-  // The tab control stays first, above the pages' controls in z-order: it paints before them,
-  // and a frame's open middle shows the tab's body.
-}
-
-HWND SetupDialog::CreateControl(const ControlDescriptor& control) {
-  const wchar_t* windowClass = L"BUTTON";
-  DWORD style = WS_CHILD;
-  switch (control.kind) {
-    case ControlKind::kTabControl:
-      windowClass = WC_TABCONTROLW;
-      style |= TCS_SINGLELINE;
-      break;
-    case ControlKind::kPushButton: style |= BS_PUSHBUTTON; break;
-    case ControlKind::kPictureButton: style |= BS_PUSHBUTTON | BS_ICON; break;
-    case ControlKind::kFrame: style |= BS_GROUPBOX; break;
-    case ControlKind::kOptionButton: style |= BS_AUTORADIOBUTTON; break;
-    case ControlKind::kCheckBox:
-      // Three states: a stored 2 shows greyed; a click goes back to ticked or clear.
-      style |= BS_3STATE;
-      break;
-    case ControlKind::kLabel:
-      windowClass = L"STATIC";
-      style |= SS_LEFT | SS_NOPREFIX;
-      break;
-    case ControlKind::kPicture:
-    case ControlKind::kLine:
-      windowClass = L"STATIC";
-      style |= SS_OWNERDRAW;
-      break;
-    case ControlKind::kComboBox:
-      windowClass = L"COMBOBOX";
-      style |= CBS_DROPDOWNLIST | WS_VSCROLL;
-      break;
-  }
-  if (control.groupStart) style |= WS_GROUP;
-  if (control.tabStop) style |= WS_TABSTOP;
-  if (!control.enabled) style |= WS_DISABLED;
-  if (control.tab == SetupTab::kNone || control.tab == kInitialTab) style |= WS_VISIBLE;
-
-  const RECT rect = LayoutRect(control, dpi_);
-  // Picture buttons show no caption; the name is for screen readers.
-  const std::wstring text =
-      TrW(control.kind == ControlKind::kPictureButton ? "Help" : control.caption);
-  if (control.kind == ControlKind::kComboBox) {
-    // A Unicode list, as list names are in any language; its window's height includes the list
-    // when dropped, room for eight lists.
-    const int dropped = rect.bottom - rect.top + MulDiv(8 * 15, dpi_.y, kBaseDpi);
-    return CreateWindowExW(
-        0, L"COMBOBOX", L"", style, rect.left, rect.top, rect.right - rect.left, dropped, dialog_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_, nullptr);
-  }
-  return CreateWindowExW(0, windowClass, text.c_str(), style, rect.left, rect.top,
-                         rect.right - rect.left, rect.bottom - rect.top, dialog_,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance_,
-                         nullptr);
-}
-
-void SetupDialog::PlaceDialog() {
-  RECT frame{0, 0, TwipsToPixels(kSetupClientWidth, dpi_.x),
-             TwipsToPixels(kSetupClientHeight, dpi_.y)};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(dialog_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongA(dialog_, GWL_EXSTYLE)));
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  // Centred in the work area.
-  RECT work{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  const int left = work.left + std::max<int>(0, (work.right - work.left - width) / 2);
-  const int top = work.top + std::max<int>(0, (work.bottom - work.top - height) / 2);
-  SetWindowPos(dialog_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SetupDialog::OnCommand(int id, int code) {
@@ -535,239 +270,9 @@ void SetupDialog::Enable(ControlId id, bool enabled) {
   EnableWindow(Item(id), enabled && !managed_.contains(id));
 }
 
-void SetupDialog::FillVerseLists() {
-  programFolder_ = ProgramFolder();
-  appDataFolder_ = AppDataFolder();
-  verseLists_ = OfferedVerseLists(FileNamesIn(programFolder_));
-  HWND box = Item(kCboVerseList);
-  for (const VerseListEntry& list : verseLists_) {
-    const std::wstring name = WideFromUtf8(list.displayName);
-    SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-  }
-  const std::string stored = store_.Read(keys::kVerseList, "");
-  SendMessageW(box, CB_SETCURSEL, OfferedListIndex(verseLists_, stored), 0);
-  listBeforeOwn_ = stored == kOwnVersesChoice ? std::string() : stored;
-  ShowVerseListStatus();
-}
-
-std::string SetupDialog::ChosenVerseList() const {
-  const LRESULT chosen = SendMessageW(Item(kCboVerseList), CB_GETCURSEL, 0, 0);
-  if (chosen < 0 || static_cast<size_t>(chosen) >= verseLists_.size()) return {};
-  return verseLists_[static_cast<size_t>(chosen)].value;
-}
-
-void SetupDialog::OnVerseListChosen() {
-  const std::string chosen = ChosenVerseList();
-  if (chosen != kOwnVersesChoice) listBeforeOwn_ = chosen;
-  ShowVerseListStatus();
-}
-
-constexpr const char* kNoAppDataText =
-    "This account has no application data folder for its own list.";
-
-// Makes the user's own list when it is not there yet, as a copy of the list chosen before,
-// chooses it and opens it in the user's editor. When it cannot be made, the status line says
-// why and the choice stays as it was.
-void SetupDialog::EditOwnVerses() {
-  if (appDataFolder_.empty()) {
-    ShowVerseListStatus(std::string(Tr(kNoAppDataText)));
-    return;
-  }
-  const std::filesystem::path own = OwnVerseFile(appDataFolder_);
-  const OwnListMade made = MakeOwnVerseFile(
-      VerseFileToLoad(listBeforeOwn_, programFolder_, appDataFolder_, VerseFileExists), own);
-  if (made != OwnListMade::kMade && made != OwnListMade::kAlreadyThere) {
-    ShowVerseListStatus(OwnListFailureText(made));
-    return;
-  }
-  SendMessageW(Item(kCboVerseList), CB_SETCURSEL, verseLists_.size() - 1, 0);
-  ShowVerseListStatus();
-  OpenInTextEditor(dialog_, own);
-}
-
-void SetupDialog::ShowVerseListStatus() {
-  const std::string chosen = ChosenVerseList();
-  const bool own = chosen == kOwnVersesChoice;
-  if (own && appDataFolder_.empty()) {
-    ShowVerseListStatus(std::string(Tr(kNoAppDataText)));
-    return;
-  }
-  const std::filesystem::path file =
-      own ? OwnVerseFile(appDataFolder_) : programFolder_ / PathFromUtf8(chosen);
-  ShowVerseListStatus(DescribeVerseFile(verseReports_.ReportFor(file), own));
-}
-
-void SetupDialog::ShowVerseListStatus(const std::string& text) {
-  SetWindowTextW(Item(kLblVerseStatus), WideFromUtf8(text).c_str());
-}
-
-// Narrows the space around the tab captions until the six tabs fit in one row, for a dialog
-// font wider than the one the layout was made for.
-void SetupDialog::FitTabRow() {
-  RECT client;
-  GetClientRect(tabs_, &client);
-  const int lastTab = static_cast<int>(kTabCaptions.size()) - 1;
-  for (int padding = MulDiv(6, dpi_.x, kBaseDpi); padding >= 1; --padding) {
-    RECT last{};
-    SendMessageA(tabs_, TCM_GETITEMRECT, lastTab, reinterpret_cast<LPARAM>(&last));
-    if (last.right < client.right - 2) return;
-    SendMessageA(tabs_, TCM_SETPADDING, 0, MAKELPARAM(padding, MulDiv(3, dpi_.y, kBaseDpi)));
-    // The tab control measures its items again when its font is set.
-    SendMessageA(tabs_, WM_SETFONT, SendMessageA(tabs_, WM_GETFONT, 0, 0), FALSE);
-  }
-}
-
-RECT SetupDialog::RectInDialog(HWND control) const {
-  RECT rect;
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-// Widens option buttons, check boxes and push buttons whose caption does not fit, for a dialog
-// font wider than the one the layout was made for (as at some DPIs), as far as their frame or
-// page and the controls beside them allow.
-void SetupDialog::WidenToFitCaptions() {
-  HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0));
-  WindowDC dc(dialog_);
-  SelectGuard select(dc.get(), font);
-  const int margin = MulDiv(6, dpi_.x, kBaseDpi);
-  const int mark = GetSystemMetrics(SM_CXMENUCHECK) + margin;
-  // A push button centres its caption between its edges, with a margin on either side.
-  const int edges = 2 * margin;
-  for (const auto& [window, control] : descriptors_) {
-    const bool button = control->kind == ControlKind::kPushButton;
-    if (control->kind != ControlKind::kOptionButton && control->kind != ControlKind::kCheckBox &&
-        !button)
-      continue;
-    RECT text{};
-    const std::wstring caption = TrW(control->caption);
-    DrawTextW(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &text,
-              DT_CALCRECT | DT_SINGLELINE);
-    const RECT rect = RectInDialog(window);
-    int right = rect.left + (button ? edges : mark) + text.right;
-    if (right <= rect.right) continue;
-    const HWND container = control->container != kNoControl ? Item(control->container) : tabs_;
-    right = std::min<int>(right, RectInDialog(container).right - margin);
-    for (const auto& [otherWindow, other] : descriptors_) {
-      if (other->tab != control->tab || otherWindow == window) continue;
-      const RECT beside = RectInDialog(otherWindow);
-      if (beside.left > rect.left && beside.top < rect.bottom && beside.bottom > rect.top)
-        right = std::min<int>(right, beside.left - 1);
-    }
-    if (right > rect.right) {
-      SetWindowPos(window, nullptr, 0, 0, right - rect.left, rect.bottom - rect.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-  }
-}
-
-void SetupDialog::SelectTab(int index) {
-  SendMessageA(tabs_, TCM_SETCURSEL, index, 0);
-  ShowTab(static_cast<SetupTab>(index));
-}
-
-void SetupDialog::ShowTab(SetupTab tab) {
-  for (const auto& [window, control] : descriptors_) {
-    if (control->tab != SetupTab::kNone)
-      ShowWindow(window, control->tab == tab ? SW_SHOWNA : SW_HIDE);
-  }
-  HWND focus = GetFocus();
-  if (!focus || !IsWindowVisible(focus)) SetFocus(tabs_);
-}
-
-bool SetupDialog::HandleTabKeys(const MSG& message) {
-  if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0) return false;
-  if (message.hwnd != dialog_ && !IsChild(dialog_, message.hwnd)) return false;
-  int step = 0;
-  if (message.wParam == VK_TAB)
-    step = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
-  else if (message.wParam == VK_NEXT)
-    step = 1;
-  else if (message.wParam == VK_PRIOR)
-    step = -1;
-  if (step == 0) return false;
-  const int count = static_cast<int>(kTabCaptions.size());
-  const int current = static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0));
-  SelectTab((current + step + count) % count);
-  return true;
-}
-
-bool SetupDialog::OnPage(HWND control) const {
-  const auto found = descriptors_.find(control);
-  return found != descriptors_.end() && found->second->tab != SetupTab::kNone;
-}
-
-// The tab control's body as a brush, so that controls on a page show the page's background
-// (a visual style may paint it differently from the dialog).
-void SetupDialog::MakePageBrush() {
-  RECT client;
-  GetClientRect(tabs_, &client);
-  WindowDC screen(tabs_);
-  OwnedDC memory(CreateCompatibleDC(screen.get()));
-  Bitmap body(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
-  {
-    SelectGuard select(memory.get(), body.get());
-    FillRect(memory.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-    SendMessageA(tabs_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()),
-                 PRF_CLIENT | PRF_ERASEBKGND);
-  }
-  pageBrush_.Reset(CreatePatternBrush(body.get()));
-}
-
-INT_PTR SetupDialog::OnControlColor(HDC dc, HWND control) {
-  const auto found = descriptors_.find(control);
-  if (found == descriptors_.end() || !OnPage(control) || !pageBrush_) return FALSE;
-  if (found->second->kind == ControlKind::kLabel)
-    SetTextColor(dc, ToColorRef(found->second->color));
-  SetBkMode(dc, TRANSPARENT);
-  // Line the pattern up with the tab control's body.
-  POINT origin{0, 0};
-  MapWindowPoints(control, tabs_, &origin, 1);
-  SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-  return reinterpret_cast<INT_PTR>(pageBrush_.get());
-}
-
-void SetupDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  const auto found = descriptors_.find(item.hwndItem);
-  if (found == descriptors_.end()) return;
-  const ControlDescriptor& control = *found->second;
-  HDC dc = item.hDC;
-  const RECT& box = item.rcItem;
-  if (control.kind == ControlKind::kLine) {
-    Brush pen(CreateSolidBrush(ToColorRef(control.color)));
-    FillRect(dc, &box, pen.get());
-    return;
-  }
-  if (pageBrush_) {
-    POINT origin{0, 0};
-    MapWindowPoints(item.hwndItem, tabs_, &origin, 1);
-    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-    FillRect(dc, &box, pageBrush_.get());
-  }
-  const int boxWidth = box.right - box.left;
-  const int boxHeight = box.bottom - box.top;
-  if (control.picture == SetupPicture::kProgramIcon && programIcon_) {
-    const int size = MulDiv(kIconPixels, dpi_.x, kBaseDpi);
-    DrawIconEx(dc, box.left + (boxWidth - size) / 2, box.top + (boxHeight - size) / 2, programIcon_,
-               size, size, 0, nullptr, DI_NORMAL);
-  } else if (control.picture == SetupPicture::kAboutPicture && aboutPicture_) {
-    const int width = MulDiv(kAboutPictureWidth, dpi_.x, kBaseDpi);
-    const int height = MulDiv(kAboutPictureHeight, dpi_.y, kBaseDpi);
-    OwnedDC memory(CreateCompatibleDC(dc));
-    SelectGuard select(memory.get(), aboutPicture_.get());
-    SetStretchBltMode(dc, HALFTONE);
-    SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchBlt(dc, box.left + (boxWidth - width) / 2, box.top + (boxHeight - height) / 2, width,
-               height, memory.get(), 0, 0, kAboutPictureWidth, kAboutPictureHeight, SRCCOPY);
-  }
-}
-
-}  // namespace
-
 int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, PolicySettingsStore& store,
-                    const VerseFileCheck& checkVerseFile, HWND owner) {
-  SetupDialog dialog(instance, settings, store, checkVerseFile, owner);
+                    HWND owner) {
+  SetupDialog dialog(instance, settings, store, owner);
   return dialog.Run();
 }
 

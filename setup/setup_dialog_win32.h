@@ -4,7 +4,6 @@
 
 #include "settings/policy_store.h"
 #include "settings/settings.h"
-#include "settings/verse_list.h"
 
 namespace sovelin {
 
@@ -16,9 +15,8 @@ inline constexpr const char* kSetupAboutResource = "SETUPABOUT";  // About pictu
 // Shows the settings dialog modally, filled from `settings`: owned by `owner` when given, which
 // is disabled while the dialog is open. The controls of settings a policy sets are disabled.
 // OK writes the settings and the verse list a policy does not set to `store`; Cancel and the
-// close box write nothing. `checkVerseFile` reports on the chosen verse list. Returns the
-// process's exit code once the dialog has closed.
+// close box write nothing. Returns the process's exit code once the dialog has closed.
 int ShowSetupDialog(HINSTANCE instance, SaverSettings& settings, PolicySettingsStore& store,
-                    const VerseFileCheck& checkVerseFile, HWND owner = nullptr);
+                    HWND owner = nullptr);
 
 }  // namespace sovelin

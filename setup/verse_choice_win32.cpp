@@ -13,6 +13,7 @@
 #include "common/texts.h"
 #include "common/texts_win32.h"
 #include "common/unicode_text.h"
+#include "verses/verse_encoding.h"
 
 namespace sovelin {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "settings/verse_list.h"
+#include "verses/verse_list.h"
 
 namespace sovelin {
 

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "common/random_source.h"
-#include "common/system_code_page_win32.h"
 #include "common/texts_win32.h"
 #include "common/window_binding_win32.h"
 #include "geometry/screen_win32.h"
@@ -12,7 +11,6 @@
 #include "saver/saver_designs_win32.h"
 #include "saver/saver_run_win32.h"
 #include "saver/saver_window_win32.h"
-#include "saver/verse_file_report.h"
 #include "settings/policy_store.h"
 #include "settings/registry_store_win32.h"
 #include "setup/setup_dialog_win32.h"
@@ -117,12 +115,7 @@ int Main(HINSTANCE instance, const std::string& arguments) {
   run.settings = ReadSettings(store);
   switch (ChooseRunMode(arguments)) {
     case RunMode::kSettings:
-      return ShowSetupDialog(
-          instance, run.settings, store,
-          [](const std::filesystem::path& path) {
-            return CheckVerseFile(path, DecodeSystemCodePage);
-          },
-          SettingsOwner(arguments));
+      return ShowSetupDialog(instance, run.settings, store, SettingsOwner(arguments));
     case RunMode::kPreview: return ShowPreview(instance, arguments);
     case RunMode::kSaver: return StartSaver(instance, run);
   }

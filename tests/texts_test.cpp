@@ -12,12 +12,12 @@
 #include "password/password_forms.h"
 #include "password/password_messages.h"
 #include "saver/run_error.h"
-#include "saver/verse_loader.h"
-#include "settings/verse_list.h"
 #include "setup/help_texts.h"
 #include "setup/setup_form.h"
 #include "setup/setup_model.h"
 #include "setup/sysinfo.h"
+#include "verses/verse_list.h"
+#include "verses/verse_loader.h"
 
 namespace sovelin {
 namespace {

@@ -1,4 +1,4 @@
-#include "saver/daily_verse.h"
+#include "verses/daily_verse.h"
 
 #include <array>
 #include <numeric>

@@ -1,9 +1,9 @@
-#include "saver/verse_file_report.h"
+#include "verses/verse_file_report.h"
 
 #include <algorithm>
 #include <system_error>
 
-#include "saver/verse_loader.h"
+#include "verses/verse_loader.h"
 
 namespace sovelin {
 

@@ -1,4 +1,4 @@
-#include "settings/verse_list_win32.h"
+#include "verses/verse_list_win32.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 
 #include <system_error>
 
-#include "settings/verse_list.h"
+#include "verses/verse_list.h"
 
 namespace sovelin {
 

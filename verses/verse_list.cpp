@@ -1,4 +1,4 @@
-#include "settings/verse_list.h"
+#include "verses/verse_list.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
-#include "saver/verse_file_win32.h"
+#include "verses/verse_file_win32.h"
 
 #include <windows.h>
 
 #include "common/system_code_page_win32.h"
-#include "saver/verse_loader.h"
+#include "verses/verse_loader.h"
 
 namespace sovelin {
 

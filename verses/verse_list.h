@@ -67,7 +67,7 @@ struct VerseFileReport {
 };
 inline constexpr size_t kReportedLines = 5;
 
-// Loads a list and reports on it (the saver's loader does this; the dialog is given it).
+// Loads a list and reports on it, as CheckVerseFile does.
 using VerseFileCheck = std::function<VerseFileReport(const std::filesystem::path&)>;
 
 // One line about a list for the settings dialog, e.g. "12 verses. No reference on lines 3, 7."

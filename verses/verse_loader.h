@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "common/unicode_text.h"
-#include "saver/verse_store.h"
+#include "verses/verse_encoding.h"
+#include "verses/verse_store.h"
 
 namespace sovelin {
 

@@ -1,4 +1,4 @@
-#include "saver/verse_loader.h"
+#include "verses/verse_loader.h"
 
 #include <algorithm>
 #include <cstddef>

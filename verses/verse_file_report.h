@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "saver/verse_loader.h"
-#include "settings/verse_list.h"
+#include "verses/verse_list.h"
+#include "verses/verse_loader.h"
 
 namespace sovelin {
 

@@ -1,10 +1,10 @@
-#include "saver/verse_change.h"
+#include "verses/verse_change.h"
 
 #include <algorithm>
 #include <array>
 
-#include "saver/daily_verse.h"
-#include "saver/verse_store.h"
+#include "verses/daily_verse.h"
+#include "verses/verse_store.h"
 
 namespace sovelin {
 

@@ -1,4 +1,4 @@
-#include "saver/verse_store.h"
+#include "verses/verse_store.h"
 
 #include <cmath>
 
