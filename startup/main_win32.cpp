@@ -8,6 +8,7 @@
 #include "geometry/screen_win32.h"
 #include "password/ask_password_win32.h"
 #include "run/saver_system_win32.h"
+#include "saver/backdrop_win32.h"
 #include "saver/saver_designs_win32.h"
 #include "saver/saver_run_win32.h"
 #include "saver/saver_window_win32.h"
@@ -50,12 +51,13 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   // keeps the system scale read above.
   UsePhysicalPixels();
 
-  // The desktop copy of every monitor is taken before the saver window exists, so it never
-  // shows itself.
+  // The desktop copy of every monitor (or the backdrop chosen instead) is taken before the
+  // saver window exists, so it never shows itself.
   ScreenLayout layout = ReadScreenLayout();
-  Bitmap desktop = run.settings.ShowsDesktop() ? CaptureDesktop(layout.virtualScreen) : Bitmap();
+  BackdropSource backdrop(run.settings, run.random);
+  Bitmap background = backdrop.First(layout);
   const SizedVerseWindow verseWindow = VerseWindowFor(run, layout);
-  SaverWindow window(run, std::move(desktop), std::move(layout));
+  SaverWindow window(run, std::move(background), std::move(layout));
   VerseWindow verse(verseWindow.descriptor, run.twips, VerseBackColor(run), verseWindow.scale);
   if (!window.Create(instance) || !verse.Create(instance, window.handle(), run)) {
     if (run.settings.IsProtected()) SetSaverRunning(false);  // no saver runs after all
@@ -68,6 +70,7 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   window.paintAbove = [&designs](HDC dc, HRGN area) { designs.PaintAbove(dc, area); };
   session.drawDesign = [&designs] { designs.Step(); };
   session.endDesigns = [&designs] { designs.End(); };
+  session.onVerseChange = [&backdrop, &window] { window.ReplaceBackground(backdrop.Next()); };
 #ifdef SOVELIN_TEST_MOVE_COST_MS
   // Only in the tests' slow build: every move costs this long, as on a machine far too slow.
   session.afterMove = [] { Sleep(SOVELIN_TEST_MOVE_COST_MS); };
