@@ -40,11 +40,10 @@ Bitmap ScreenBitmap(const ScreenLayout& layout, uint32_t*& bits) {
   return bits ? std::move(bitmap) : Bitmap();
 }
 
-ComPtr<IWICImagingFactory> NewFactory() {
-  ComPtr<IWICImagingFactory> factory;
-  CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                   reinterpret_cast<void**>(factory.out()));
-  return factory;
+bool CreateFactory(ComPtr<IWICImagingFactory>& factory) {
+  return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                    IID_IWICImagingFactory,
+                                    reinterpret_cast<void**>(factory.out())));
 }
 
 // The frame's EXIF orientation, 1 (as stored) when it has none.
@@ -113,10 +112,10 @@ std::set<std::wstring> DecoderExtensions() {
   std::set<std::wstring> extensions;
   for (const wchar_t* extension : kCommonExtensions) extensions.insert(extension);
   ComApartment apartment;
-  ComPtr<IWICImagingFactory> factory = NewFactory();
+  ComPtr<IWICImagingFactory> factory;
   ComPtr<IEnumUnknown> decoders;
-  if (!factory || FAILED(factory->CreateComponentEnumerator(
-                      WICDecoder, WICComponentEnumerateDefault, decoders.out()))) {
+  if (!CreateFactory(factory) || FAILED(factory->CreateComponentEnumerator(
+                                     WICDecoder, WICComponentEnumerateDefault, decoders.out()))) {
     return extensions;
   }
   IUnknown* item = nullptr;
@@ -155,11 +154,11 @@ Bitmap ColorBackdrop(COLORREF color, const ScreenLayout& layout) {
 
 Bitmap PictureBackdrop(const std::filesystem::path& file, const ScreenLayout& layout) {
   ComApartment apartment;
-  ComPtr<IWICImagingFactory> factory = NewFactory();
+  ComPtr<IWICImagingFactory> factory;
   ComPtr<IWICBitmapDecoder> decoder;
   ComPtr<IWICBitmapFrameDecode> frame;
   UINT width = 0, height = 0;
-  if (!factory || file.empty() ||
+  if (file.empty() || !CreateFactory(factory) ||
       FAILED(factory->CreateDecoderFromFilename(file.c_str(), nullptr, GENERIC_READ,
                                                 WICDecodeMetadataCacheOnDemand, decoder.out())) ||
       FAILED(decoder->GetFrame(0, frame.out())) || FAILED(frame->GetSize(&width, &height)) ||
