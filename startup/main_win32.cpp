@@ -4,6 +4,7 @@
 
 #include "common/random_source.h"
 #include "common/system_code_page_win32.h"
+#include "common/unicode_text.h"
 #include "common/window_binding_win32.h"
 #include "geometry/screen_win32.h"
 #include "password/ask_password_win32.h"
@@ -59,6 +60,8 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   const SizedVerseWindow verseWindow = VerseWindowFor(run, layout);
   SaverWindow window(run, std::move(background), std::move(layout));
   VerseWindow verse(verseWindow.descriptor, run.twips, VerseBackColor(run), verseWindow.scale);
+  verse.ChooseFace({DecodeUtf8(run.settings.verseFont), run.settings.gVerseFontBold == 1,
+                    run.settings.gVerseFontItalic == 1});
   if (!window.Create(instance) || !verse.Create(instance, window.handle(), run)) {
     if (run.settings.IsProtected()) SetSaverRunning(false);  // no saver runs after all
     return 1;
