@@ -67,6 +67,9 @@ void SaveSettings(SettingsStore& store, const SaverSettings& settings) {
   store.Write(keys::kPWProtected, DecimalText(settings.gPWProtected));
   store.Write(keys::kVerseSize, DecimalText(settings.gVerseSize));
   store.Write(keys::kSameVerseAllDay, DecimalText(settings.gSameVerseAllDay));
+  store.Write(keys::kVerseFont, settings.verseFont);
+  store.Write(keys::kVerseFontBold, DecimalText(settings.gVerseFontBold));
+  store.Write(keys::kVerseFontItalic, DecimalText(settings.gVerseFontItalic));
 }
 
 int16_t MoveDelayFor(int16_t speed) {
