@@ -11,7 +11,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <string>
 
 #include "geometry/screen_win32.h"
@@ -27,15 +26,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kPictureWidth = 6000, kPictureHeight = 4000;
 constexpr int kChanges = 6;
-
-class FixedRandom final : public RandomSource {
- public:
-  float Next() override { return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f); }
-  void Reseed() override {}
-
- private:
-  std::mt19937 engine_{2026};
-};
 
 // The process's peak working set in MB (under Wine, its resident memory).
 double PeakMemoryMb() {
@@ -87,7 +77,7 @@ int main(int argc, char** argv) {
 
   // The saver window over the screen, changing to the folder's next picture several times.
   MemorySettingsStore store;
-  FixedRandom random;
+  ClockSeededRandom random;
   SaverRun run(store, random);
   run.settings.gBackdrop = static_cast<int16_t>(Backdrop::kFolder);
   run.settings.backdropPath = Utf8FileName(folder);
