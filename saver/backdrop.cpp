@@ -36,7 +36,7 @@ bool SwapsSides(int orientation) {
   return orientation >= 5 && orientation <= 8;
 }
 
-PicturePixels Oriented(const PicturePixels& stored, int orientation) {
+PicturePixels Oriented(PicturePixels stored, int orientation) {
   if (orientation < 2 || orientation > 8) return stored;
   const int w = stored.width, h = stored.height;
   PicturePixels shown;

@@ -28,7 +28,7 @@ bool SwapsSides(int orientation);
 
 // The stored picture as its EXIF orientation (1 to 8) says it is shown; any other value shows
 // it as stored.
-PicturePixels Oriented(const PicturePixels& stored, int orientation);
+PicturePixels Oriented(PicturePixels stored, int orientation);
 
 // The order of a folder's pictures: each shows once in a round, in a new random order every
 // round, and a round never starts with the picture the last one ended on (with two or more).

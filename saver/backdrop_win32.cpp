@@ -85,7 +85,7 @@ PicturePixels ScaledFrame(IWICImagingFactory* factory, IWICBitmapFrameDecode* fr
                                    reinterpret_cast<BYTE*>(stored.pixels.data())))) {
     return {};
   }
-  return Oriented(stored, orientation);
+  return Oriented(std::move(stored), orientation);
 }
 
 // Copies the shown part of a covering picture onto the monitor's place in the screen's pixels.

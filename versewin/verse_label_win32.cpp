@@ -210,11 +210,16 @@ void VerseLabel::FitInto(HDC dc, HFONT font, const RECT& area) {
   GetObjectW(font, sizeof(shape), &shape);
   const size_t words = VerseWordCount(text_);
   const auto textOf = [&](size_t kept) { return kept < words ? CutVerse(text_, kept) : text_; };
+  std::pair<int, size_t> lastTried;
   fit_ = FitVerse(std::abs(shape.lfHeight), words, [&](int height, size_t kept) {
+    lastTried = {height, kept};
     shown_ = textOf(kept);
     return FitsAt(dc, FontOfHeight(font, height), area);
   });
-  shown_ = fit_.cut ? CutVerse(text_, fit_.words) : text_;
+  // Most verses fit at once: the layout of the last try is then the one to draw.
+  const size_t kept = fit_.cut ? fit_.words : words;
+  if (lastTried == std::pair(fit_.height, kept)) return;
+  shown_ = textOf(kept);
   laidOut_ = false;
 }
 
