@@ -80,6 +80,27 @@ TEST_F(Backdrops, AJpegCoversEveryMonitorCentredAndCropped) {
   EXPECT_TRUE(saver.WaitForExit(kEndMs));
 }
 
+// BackdropColor is a Windows colour number, red in its low byte: 255 is pure red on screen.
+TEST_F(Backdrops, AColourFillsEveryMonitor) {
+  WriteSetting("Backdrop", "2");
+  WriteSetting("BackdropColor", "255");
+  SaverProcess saver = SaverProcess::Start("/s");
+  ASSERT_NE(WaitForSaver(saver), nullptr);
+  for (const RECT& monitor : Monitors()) {
+    std::optional<uint32_t> top, bottom;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          top = ShownAt(saver.id(), {monitor.left + 3, monitor.top + 3});
+          bottom = ShownAt(saver.id(), {monitor.right - 4, monitor.bottom - 4});
+          return top == kRed || bottom == kRed;
+        },
+        kShowMs))
+        << std::hex << top.value_or(0) << " / " << bottom.value_or(0);
+  }
+  PressKey('Q');
+  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+}
+
 // A corrupt picture, a missing one and a folder without pictures all show the desktop copy.
 TEST_F(Backdrops, APictureThatCannotBeShownLeavesTheDesktopWithNoErrorBox) {
   const std::filesystem::path corrupt = folder / L"corrupt.jpg", empty = folder / L"empty";
