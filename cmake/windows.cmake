@@ -109,3 +109,10 @@ target_link_options(verse_load PRIVATE ${STATIC_RUNTIME})
 target_compile_options(verse_load PRIVATE ${WARNINGS})
 target_compile_definitions(verse_load PRIVATE SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
   SOVELIN_SAVER_PATH="$<TARGET_FILE:sovelin_saver>")
+
+add_executable(backdrop_cost ${CMAKE_SOURCE_DIR}/bench/backdrop_cost_win32.cpp)
+target_link_libraries(backdrop_cost PRIVATE sovelin_test_support)
+target_link_options(backdrop_cost PRIVATE ${STATIC_RUNTIME})
+target_compile_options(backdrop_cost PRIVATE ${WARNINGS})
+target_compile_definitions(backdrop_cost PRIVATE SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+  SOVELIN_SAVER_PATH="$<TARGET_FILE:sovelin_saver>")

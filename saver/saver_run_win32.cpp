@@ -217,6 +217,7 @@ void SaverSession::OnTimer() {
   if (!change) return;
   verse_.SetTextColor(static_cast<COLORREF>(change->textColor));
   verse_.SetText(verses_.gVerses[change->gVerseIndex]);
+  if (onVerseChange) onVerseChange();
 }
 
 void EndWithRunError(int number, const char* description) {

@@ -35,6 +35,8 @@ class SaverSession final {
   std::function<void()> endDesigns;
   // Runs after every move; a build of the saver for the tests makes moves slow with it.
   std::function<void()> afterMove;
+  // Called after each verse change.
+  std::function<void()> onVerseChange;
 
  private:
   void FirstActivation();

@@ -18,14 +18,27 @@ constexpr UINT kForegroundLost = WM_APP + 1;
 }  // namespace
 
 SaverWindow::SaverWindow(SaverRun& run, Bitmap background, ScreenLayout layout)
-    : run_(run), background_(std::move(background)), layout_(std::move(layout)) {
-  if (background_) {
-    backgroundDC_ = OwnedDC(CreateCompatibleDC(nullptr));
-    SelectObject(backgroundDC_.get(), background_.get());
-    BITMAP size{};
-    GetObjectA(background_.get(), sizeof(size), &size);
-    backgroundSize_ = {size.bmWidth, size.bmHeight};
-  }
+    : run_(run), layout_(std::move(layout)) {
+  TakeBackground(std::move(background));
+}
+
+void SaverWindow::TakeBackground(Bitmap background) {
+  if (!background) return;
+  if (!backgroundDC_) backgroundDC_ = OwnedDC(CreateCompatibleDC(nullptr));
+  // The new bitmap goes in before the old one is deleted, which a context must not hold.
+  SelectObject(backgroundDC_.get(), background.get());
+  background_ = std::move(background);
+  BITMAP size{};
+  GetObjectA(background_.get(), sizeof(size), &size);
+  backgroundSize_ = {size.bmWidth, size.bmHeight};
+}
+
+void SaverWindow::ReplaceBackground(Bitmap background) {
+  if (!background) return;
+  TakeBackground(std::move(background));
+  if (!window_) return;
+  Region whole(CreateRectRgn(0, 0, width_, height_));
+  RepaintBackground(ownDC_, whole.get());
 }
 
 bool SaverWindow::Create(HINSTANCE instance) {

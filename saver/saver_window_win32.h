@@ -19,7 +19,8 @@ inline constexpr const char* kSaverCaption = "Sovelin Main Form";
 // and ticks the verse-change timer.
 class SaverWindow final {
  public:
-  // `background` is the desktop copy of the virtual screen, or empty for a black screen.
+  // `background` is the desktop copy of the virtual screen (or the picture or colour chosen
+  // instead), or empty for a black screen.
   // `layout` is the screen the copy was taken of, which the window covers.
   SaverWindow(SaverRun& run, Bitmap background, ScreenLayout layout = ReadScreenLayout());
   SaverWindow(const SaverWindow&) = delete;
@@ -50,6 +51,9 @@ class SaverWindow final {
   // then whatever must stay above it (see paintAbove).
   void RepaintBackground(HDC dc, HRGN area);
 
+  // Shows another background (of the same virtual screen) in place of the stored one.
+  void ReplaceBackground(Bitmap background);
+
   // The timer's tick every 2000 ms.
   std::function<void()> onTimer;
   // Paints what stands above the stored background inside a repainted area.
@@ -60,6 +64,7 @@ class SaverWindow final {
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void TakeBackground(Bitmap background);
   void OnPaint();
   void OnStopInput();
   void OnMouseMove(LPARAM position);

@@ -20,7 +20,8 @@ namespace {
 // a string of code-page bytes that a typed password is compared with byte for byte, and read
 // through the wide calls those bytes would come back as other text, so that no password
 // would match any more.
-constexpr std::string_view kUnicodeSettings[] = {keys::kVerseList};
+constexpr std::string_view kUnicodeSettings[] = {keys::kVerseList, keys::kBackdropPath,
+                                                 keys::kVerseFont};
 
 bool IsUnicodeSetting(std::string_view key) {
   return std::find(std::begin(kUnicodeSettings), std::end(kUnicodeSettings), key) !=

@@ -20,6 +20,15 @@ int16_t ReadVerseSize(std::string_view text) {
   return kDefaultVerseSize;
 }
 
+int16_t ReadBackdrop(std::string_view text) {
+  // Without a digit (missing, empty, words) the text holds no choice at all.
+  if (text.find_first_of("0123456789") == std::string_view::npos) return kBackdropUnset;
+  const int16_t number = ReadInt16Setting(text, kBackdropUnset);
+  const bool known = number >= static_cast<int16_t>(Backdrop::kDesktop) &&
+                     number <= static_cast<int16_t>(Backdrop::kFolder);
+  return known ? number : kBackdropUnset;
+}
+
 namespace {
 
 int16_t ReadShort(const SettingsStore& store, std::string_view key, int16_t fieldDefault) {
@@ -39,6 +48,12 @@ SaverSettings ReadSettings(const SettingsStore& store) {
   settings.gBackground = ReadShort(store, keys::kBackground, 0);
   settings.gVerseSize = ReadVerseSize(store.Read(keys::kVerseSize, ""));
   settings.gSameVerseAllDay = ReadShort(store, keys::kSameVerseAllDay, 0);
+  settings.gBackdrop = ReadBackdrop(store.Read(keys::kBackdrop, ""));
+  settings.gBackdropColor = ReadInt32Setting(store.Read(keys::kBackdropColor, "0"), 0);
+  settings.backdropPath = store.Read(keys::kBackdropPath, "");
+  settings.verseFont = store.Read(keys::kVerseFont, "");
+  settings.gVerseFontBold = ReadShort(store, keys::kVerseFontBold, 0);
+  settings.gVerseFontItalic = ReadShort(store, keys::kVerseFontItalic, 0);
   return settings;
 }
 
@@ -52,6 +67,9 @@ void SaveSettings(SettingsStore& store, const SaverSettings& settings) {
   store.Write(keys::kPWProtected, DecimalText(settings.gPWProtected));
   store.Write(keys::kVerseSize, DecimalText(settings.gVerseSize));
   store.Write(keys::kSameVerseAllDay, DecimalText(settings.gSameVerseAllDay));
+  store.Write(keys::kVerseFont, settings.verseFont);
+  store.Write(keys::kVerseFontBold, DecimalText(settings.gVerseFontBold));
+  store.Write(keys::kVerseFontItalic, DecimalText(settings.gVerseFontItalic));
 }
 
 int16_t MoveDelayFor(int16_t speed) {

@@ -38,6 +38,38 @@ TEST(Settings, AnEmptyStoreGivesTheDefaultsOnlyOneProtectsAndOnlyZeroShowsTheDes
   }
 }
 
+// Backdrop, when it is 0 to 4, decides alone; missing or anything else, ClearScreen decides as
+// it always did (0 the desktop, any other number black).
+TEST(Settings, BackdropOverridesClearScreenOnlyWhenItIsOneOfTheFive) {
+  const std::tuple<const char*, const char*, Backdrop> cases[] = {
+      {nullptr, "0", Backdrop::kDesktop}, {nullptr, "2", Backdrop::kBlack},
+      {"", "0", Backdrop::kDesktop},      {"x", "1", Backdrop::kBlack},
+      {"5", "0", Backdrop::kDesktop},     {"-1", "3", Backdrop::kBlack},
+      {"0", "1", Backdrop::kDesktop},     {"1", "0", Backdrop::kBlack},
+      {"2", "0", Backdrop::kColor},       {"3.4", "0", Backdrop::kPicture},
+      {"4", "1", Backdrop::kFolder},      {"3.5", "0", Backdrop::kFolder},
+  };
+  for (const auto& [backdrop, clear, expected] : cases) {
+    MemorySettingsStore store;
+    store.values = {{"ClearScreen", clear}};
+    if (backdrop) store.values["Backdrop"] = backdrop;
+    const SaverSettings s = ReadSettings(store);
+    EXPECT_EQ(s.ChosenBackdrop(), expected) << (backdrop ? backdrop : "missing") << "/" << clear;
+    EXPECT_EQ(s.ShowsDesktop(), expected == Backdrop::kDesktop);
+    EXPECT_EQ(s.gClearScreen, clear[0] - '0');  // kept for the versions that read only it
+  }
+  MemorySettingsStore store;
+  store.values = {{"BackdropColor", "16711680"},
+                  {"BackdropPath", "C:\\Fotos\\Año"},
+                  {"VerseFont", "Georgia"},
+                  {"VerseFontBold", "1"},
+                  {"VerseFontItalic", "0"}};
+  const SaverSettings s = ReadSettings(store);
+  EXPECT_EQ(std::tuple(s.gBackdropColor, s.backdropPath, s.verseFont, s.gVerseFontBold,
+                       s.gVerseFontItalic),
+            std::tuple(16711680, std::string("C:\\Fotos\\Año"), std::string("Georgia"), 1, 0));
+}
+
 TEST(Settings, AVerseSizeIsOneOfTheFourOffersAndAnythingElseReadsAsOneHundred) {
   const std::pair<const char*, int16_t> cases[] = {
       {"100", 100},   {"150", 150},  {"200", 200},  {"300", 300}, {" 300", 300},

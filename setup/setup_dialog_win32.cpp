@@ -8,6 +8,7 @@
 
 #include "common/system_code_page_win32.h"
 #include "common/texts_win32.h"
+#include "common/unicode_text.h"
 #include "common/window_binding_win32.h"
 #include "password/change_password_dialog_win32.h"
 #include "settings/setting_table.h"
@@ -39,6 +40,33 @@ class Win32ColorPicker final : public ColorPicker {
  private:
   HWND owner_;
   std::array<COLORREF, 16> custom_{};
+};
+
+// The system font dialog for the face and style only: the size stays each verse window's own.
+class Win32FontPicker final : public FontPicker {
+ public:
+  explicit Win32FontPicker(HWND owner) : owner_(owner) {}
+
+  std::optional<FontChoice> PickFont(const FontChoice& current) override {
+    LOGFONTW shape{};
+    shape.lfWeight = current.bold ? FW_BOLD : FW_NORMAL;
+    shape.lfItalic = current.italic;
+    shape.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(shape.lfFaceName, WideText(current.face).c_str(), LF_FACESIZE);
+    CHOOSEFONTW choose{};
+    choose.lStructSize = sizeof(choose);
+    choose.hwndOwner = owner_;
+    choose.lpLogFont = &shape;
+    choose.Flags = CF_SCREENFONTS | CF_NOSIZESEL | CF_NOSCRIPTSEL |
+                   (current.face.empty() ? 0 : CF_INITTOLOGFONTSTRUCT);
+    if (!ChooseFontW(&choose)) return std::nullopt;
+    const std::wstring face(shape.lfFaceName);
+    return FontChoice{EncodeUtf8(std::u16string(face.begin(), face.end())),
+                      shape.lfWeight >= FW_SEMIBOLD, shape.lfItalic != 0};
+  }
+
+ private:
+  HWND owner_;
 };
 
 // The window the dialog is modal to, disabled while the dialog is open (as a modal dialog box
@@ -206,6 +234,11 @@ void SetupDialog::OnClick(ControlId id) {
         model_.cmdColorSelect_Click(picker);
       }
       break;
+    case kCmdFont: {
+      Win32FontPicker picker(dialog_);
+      model_.cmdFont_Click(picker);
+      break;
+    }
     case kCmdPswd:
       if (model_.state().cmdPswdEnabled) ShowChangePasswordDialog(dialog_, store_);
       break;
@@ -255,6 +288,7 @@ void SetupDialog::Sync() {
   Enable(kCmdColorSelect, state.cmdColorSelectEnabled);
   Enable(kCmdPswd, state.cmdPswdEnabled);
   SetWindowTextW(Item(kLblVersion), WideText(state.lblVersion).c_str());
+  SetWindowTextW(Item(kLblFont), WideText(state.lblFont).c_str());
 }
 
 void SetupDialog::DisableManaged() {

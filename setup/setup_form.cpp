@@ -198,6 +198,11 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
     VerseSizeOption(3, "300%"),
     CheckBox(kChkSameVerseAllDay, "chkSameVerseAllDay", SetupTab::kVerseDisplay,
              "Same verse all day", 1080, 4170, 2640, 270),
+    // Beside it, the verse's face: the button opens the font dialog, the label names the face.
+    Button(kCmdFont, "cmdFont", SetupTab::kVerseDisplay, kNoControl, "Font...", 3780, 4160, 1035,
+           300),
+    Label(kLblFont, "lblFont", "", 4875, 4200, 1110, 225, kButtonTextColor,
+          SetupTab::kVerseDisplay),
     HelpButton(kCmdDisplayHelp, "cmdDisplayHelp", SetupTab::kVerseDisplay),
 
     Frame(kFrame1, "Frame1", SetupTab::kVerseSpeed, "Speed of Verse Across Screen", 1260, 600, 3495,

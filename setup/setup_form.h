@@ -57,6 +57,8 @@ enum ControlId : uint16_t {
   kCmdDisplayHelp = 1012,
   kLblVerseSize = 1013,
   kChkSameVerseAllDay = 1014,
+  kCmdFont = 1015,
+  kLblFont = 1016,
   kFrame1 = 1020,
   kCmdSpeedHelp = 1021,
   kFrame3 = 1030,

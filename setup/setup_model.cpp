@@ -9,6 +9,10 @@ namespace sovelin {
 
 namespace {
 
+constexpr const char* kOwnFontCaption = "Own font";
+constexpr const char* kBoldSuffix = " Bold";
+constexpr const char* kItalicSuffix = " Italic";
+
 // The index of the selected option, or the group's size when none is selected.
 int16_t SelectedOrNone(int16_t selection, OptionGroup group) {
   return selection == kNoOption ? OptionCount(group) : selection;
@@ -63,6 +67,29 @@ void SetupModel::Form_Load() {
   SetCheckBox(SetupCheckBox::kPswd, settings_.gPWProtected);
   SelectOption(OptionGroup::kVerseSize, VerseSizeOption(settings_.gVerseSize));
   SetCheckBox(SetupCheckBox::kSameVerseAllDay, settings_.gSameVerseAllDay);
+  ShowFont();
+}
+
+// The face's name and style, or the words for each window's own font.
+void SetupModel::ShowFont() {
+  if (settings_.verseFont.empty()) {
+    state_.lblFont = Tr(kOwnFontCaption);
+    return;
+  }
+  state_.lblFont = settings_.verseFont;
+  if (settings_.gVerseFontBold == 1) state_.lblFont += Tr(kBoldSuffix);
+  if (settings_.gVerseFontItalic == 1) state_.lblFont += Tr(kItalicSuffix);
+}
+
+void SetupModel::cmdFont_Click(FontPicker& picker) {
+  const FontChoice current{settings_.verseFont, settings_.gVerseFontBold == 1,
+                           settings_.gVerseFontItalic == 1};
+  const std::optional<FontChoice> chosen = picker.PickFont(current);
+  if (!chosen || chosen->face.empty()) return;
+  settings_.verseFont = chosen->face;
+  settings_.gVerseFontBold = chosen->bold ? 1 : 0;
+  settings_.gVerseFontItalic = chosen->italic ? 1 : 0;
+  ShowFont();
 }
 
 bool SetupModel::SelectOption(OptionGroup group, int16_t index) {

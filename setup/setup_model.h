@@ -43,6 +43,20 @@ class ColorPicker {
   virtual std::optional<int32_t> PickColor(const ColorDialogRequest& request) = 0;
 };
 
+// A face and style for the verse, as the system font dialog gives them (face in UTF-8).
+struct FontChoice {
+  std::string face;
+  bool bold = false;
+  bool italic = false;
+};
+
+// The system font dialog, offering face and style only: the choice, or nothing when cancelled.
+class FontPicker {
+ public:
+  virtual ~FontPicker() = default;
+  virtual std::optional<FontChoice> PickFont(const FontChoice& current) = 0;
+};
+
 enum class SetupCheckBox : uint8_t { kBackgroundClear, kPswd, kSameVerseAllDay };
 
 // What the dialog's controls show. The Win32 dialog mirrors this after every call.
@@ -56,6 +70,7 @@ struct SetupState {
   int16_t chkBackgroundClear = kUnchecked;
   int16_t chkPswd = kUnchecked;
   int16_t chkSameVerseAllDay = kUnchecked;
+  std::string lblFont;  // the verse's face, e.g. "Georgia Bold"
   bool cmdColorSelectEnabled = false;
   bool cmdPswdEnabled = false;
   bool closed = false;
@@ -89,6 +104,10 @@ class SetupModel {
   // gRectangleColor, which only OK writes to the store.
   void cmdColorSelect_Click(ColorPicker& picker);
 
+  // Opens the font dialog at the chosen face; a confirmed face and style go into the record,
+  // which only OK writes to the store.
+  void cmdFont_Click(FontPicker& picker);
+
   // Copies the controls into the record, writes it and closes.
   void cmdOK_Click(SettingsStore& store);
 
@@ -101,6 +120,7 @@ class SetupModel {
  private:
   int16_t& Selection(OptionGroup group);
   int16_t& CheckValue(SetupCheckBox box);
+  void ShowFont();
 
   SaverSettings& settings_;
   SetupState state_;

@@ -87,7 +87,8 @@ TEST(SetupModel, OutOfRangeOptionsLoadAsNoneAndOkKeepsOrReplacesThemInWriteOrder
   EXPECT_EQ(store.writeOrder,
             (std::vector<std::string>{"Speed", "Frequency", "DisplayOption", "RectangleColor",
                                       "ClearScreen", "Background", "PWProtected", "VerseSize",
-                                      "SameVerseAllDay"}));
+                                      "SameVerseAllDay", "VerseFont", "VerseFontBold",
+                                      "VerseFontItalic"}));
   const std::map<std::string, std::string> some = {
       {"DisplayOption", "8"}, {"Speed", "5"}, {"Frequency", "5"}, {"Background", "10"}};
   for (const auto& [name, value] : some) EXPECT_EQ(store.values[name], value) << name;
@@ -109,6 +110,43 @@ TEST(SetupForm, ControlsOfATabDoNotOverlap) {
     for (const ControlDescriptor& b : SetupControls())
       EXPECT_TRUE(a.tab != b.tab || excused(a, b) || excused(b, a) || !overlap(a, b))
           << a.name << a.index << " " << b.name << b.index;
+}
+
+class FakeFontPicker final : public FontPicker {
+ public:
+  std::optional<FontChoice> PickFont(const FontChoice& current) override {
+    asked.push_back(current);
+    return answer;
+  }
+  std::optional<FontChoice> answer;
+  std::vector<FontChoice> asked;
+};
+
+// The dialog opens at the stored face; a choice shows at once and only OK stores it.
+TEST(SetupModel, TheFontDialogStartsAtTheStoredFaceAndOnlyOkWritesTheChoice) {
+  for (const bool ok : {false, true}) {
+    SaverSettings s{.verseFont = "Verdana", .gVerseFontItalic = 1};
+    SetupModel model(s);
+    model.Form_Load();
+    EXPECT_EQ(model.state().lblFont, "Verdana Italic");
+    FakeFontPicker picker;
+    model.cmdFont_Click(picker);  // cancelled: nothing changes
+    picker.answer = FontChoice{"Georgia", true, false};
+    model.cmdFont_Click(picker);
+    ASSERT_EQ(picker.asked.size(), 2u);
+    EXPECT_EQ(std::tuple(picker.asked[0].face, picker.asked[0].bold, picker.asked[0].italic),
+              std::tuple("Verdana", false, true));
+    EXPECT_EQ(model.state().lblFont, "Georgia Bold");
+    MemorySettingsStore store;
+    ok ? model.cmdOK_Click(store) : model.cmdCancel_Click();
+    EXPECT_EQ(std::tuple(store.values["VerseFont"], store.values["VerseFontBold"],
+                         store.values["VerseFontItalic"]),
+              ok ? std::tuple("Georgia", "1", "0") : std::tuple("", "", ""));
+  }
+  SaverSettings own;
+  SetupModel model(own);
+  model.Form_Load();
+  EXPECT_EQ(model.state().lblFont, "Own font");
 }
 
 TEST(SetupModel, TheColourDialogAlwaysStartsBlackAndOnlyOkWritesTheChoice) {

@@ -4,10 +4,12 @@
 
 #include "common/random_source.h"
 #include "common/texts_win32.h"
+#include "common/unicode_text.h"
 #include "common/window_binding_win32.h"
 #include "geometry/screen_win32.h"
 #include "password/ask_password_win32.h"
 #include "run/saver_system_win32.h"
+#include "saver/backdrop_win32.h"
 #include "saver/saver_designs_win32.h"
 #include "saver/saver_run_win32.h"
 #include "saver/saver_window_win32.h"
@@ -53,13 +55,16 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   // keeps the system scale read above.
   UsePhysicalPixels();
 
-  // The desktop copy of every monitor is taken before the saver window exists, so it never
-  // shows itself.
+  // The desktop copy of every monitor (or the backdrop chosen instead) is taken before the
+  // saver window exists, so it never shows itself.
   ScreenLayout layout = ReadScreenLayout();
-  Bitmap desktop = run.settings.ShowsDesktop() ? CaptureDesktop(layout.virtualScreen) : Bitmap();
+  BackdropSource backdrop(run.settings, run.random);
+  Bitmap background = backdrop.First(layout);
   const SizedVerseWindow verseWindow = VerseWindowFor(run, largeFonts, layout);
-  SaverWindow window(run, std::move(desktop), std::move(layout));
+  SaverWindow window(run, std::move(background), std::move(layout));
   VerseWindow verse(verseWindow.descriptor, run.twips, VerseBackColor(run), verseWindow.scale);
+  verse.ChooseFace({DecodeUtf8(run.settings.verseFont), run.settings.gVerseFontBold == 1,
+                    run.settings.gVerseFontItalic == 1});
   if (!window.Create(instance) || !verse.Create(instance, window.handle(), run)) {
     if (run.settings.IsProtected()) SetSaverRunning(false);  // no saver runs after all
     return 1;
@@ -71,6 +76,7 @@ int StartSaver(HINSTANCE instance, SaverRun& run) {
   window.paintAbove = [&designs](HDC dc, HRGN area) { designs.PaintAbove(dc, area); };
   session.drawDesign = [&designs] { designs.Step(); };
   session.endDesigns = [&designs] { designs.End(); };
+  session.onVerseChange = [&backdrop, &window] { window.ReplaceBackground(backdrop.Next()); };
 #ifdef SOVELIN_TEST_MOVE_COST_MS
   // Only in the tests' slow build: every move costs this long, as on a machine far too slow.
   session.afterMove = [] { Sleep(SOVELIN_TEST_MOVE_COST_MS); };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
+#include <wincodec.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -360,6 +361,50 @@ std::vector<int> PixelsUnlikeTheDesktop(DWORD saverId, bool black) {
     }
   }
   return wrong;
+}
+
+}  // namespace sovelin::driver
+
+namespace sovelin::driver {
+
+bool WritePicture(const std::filesystem::path& file, const GUID& format, int width, int height,
+                  const std::function<uint32_t(int, int)>& color) {
+  ComApartment apartment;
+  ComPtr<IWICImagingFactory> factory;
+  ComPtr<IWICStream> stream;
+  ComPtr<IWICBitmapEncoder> encoder;
+  ComPtr<IWICBitmapFrameEncode> frame;
+  ComPtr<IWICBitmap> source;
+  WICPixelFormatGUID pixelFormat = GUID_WICPixelFormat32bppBGR;
+  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) pixels[static_cast<size_t>(y) * width + x] = color(x, y);
+  }
+  return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                    IID_IWICImagingFactory,
+                                    reinterpret_cast<void**>(factory.out()))) &&
+         SUCCEEDED(factory->CreateStream(stream.out())) &&
+         SUCCEEDED(stream->InitializeFromFilename(file.c_str(), GENERIC_WRITE)) &&
+         SUCCEEDED(factory->CreateEncoder(format, nullptr, encoder.out())) &&
+         SUCCEEDED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) &&
+         SUCCEEDED(encoder->CreateNewFrame(frame.out(), nullptr)) &&
+         SUCCEEDED(frame->Initialize(nullptr)) && SUCCEEDED(frame->SetSize(width, height)) &&
+         SUCCEEDED(frame->SetPixelFormat(&pixelFormat)) &&
+         // The frame converts the pixels to the format its encoder takes (24-bit for JPEG).
+         SUCCEEDED(factory->CreateBitmapFromMemory(width, height, GUID_WICPixelFormat32bppBGR,
+                                                   width * 4, static_cast<UINT>(pixels.size() * 4),
+                                                   reinterpret_cast<BYTE*>(pixels.data()),
+                                                   source.out())) &&
+         SUCCEEDED(frame->WriteSource(source.get(), nullptr)) && SUCCEEDED(frame->Commit()) &&
+         SUCCEEDED(encoder->Commit());
+}
+
+bool LooksLike(uint32_t pixel, uint32_t expected) {
+  for (const int shift : {0, 8, 16}) {
+    const int have = (pixel >> shift) & 0xFF, want = (expected >> shift) & 0xFF;
+    if (std::abs(have - want) > 48) return false;
+  }
+  return true;
 }
 
 }  // namespace sovelin::driver

@@ -105,6 +105,13 @@ Screenshot CaptureScreen(const RECT& area = {0, 0, GetSystemMetrics(SM_CXSCREEN)
 // A 32-bit picture of top-down rows, for reading and writing pixels as 0x00RRGGBB.
 BITMAPINFO TopDownPixels(int width, int height);
 
+// Writes a picture file in a WIC container format (GUID_ContainerFormatJpeg, ...) whose pixel
+// (x, y) is color(x, y), as 0x00RRGGBB. False when it could not.
+bool WritePicture(const std::filesystem::path& file, const GUID& format, int width, int height,
+                  const std::function<uint32_t(int, int)>& color);
+// True when a pixel is near enough to 0x00RRGGBB (a JPEG's colours are not exact).
+bool LooksLike(uint32_t pixel, uint32_t expected);
+
 // The virtual screen, and the monitors (the primary first), in screen pixels.
 RECT VirtualScreen();
 std::vector<RECT> Monitors();

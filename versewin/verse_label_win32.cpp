@@ -164,7 +164,63 @@ bool VerseLabel::SetText(std::u16string_view text) {
   if (text == text_) return false;
   text_ = text;
   laidOut_ = false;
+  fitted_ = false;
   return true;
+}
+
+// The label's font at another height (its own when the height is its own).
+HFONT VerseLabel::FontOfHeight(HFONT font, int height) {
+  LOGFONTW shape{};
+  GetObjectW(font, sizeof(shape), &shape);
+  if (height == std::abs(shape.lfHeight)) return font;
+  if (height != shrunkHeight_ || !shrunk_) {
+    shape.lfHeight = shape.lfHeight < 0 ? -height : height;
+    shape.lfWidth = 0;
+    shrunk_ = Font(CreateFontIndirectW(&shape));
+    shrunkHeight_ = height;
+    laidOut_ = false;  // a new font may take the handle of the one just deleted
+  }
+  return shrunk_.get();
+}
+
+// Lays shown_ out in `font` and says whether it stays inside the area.
+bool VerseLabel::FitsAt(HDC dc, HFONT font, const RECT& area) {
+  const int width = area.right - area.left, height = area.bottom - area.top;
+  Layout(dc, font, width);
+  const HGDIOBJ old = SelectObject(dc, simple_ || !fallback_ ? font : fallback_.get());
+  RECT box{0, 0, width, 0};
+  if (simple_) {
+    DrawTextW(dc, Wide(shown_.data()), static_cast<int>(shown_.size()), &box,
+              DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+  } else {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    box.bottom = static_cast<LONG>(lines_.size()) * metrics.tmHeight;
+  }
+  SelectObject(dc, old);
+  return box.right <= width && box.bottom <= height;
+}
+
+// Chooses the height and the cut the text is drawn with: as large as fits, whole if it can.
+void VerseLabel::FitInto(HDC dc, HFONT font, const RECT& area) {
+  fitted_ = true;
+  fittedFont_ = font;
+  fittedArea_ = {area.right - area.left, area.bottom - area.top};
+  LOGFONTW shape{};
+  GetObjectW(font, sizeof(shape), &shape);
+  const size_t words = VerseWordCount(text_);
+  const auto textOf = [&](size_t kept) { return kept < words ? CutVerse(text_, kept) : text_; };
+  std::pair<int, size_t> lastTried;
+  fit_ = FitVerse(std::abs(shape.lfHeight), words, [&](int height, size_t kept) {
+    lastTried = {height, kept};
+    shown_ = textOf(kept);
+    return FitsAt(dc, FontOfHeight(font, height), area);
+  });
+  // Most verses fit at once: the layout of the last try is then the one to draw.
+  const size_t kept = fit_.cut ? fit_.words : words;
+  if (lastTried == std::pair(fit_.height, kept)) return;
+  shown_ = textOf(kept);
+  laidOut_ = false;
 }
 
 void VerseLabel::Layout(HDC dc, HFONT font, int width) {
@@ -174,18 +230,18 @@ void VerseLabel::Layout(HDC dc, HFONT font, int width) {
   lines_.clear();
   fallback_.Reset();
   const HGDIOBJ old = SelectObject(dc, font);
-  size_t missing = MissingGlyphs(dc, text_);
-  rightToLeft_ = StartsRightToLeft(text_);
+  size_t missing = MissingGlyphs(dc, shown_);
+  rightToLeft_ = StartsRightToLeft(shown_);
   simple_ =
-      missing == 0 && !rightToLeft_ && std::none_of(text_.begin(), text_.end(), IsWithoutSpaces);
+      missing == 0 && !rightToLeft_ && std::none_of(shown_.begin(), shown_.end(), IsWithoutSpaces);
   if (!simple_) {
-    if (missing > 0) fallback_ = FallbackFont(dc, font, text_, missing);
+    if (missing > 0) fallback_ = FallbackFont(dc, font, shown_, missing);
     if (fallback_) SelectObject(dc, fallback_.get());
     // Each line of the stored verse (the text, then the reference) is a paragraph of its own.
-    for (size_t begin = 0; begin <= text_.size();) {
-      size_t end = std::min(text_.find_first_of(u"\r\n", begin), text_.size());
+    for (size_t begin = 0; begin <= shown_.size();) {
+      size_t end = std::min(shown_.find_first_of(u"\r\n", begin), shown_.size());
       BreakParagraph(dc, begin, end, width);
-      if (end + 1 < text_.size() && text_[end] == u'\r' && text_[end + 1] == u'\n') ++end;
+      if (end + 1 < shown_.size() && shown_[end] == u'\r' && shown_[end + 1] == u'\n') ++end;
       begin = end + 1;
     }
   }
@@ -193,10 +249,10 @@ void VerseLabel::Layout(HDC dc, HFONT font, int width) {
   SelectObject(dc, old);
 }
 
-// Breaks text_[begin, end) into lines no wider than `width`: as many words (or characters,
+// Breaks shown_[begin, end) into lines no wider than `width`: as many words (or characters,
 // where the script has no spaces) as fit; a word wider than the line is cut between characters.
 void VerseLabel::BreakParagraph(HDC dc, size_t begin, size_t end, int width) {
-  const std::u16string_view paragraph(text_.data() + begin, end - begin);
+  const std::u16string_view paragraph(shown_.data() + begin, end - begin);
   const std::vector<SCRIPT_LOGATTR> breaks = BreakAttributes(paragraph);
   const auto fits = [&](size_t from, size_t to) {
     return TextWidth(dc, paragraph.substr(from, to - from)) <= width;
@@ -223,13 +279,18 @@ void VerseLabel::BreakParagraph(HDC dc, size_t begin, size_t end, int width) {
   } while (from < paragraph.size());
 }
 
-void VerseLabel::Draw(HDC dc, HFONT font, const RECT& area) {
+void VerseLabel::Draw(HDC dc, HFONT labelFont, const RECT& area) {
   const int width = area.right - area.left;
+  if (!fitted_ || labelFont != fittedFont_ || width != fittedArea_.cx ||
+      area.bottom - area.top != fittedArea_.cy) {
+    FitInto(dc, labelFont, area);
+  }
+  const HFONT font = FontOfHeight(labelFont, fit_.height);
   if (!laidOut_ || font != laidOutFont_ || width != laidOutWidth_) Layout(dc, font, width);
   if (simple_) {
     RECT box = area;
     SelectObject(dc, font);
-    DrawTextW(dc, Wide(text_.data()), static_cast<int>(text_.size()), &box,
+    DrawTextW(dc, Wide(shown_.data()), static_cast<int>(shown_.size()), &box,
               DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     return;
   }
@@ -241,7 +302,7 @@ void VerseLabel::Draw(HDC dc, HFONT font, const RECT& area) {
   for (const auto& [begin, end] : lines_) {
     if (top >= area.bottom) break;
     RECT box{area.left, top, area.right, top + metrics.tmHeight};
-    DrawTextW(dc, Wide(text_.data() + begin), static_cast<int>(end - begin), &box,
+    DrawTextW(dc, Wide(shown_.data() + begin), static_cast<int>(end - begin), &box,
               align | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
     top += metrics.tmHeight;
   }

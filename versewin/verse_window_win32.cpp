@@ -40,13 +40,24 @@ Region BuildOutline(int16_t display, double scale) {
   return outline;
 }
 
-// The label's font at its point size on this display: 9.75 points is 975 hundredths.
-Font CreateLabelFont(const LabelFont& font) {
+// The label's font at its point size on this display (9.75 points is 975 hundredths), in the
+// chosen face when there is one.
+Font CreateLabelFont(const LabelFont& font, const ChosenFace& chosen) {
   WindowDC screen(nullptr);
   const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
   const int hundredths = static_cast<int>(RoundHalfEven(font.points * 100.0));
+  const int height = -MulDiv(hundredths, dpi, 7200);
+  if (!chosen.name.empty()) {
+    LOGFONTW shape{};
+    shape.lfHeight = height;
+    shape.lfWeight = chosen.bold ? FW_BOLD : FW_NORMAL;
+    shape.lfItalic = chosen.italic;
+    shape.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(shape.lfFaceName, reinterpret_cast<const wchar_t*>(chosen.name.c_str()), LF_FACESIZE);
+    return Font(CreateFontIndirectW(&shape));
+  }
   const std::string face(font.name);
-  return Font(CreateFontA(-MulDiv(hundredths, dpi, 7200), 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+  return Font(CreateFontA(height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
                           static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
 }
@@ -79,7 +90,7 @@ bool VerseWindow::Create(HINSTANCE instance, HWND owner, SaverRun& run, HMODULE 
   owner_ = owner;
   picture_ = LoadVersePicture(pictures ? pictures : instance, descriptor_.picture,
                               descriptor_.pictureWidth, descriptor_.pictureHeight, scale_);
-  font_ = CreateLabelFont(descriptor_.font);
+  font_ = CreateLabelFont(descriptor_.font, face_);
   pixels_ = PixelPosition();
   const std::string caption(descriptor_.caption);
   // A tool window has no taskbar button.

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "common/handles_win32.h"
 #include "run/saver_run.h"
@@ -18,6 +19,13 @@ namespace sovelin {
 //
 // Positions and sizes are twips. The window keeps the exact twips it was given and sits at
 // the nearest pixel, halves to the even pixel, as the program rounds every fraction.
+// A face chosen for the verse instead of the window's own; it keeps the window's own size.
+struct ChosenFace {
+  std::u16string name;  // empty: the window's own font
+  bool bold = false;
+  bool italic = false;
+};
+
 class VerseWindow final {
  public:
   // `descriptor` is already grown by the verse size and shrunk for large fonts when the
@@ -36,6 +44,8 @@ class VerseWindow final {
   // Its picture is read from `pictures` (by default from `instance`), where pictures.rc put
   // it. Key presses on the window request the stop of `run`.
   bool Create(HINSTANCE instance, HWND owner, SaverRun& run, HMODULE pictures = nullptr);
+  // The face the label draws the verse in, from Create on.
+  void ChooseFace(ChosenFace face) { face_ = std::move(face); }
 
   HWND handle() const { return window_; }
 
@@ -96,6 +106,7 @@ class VerseWindow final {
   HWND window_ = nullptr;
   Bitmap picture_;
   Font font_;
+  ChosenFace face_;
 };
 
 }  // namespace sovelin
