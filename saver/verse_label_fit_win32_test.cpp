@@ -10,7 +10,7 @@
 
 #include "common/numbers.h"
 #include "geometry/screen_geometry.h"
-#include "saver/verse_file_win32.h"
+#include "verses/verse_file_win32.h"
 #include "versewin/verse_window_kind.h"
 
 namespace sovelin {

@@ -14,12 +14,12 @@ namespace sovelin {
 
 namespace {
 
-// Values read and written with the wide registry calls, as Unicode text: names of files, which
-// may be in any script and come from anything that edits the registry. Every other value keeps
-// the ANSI calls earlier versions used. Numbers are ASCII either way; the scrambled password is
-// a string of code-page bytes that a typed password is compared with byte for byte, and read
-// through the wide calls those bytes would come back as other text, so that no password
-// would match any more.
+// Values read and written with the wide registry calls, as Unicode text: names of files and
+// fonts, which may be in any script and come from anything that edits the registry. Every other
+// value keeps the ANSI calls earlier versions used. Numbers are ASCII either way; the scrambled
+// password is a string of code-page bytes that a typed password is compared with byte for byte, and
+// read through the wide calls those bytes would come back as other text, so that no password would
+// match any more.
 constexpr std::string_view kUnicodeSettings[] = {keys::kVerseList, keys::kBackdropPath,
                                                  keys::kVerseFont};
 
