@@ -182,11 +182,11 @@ TEST_F(SetupDialogTest, EveryCaptionFitsItsControlAtThisDpi) {
       GetClientRect(window, &client);
       SelectGuard select(dc.get(), (control.id == kLblTitle ? bold : normal).get());
       RECT extent{0, 0, client.right, 0};
-      const bool wraps = control.kind == ControlKind::kLabel;
-      DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent,
-                DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
-      // Room for a button's or a frame's edges, an option's or a check box's mark.
+      // A label's text wraps; a button's or a frame's edges, an option's or a check box's mark
+      // need room.
       const ControlKind kind = control.kind;
+      DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent,
+                DT_CALCRECT | (kind == ControlKind::kLabel ? DT_WORDBREAK : DT_SINGLELINE));
       const int room = kind == ControlKind::kPushButton || kind == ControlKind::kFrame ? edges
                        : kind == ControlKind::kOptionButton || kind == ControlKind::kCheckBox ? mark
                                                                                               : 0;
