@@ -246,9 +246,7 @@ TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
       << "\uFEFFFrom the chosen list. John 1:2\r\n";
   std::filesystem::create_directories(OwnVerseList().parent_path());
   std::ofstream(OwnVerseList(), std::ios::binary) << "From my own list. John 1:3\r\n";
-  const std::string chosen =
-      "Mis vers\xC3\xAD"
-      "culos.vrs";
+  const std::string chosen = "Mis vers\303\255culos.vrs";  // in UTF-8
   const auto store = [](const char* value) { return [=] { WriteSetting("VerseList", value); }; };
   const std::vector<BYTE> unpaired = {'a', 0, 0x00, 0xD8, '.', 0, 'v', 0, 'r', 0, 's', 0, 0x41};
   const std::pair<std::function<void()>, const char*> cases[] = {
