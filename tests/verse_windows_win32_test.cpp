@@ -92,11 +92,9 @@ void CheckOutlineAndPicture(DWORD saverId, HWND verse, int16_t used, double scal
 int CheckVerseWindow(const char* option, int percent = 100) {
   WriteSetting("DisplayOption", option);
   SaverProcess saver = SaverProcess::Start("/s");
-  HWND main = WaitForCaption(kSaverCaption, kStartMs, saver.id());
-  EXPECT_NE(main, nullptr);
-  HWND verse = nullptr;
-  WaitUntil([&] { return (verse = FindVerseWindow(saver.id())) != nullptr; }, kStartMs);
-  if (!main || !verse) {
+  HWND main = WaitForCaption(kSaverCaption, kStartMs, saver.id()), verse = nullptr;
+  if (!main ||
+      !WaitUntil([&] { return (verse = FindVerseWindow(saver.id())) != nullptr; }, kStartMs)) {
     ADD_FAILURE() << "no verse window for option " << option;
     return -1;
   }
