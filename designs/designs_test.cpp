@@ -48,19 +48,16 @@ class RecordingCanvas final : public Canvas {
  protected:
   using K = CanvasCall::Kind;
   void PaintLine(float x1, float y1, float x2, float y2, int32_t c) override {
-    Record({K::kLine, x1, y1, x2, y2, 0, c});
+    Record(K::kLine, x1, y1, x2, y2, 0, c);
   }
   void PaintCircle(float x, float y, float r, int32_t c) override {
-    Record({K::kCircle, x, y, x, y, r, c});
+    Record(K::kCircle, x, y, x, y, r, c);
   }
-  void PaintPoint(float x, float y, int32_t c) override { Record({K::kPoint, x, y, x, y, 0, c}); }
+  void PaintPoint(float x, float y, int32_t c) override { Record(K::kPoint, x, y, x, y, 0, c); }
 
  private:
-  void Record(CanvasCall call) {
-    call.penWidth = PenWidth();
-    call.fillStyle = FillStyle();
-    call.fillColor = FillColor();
-    calls.push_back(call);
+  void Record(K kind, float x1, float y1, float x2, float y2, float radius, int32_t color) {
+    calls.push_back({kind, x1, y1, x2, y2, radius, color, PenWidth(), FillStyle(), FillColor()});
   }
 
   float size_[4];
