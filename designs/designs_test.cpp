@@ -48,19 +48,16 @@ class RecordingCanvas final : public Canvas {
  protected:
   using K = CanvasCall::Kind;
   void PaintLine(float x1, float y1, float x2, float y2, int32_t c) override {
-    Record({K::kLine, x1, y1, x2, y2, 0, c});
+    Record(K::kLine, x1, y1, x2, y2, 0, c);
   }
   void PaintCircle(float x, float y, float r, int32_t c) override {
-    Record({K::kCircle, x, y, x, y, r, c});
+    Record(K::kCircle, x, y, x, y, r, c);
   }
-  void PaintPoint(float x, float y, int32_t c) override { Record({K::kPoint, x, y, x, y, 0, c}); }
+  void PaintPoint(float x, float y, int32_t c) override { Record(K::kPoint, x, y, x, y, 0, c); }
 
  private:
-  void Record(CanvasCall call) {
-    call.penWidth = PenWidth();
-    call.fillStyle = FillStyle();
-    call.fillColor = FillColor();
-    calls.push_back(call);
+  void Record(K kind, float x1, float y1, float x2, float y2, float radius, int32_t color) {
+    calls.push_back({kind, x1, y1, x2, y2, radius, color, PenWidth(), FillStyle(), FillColor()});
   }
 
   float size_[4];
@@ -78,31 +75,27 @@ size_t CountOf(const RecordingCanvas& canvas, CanvasCall::Kind kind) {
 }
 
 TEST(DrawDesign, EachBackgroundDrawsItsOwnStepAndNoneOrUnknownDrawNothingButAreKept) {
-  struct Case {
-    int16_t background;
-    size_t lines, circles, points;
-    int visibleShapes;
-  };
   // At 0.5 a swirl has 33 lines and an embedded set floor(2000 / 600) + 1 = 4 circles,
   // a random set floor(2000 / 500) + 1 = 5.
-  const std::vector<Case> cases = {
+  // {background, lines, circles, points, visible shapes}
+  const std::tuple<int16_t, size_t, size_t, size_t, int> cases[] = {
       {0, 66, 0, 0, 0}, {1, 0, 8, 0, 0},  {2, 0, 5, 0, 0},  {3, 0, 0, 50, 0},
       {4, 5, 0, 0, 0},  {5, 3, 0, 0, 0},  {6, 0, 0, 0, 2},  {7, 0, 0, 0, 1},
       {9, 0, 0, 0, 0},  {12, 0, 0, 0, 0}, {-1, 0, 0, 0, 0}, {32767, 0, 0, 0, 0},
   };
-  for (const Case& c : cases) {
+  for (const auto& [background, lines, circles, points, shapes] : cases) {
     RecordingCanvas canvas(12000.0f, 9000.0f);
     ScriptedRandom random(std::vector<float>(2000, 0.5f));
     DesignState state;
-    DrawDesign(canvas, random, state, c.background);
-    EXPECT_EQ(state.mDesignInUse, c.background);
+    DrawDesign(canvas, random, state, background);
     using K = CanvasCall::Kind;
     EXPECT_EQ(std::tuple(CountOf(canvas, K::kLine), CountOf(canvas, K::kCircle),
-                         CountOf(canvas, K::kPoint), VisibleCount(state.shpClone), random.reseeds),
-              std::tuple(c.lines, c.circles, c.points, c.visibleShapes, 0))
-        << c.background;
-    const bool painted = c.background >= 0 && c.background <= 7;
-    EXPECT_TRUE(painted || (random.Used() == 0 && state.mFirstDraw)) << c.background;
+                         CountOf(canvas, K::kPoint), VisibleCount(state.shpClone), random.reseeds,
+                         state.mDesignInUse),
+              std::tuple(lines, circles, points, shapes, 0, background))
+        << background;
+    const bool painted = background >= 0 && background <= 7;
+    EXPECT_TRUE(painted || (random.Used() == 0 && state.mFirstDraw)) << background;
   }
 }
 
@@ -122,22 +115,6 @@ TEST(DrawDesign, RandomReseedsAndPicksAmongThePaintedDesignsOnly) {
   EXPECT_EQ(VisibleCount(state.shpClone), 0);
 }
 
-TEST(Canvas, EveryOperationLeavesTheCurrentPointWhereItEnded) {
-  RecordingCanvas canvas(1000.0f, 800.0f);
-  canvas.LineFromCurrent(10.0f, 20.0f, 1);  // from the initial (0, 0)
-  canvas.LineBy(100.0f, 200.0f, -30.0f, 5.0f, 2);
-  canvas.LineFromCurrent(1.0f, 2.0f, 3);
-  canvas.Circle(400.0f, 300.0f, 50.0f, 4);
-  canvas.LineFromCurrent(0.0f, 0.0f, 5);
-  canvas.Point(7.0f, 8.0f, 6);
-  canvas.LineFromCurrent(9.0f, 9.0f, 7);
-
-  ASSERT_EQ(canvas.calls.size(), 7u);
-  std::vector<std::pair<float, float>> starts;
-  for (size_t i = 0; i < 7; i += 2) starts.emplace_back(canvas.calls[i].x1, canvas.calls[i].y1);
-  EXPECT_EQ(starts, (std::vector<std::pair<float, float>>{{0, 0}, {70, 205}, {400, 300}, {7, 8}}));
-}
-
 // Fill colour parts then outline colour parts of one circle.
 constexpr std::initializer_list<float> kCircleColors = {1.0f / 255.0f, 0.0f,          0.0f,
                                                         0.0f,          2.0f / 255.0f, 0.0f};
@@ -146,8 +123,7 @@ constexpr std::initializer_list<float> kCircleColors = {1.0f / 255.0f, 0.0f,    
 // surface's pen, and has the given centre and radius: {x, y, radius}.
 void ExpectCircles(const RecordingCanvas& canvas, const ScriptedRandom& random,
                    const std::vector<std::array<float, 3>>& circles) {
-  EXPECT_EQ(random.Left(), 0u);
-  ASSERT_EQ(canvas.calls.size(), circles.size());
+  ASSERT_EQ(std::pair(random.Left(), canvas.calls.size()), std::pair(size_t{0}, circles.size()));
   for (size_t i = 0; i < circles.size(); ++i) {
     const CanvasCall& call = canvas.calls[i];
     EXPECT_EQ((std::array{call.x1, call.y1, call.radius}), circles[i]) << i;
@@ -189,13 +165,11 @@ TEST(Confetti, Draws50DotsWithAFivePixelPenAtPlacesRoundedHalvesToEven) {
   DesignState state;
   DrawConfetti(canvas, random, state);
 
-  EXPECT_EQ(random.Left(), 0u);
-  ASSERT_EQ(canvas.calls.size(), 50u);
-  for (size_t dot = 0; dot < canvas.calls.size(); ++dot) {
-    const CanvasCall& call = canvas.calls[dot];
-    EXPECT_EQ(std::tuple(call.kind, call.penWidth, call.x1, call.y1, call.color),
+  ASSERT_EQ(std::pair(random.Left(), canvas.calls.size()), std::pair(size_t{0}, size_t{50}));
+  for (size_t dot = 0; dot < canvas.calls.size(); ++dot)
+    EXPECT_EQ(std::tuple(canvas.calls[dot].kind, canvas.calls[dot].penWidth, canvas.calls[dot].x1,
+                         canvas.calls[dot].y1, canvas.calls[dot].color),
               std::tuple(CanvasCall::Kind::kPoint, 5, dot % 2 == 0 ? 0.0f : 2.0f, 2.0f, 0x010101));
-  }
   EXPECT_EQ(std::pair(canvas.PenWidth(), canvas.CurrentX()), std::pair(int16_t{5}, 2.0f));
 }
 
@@ -212,9 +186,8 @@ TEST(ColorSwirls, DrawsItsValuesInTheirFixedOrderAndCyclesThePenWidth) {
   DesignState state;
   DrawColorSwirls(canvas, random, state);
 
-  EXPECT_EQ(random.Used(), 10u);
   // Angle step floor(0.5 * 20 + 1) = 11: lines at 1, 12, ..., 353.
-  ASSERT_EQ(canvas.calls.size(), 33u);
+  ASSERT_EQ(std::pair(random.Used(), canvas.calls.size()), std::pair(size_t{10}, size_t{33}));
   const CanvasCall& first = canvas.calls.front();
   // Colour parts floor(r * 256): 128, 64, 192. Centre: 0.5 * 12000 - 5, and 0 * 9000 - 5
   // raised to 5.
@@ -260,8 +233,7 @@ TEST(ChasingLines, TheRunStartsAtARandomPointAndRandomSwitchingBetweenTheTwoKeep
   DrawDesign(canvas, random, state, kRandomDesign);
   EXPECT_EQ(state.mDesignInUse, 5);
 
-  EXPECT_EQ(random.Left(), 0u);
-  ASSERT_EQ(canvas.calls.size(), 8u);
+  ASSERT_EQ(std::pair(random.Left(), canvas.calls.size()), std::pair(size_t{0}, size_t{8}));
   const CanvasCall& line = canvas.calls[0];
   EXPECT_EQ(std::tuple(line.kind, line.x1, line.y1, line.x2, line.y2, line.color, line.penWidth),
             std::tuple(CanvasCall::Kind::kLine, 1501.0f, 6751.0f, 6001.0f, 2251.0f, 1, 10));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <random>
 #include <set>
@@ -49,17 +50,13 @@ TEST(StepDraw, EachSpeedDrawsWithinItsRange) {
 TEST(StepDraw, NeverMatchesTheOtherAxisPositiveStepAndMultipliesInSinglePrecision) {
   // 25 x r is just below 18 here, but 18 in single precision.
   ScriptedRandom random{0.3f, 0.3f, 0.99f, 12079595.0f / 16777216.0f};
-  MotionState slow = Moving(1, 0, 0);
-  RandomDeltaY(slow, random);
-  EXPECT_EQ(slow.gDeltaY, 2);
-  slow.gDeltaX = -1;
-  RandomDeltaY(slow, random);
-  EXPECT_EQ(slow.gDeltaY, 1);  // a step heading the other way does not count
-  MotionState fastest = Moving(0, 24, 4);
-  RandomDeltaX(fastest, random);
-  EXPECT_EQ(fastest.gDeltaX, 25);
-  RandomDeltaX(fastest, random);
-  EXPECT_EQ(fastest.gDeltaX, 18);
+  MotionState slow = Moving(1, 0, 0), fastest = Moving(0, 24, 4);
+  const auto drawY = [&](int32_t dx) {
+    return slow.gDeltaX = dx, RandomDeltaY(slow, random), slow.gDeltaY;
+  };
+  const auto drawX = [&] { return RandomDeltaX(fastest, random), fastest.gDeltaX; };
+  // A step heading the other way (-1) does not count. A braced list runs left to right.
+  EXPECT_EQ((std::array{drawY(1), drawY(-1), drawX(), drawX()}), (std::array{2, 1, 25, 18}));
 }
 
 TEST(RunStart, ZonesRoundHalvesToEvenAndDirectionBoundsAreSinglePrecisionVerticalFirst) {
@@ -73,9 +70,10 @@ TEST(RunStart, ZonesRoundHalvesToEvenAndDirectionBoundsAreSinglePrecisionVertica
     ScriptedRandom random{draws[i], 0.6f, 0.6f};
     MotionState motion = Moving(0, 0, 2);
     StartMotion(motion, random);
-    EXPECT_EQ(motion.gDeltaX, signs[i][0] * 5) << draws[i];  // 4, moved off the vertical 4
-    EXPECT_EQ(motion.gDeltaY, signs[i][1] * 4) << draws[i];
-    EXPECT_EQ(random.reseeds, 1);
+    // 4, moved off the vertical 4
+    EXPECT_EQ(std::tuple(motion.gDeltaX, motion.gDeltaY, random.reseeds),
+              std::tuple(signs[i][0] * 5, signs[i][1] * 4, 1))
+        << draws[i];
   }
 }
 
@@ -92,12 +90,8 @@ MotionArea BookOn(std::span<const MonitorBox> monitors, int32_t left, int32_t to
 using Bounce = void (*)(MotionState&, const MotionArea&, RandomSource&, const DrawDesignStep&);
 
 TEST(Bounce, NearACornerBothStepsAreDrawnElseOnlyTheOneAcrossTheWall) {
-  struct Case {
-    Bounce bounce;
-    MotionArea area;
-    int32_t dx, dy, newDx, newDy;
-  };
-  const Case cases[] = {
+  // {bounce, area, step, new step}
+  const std::tuple<Bounce, MotionArea, int32_t, int32_t, int32_t, int32_t> cases[] = {
       // Bottom near the left side while heading left: up and right.
       {BounceBottom, BookAt(3199, 7870), -6, 5, 6, -4},
       // Right with the lower edge in the bottom sixth: left and up.
@@ -114,15 +108,15 @@ TEST(Bounce, NearACornerBothStepsAreDrawnElseOnlyTheOneAcrossTheWall) {
       {BounceTop, BookOn(kLevel, 34560 - 2560 - 4365 + 1, 3), 6, -5, -6, 4},
       {BounceTop, BookOn(kLevel, 19200 - 4365, 3), 6, -5, 6, 4},
   };
-  for (const Case& c : cases) {
-    MotionState motion = Moving(c.dx, c.dy);
+  for (const auto& [bounce, area, dx, dy, newDx, newDy] : cases) {
+    MotionState motion = Moving(dx, dy);
     ScriptedRandom random{0.6f, 0.9f};
     int designSteps = 0;
-    c.bounce(motion, c.area, random, [&] { ++designSteps; });
+    bounce(motion, area, random, [&] { ++designSteps; });
     EXPECT_EQ(
         std::tuple(designSteps, motion.gDeltaX, motion.gDeltaY, motion.gNewLeft, motion.gNewTop),
-        std::tuple(1, c.newDx, c.newDy, c.area.verse.Left + c.newDx, c.area.verse.Top + c.newDy))
-        << c.area.verse.Left << "," << c.area.verse.Top;
+        std::tuple(1, newDx, newDy, area.verse.Left + newDx, area.verse.Top + newDy))
+        << area.verse.Left << "," << area.verse.Top;
   }
 }
 
@@ -283,23 +277,22 @@ TEST(Move, AWindowLargerThanItsMonitorSweepsAcrossItAtItsSpeedWithoutADesignStep
 // of the monitor uncovered nor, where it is narrower, reaching past the monitor's edges.
 TEST(Move, AtTheEndOfItsSweepTheWindowStopsAtTheEndOfItsTravel) {
   const MonitorBox monitor[] = {{0, 0, 9600, 5400}};
-  const struct {
-    int32_t width, left, dx, newLeft, newDx;
-  } cases[] = {
+  // {width, left, step, new left, new step}
+  const std::tuple<int32_t, int32_t, int32_t, int32_t, int32_t> cases[] = {
       {9602, -1, 5, -2, -4},  // travel -2 to 0: a step of 4 back from -1 stops at -2
       {9600, 0, 3, 0, -4},    // no travel at all
       {9599, 1, 5, 0, -4},    // one twip narrower: from its left edge on 0 to its right on 9600
       {9599, 0, 1, 1, 1},     // and within that it moves on untouched
   };
-  for (const auto& c : cases) {
-    MotionState motion = Moving(c.dx, 1);
+  for (const auto& [width, left, dx, newLeft, newDx] : cases) {
+    MotionState motion = Moving(dx, 1);
     ScriptedRandom random{0.6f};
-    const MotionArea area{{c.left, 2000, c.width, 2925}, 9600, 5400, monitor};
+    const MotionArea area{{left, 2000, width, 2925}, 9600, 5400, monitor};
     int designSteps = 0;
     EXPECT_EQ(MoveVerseWindow(motion, area, random, [&] { ++designSteps; }),
-              (WindowPosition{c.newLeft, 2001}))
-        << c.width << " at " << c.left;
-    EXPECT_EQ(std::pair(motion.gDeltaX, designSteps), std::pair(c.newDx, 0)) << c.width;
+              (WindowPosition{newLeft, 2001}))
+        << width << " at " << left;
+    EXPECT_EQ(std::pair(motion.gDeltaX, designSteps), std::pair(newDx, 0)) << width;
   }
 }
 

@@ -42,6 +42,21 @@ class Backdrops : public ::testing::Test {
     return CaptureScreen({point.x, point.y, point.x + 1, point.y + 1}).At(0, 0);
   }
 
+  // Whether the screen comes to show `color` at column x of the monitor, in its top or its
+  // bottom row (the verse window covers at most one of them).
+  void ExpectShows(DWORD saverId, const RECT& monitor, LONG x, uint32_t color) {
+    std::optional<uint32_t> top, bottom;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+          top = ShownAt(saverId, {x, monitor.top + 3});
+          bottom = ShownAt(saverId, {x, monitor.bottom - 4});
+          return (top && LooksLike(*top, color)) || (bottom && LooksLike(*bottom, color));
+        },
+        kShowMs))
+        << "at x " << x << ": " << std::hex << top.value_or(0) << " / " << bottom.value_or(0)
+        << " for " << color;
+  }
+
   std::filesystem::path folder;
 };
 
@@ -60,21 +75,9 @@ TEST_F(Backdrops, AJpegCoversEveryMonitorCentredAndCropped) {
   for (const RECT& monitor : Monitors()) {
     const LONG width = monitor.right - monitor.left, height = monitor.bottom - monitor.top;
     ASSERT_LT(width, 3 * height);
-    for (const LONG dx : {LONG{3}, width / 6, width / 2, width - 4}) {
-      const LONG x = monitor.left + dx;
-      const uint32_t color = bands[((3 * height - width) / 2 + dx) / height];
-      // The verse window covers at most one of the two rows.
-      std::optional<uint32_t> top, bottom;
-      EXPECT_TRUE(WaitUntil(
-          [&] {
-            top = ShownAt(saver.id(), {x, monitor.top + 3});
-            bottom = ShownAt(saver.id(), {x, monitor.bottom - 4});
-            return (top && LooksLike(*top, color)) || (bottom && LooksLike(*bottom, color));
-          },
-          kShowMs))
-          << "at x " << x << ": " << std::hex << top.value_or(0) << " / " << bottom.value_or(0)
-          << " for " << color;
-    }
+    for (const LONG dx : {LONG{3}, width / 6, width / 2, width - 4})
+      ExpectShows(saver.id(), monitor, monitor.left + dx,
+                  bands[((3 * height - width) / 2 + dx) / height]);
   }
   PressKey('Q');
   EXPECT_TRUE(saver.WaitForExit(kEndMs));
@@ -86,17 +89,7 @@ TEST_F(Backdrops, AColourFillsEveryMonitor) {
   WriteSetting("BackdropColor", "255");
   SaverProcess saver = SaverProcess::Start("/s");
   ASSERT_NE(WaitForSaver(saver), nullptr);
-  for (const RECT& monitor : Monitors()) {
-    std::optional<uint32_t> top, bottom;
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-          top = ShownAt(saver.id(), {monitor.left + 3, monitor.top + 3});
-          bottom = ShownAt(saver.id(), {monitor.right - 4, monitor.bottom - 4});
-          return top == kRed || bottom == kRed;
-        },
-        kShowMs))
-        << std::hex << top.value_or(0) << " / " << bottom.value_or(0);
-  }
+  for (const RECT& monitor : Monitors()) ExpectShows(saver.id(), monitor, monitor.left + 3, kRed);
   PressKey('Q');
   EXPECT_TRUE(saver.WaitForExit(kEndMs));
 }

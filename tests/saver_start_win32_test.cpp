@@ -6,10 +6,9 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
-
-#include <chrono>
 #include <functional>
 #include <iterator>
 #include <random>
@@ -61,8 +60,9 @@ TEST_F(SaverStart, IsTopmostIgnoresCloseAndTheFirstMovementAndTheNextPixelStops)
   SaverProcess saver = SaverProcess::Start("/s", SaverPath(), false);
   HWND window = WaitForSaver(saver);
   ASSERT_NE(window, nullptr);
-  EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-  EXPECT_EQ(ReadSetting("LastDisplayUsed"), "0");
+  EXPECT_EQ(std::pair(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST,
+                      ReadSetting("LastDisplayUsed")),
+            std::pair(LONG{WS_EX_TOPMOST}, std::optional<std::string>("0")));
   PostMessageA(window, WM_CLOSE, 0, 0);
   PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   Pump(1500);
@@ -72,8 +72,7 @@ TEST_F(SaverStart, IsTopmostIgnoresCloseAndTheFirstMovementAndTheNextPixelStops)
   MoveMouseTo(cursor.x + 1, cursor.y);
   Pump(500);
   MoveMouseTo(cursor.x + 2, cursor.y);
-  EXPECT_TRUE(saver.WaitForExit(kEndMs));
-  EXPECT_EQ(saver.ExitCode(), 0u);
+  EXPECT_TRUE(saver.WaitForExit(kEndMs) && saver.ExitCode() == 0u);
 }
 
 // A second saver ("/a" and "-S" run the saver too), and a preview with no window, end at once
@@ -84,11 +83,10 @@ TEST_F(SaverStart, ASecondStartAndAPreviewWithoutAWindowOpenNothingAndWriteNothi
   WriteSetting("LastDisplayUsed", "42");
   for (const char* arguments : {"-S", "/p 1234"}) {
     SaverProcess second = SaverProcess::Start(arguments);
-    EXPECT_TRUE(second.WaitForExit(kStartMs)) << arguments;
-    EXPECT_EQ(second.ExitCode(), 0u) << arguments;
+    EXPECT_TRUE(second.WaitForExit(kStartMs) && second.ExitCode() == 0u) << arguments;
   }
-  EXPECT_EQ(CountCaption(kSaverCaption), 1);
-  EXPECT_EQ(ReadSetting("LastDisplayUsed"), "42");
+  EXPECT_EQ(std::pair(CountCaption(kSaverCaption), ReadSetting("LastDisplayUsed")),
+            std::pair(1, std::optional<std::string>("42")));
   PressKeys({VK_MENU, VK_F4});  // system keys stop it as any key does
   EXPECT_TRUE(first.WaitForExit(kEndMs));
 }
@@ -99,13 +97,12 @@ TEST_F(SaverStart, AProtectedSaverRefusesAWrongPasswordGoesBackOnCancelAndEndsOn
   SaverProcess saver = SaverProcess::Start("/s");
   HWND window = WaitForSaver(saver);
   ASSERT_NE(window, nullptr);
-  const auto waitForPrompt = [&] { return WaitForCaption(kPromptCaption, kEndMs, saver.id()); };
   PressKey('A');
-  HWND prompt = waitForPrompt();
+  HWND prompt = WaitForCaption(kPromptCaption, kEndMs, saver.id());
   ASSERT_NE(prompt, nullptr) << "a key opens the prompt";
   // The saver counts in physical pixels on every monitor; its prompt keeps the system scale.
-  EXPECT_EQ(AwarenessOf(window), DPI_AWARENESS_PER_MONITOR_AWARE);
-  EXPECT_EQ(AwarenessOf(prompt), DPI_AWARENESS_SYSTEM_AWARE);
+  EXPECT_EQ(std::pair(AwarenessOf(window), AwarenessOf(prompt)),
+            std::pair(DPI_AWARENESS_PER_MONITOR_AWARE, DPI_AWARENESS_SYSTEM_AWARE));
   PressKeys({'X', 'Y'});
   Pump(300);
   PressKey(VK_RETURN);
@@ -125,12 +122,11 @@ TEST_F(SaverStart, AProtectedSaverRefusesAWrongPasswordGoesBackOnCancelAndEndsOn
   EXPECT_TRUE(saver.Running()) << "Cancel goes back to the saver";
 
   PressKey('B');
-  ASSERT_NE(waitForPrompt(), nullptr) << "the next key asks again";
+  ASSERT_NE(WaitForCaption(kPromptCaption, kEndMs, saver.id()), nullptr) << "the next key asks";
   for (const char* key = "GRACE"; *key; ++key) PressKey(*key);  // typed as "grace"
   Pump(300);
   PressKey(VK_RETURN);
-  EXPECT_TRUE(saver.WaitForExit(kEndMs));
-  EXPECT_EQ(saver.ExitCode(), 0u);
+  EXPECT_TRUE(saver.WaitForExit(kEndMs) && saver.ExitCode() == 0u);
 }
 
 // A binary verse file beside the saver, and every setting stored as a number where text
@@ -141,7 +137,7 @@ TEST_F(SaverStart, ABinaryVerseFileAndSettingsOfTheWrongRegistryTypeLeaveItRunni
     ASSERT_TRUE(WriteRawSetting(name, REG_DWORD, {1, 0, 0, 0}));
   std::mt19937 random(8);
   std::string binary(64 * 1024, '\0');
-  for (char& c : binary) c = static_cast<char>(random() & 0xFF);
+  for (char& c : binary) c = static_cast<char>(random());
   const std::filesystem::path copy = SaverCopyFor(L"binary");
   WriteVerseFile(copy, binary);
   SaverProcess saver = SaverProcess::Start("/s", copy);
@@ -247,24 +243,23 @@ TEST_F(SaverStart, ShowsAVerseFromTheChosenListOrFromSovelVrsWhenItIsNotThere) {
   std::filesystem::create_directories(OwnVerseList().parent_path());
   std::ofstream(OwnVerseList(), std::ios::binary) << "From my own list. John 1:3\r\n";
   const std::string chosen = "Mis vers\303\255culos.vrs";  // in UTF-8
-  const auto store = [](const char* value) { return [=] { WriteSetting("VerseList", value); }; };
+  const auto store = [](const char* value) { return WriteSetting("VerseList", value), true; };
   const std::vector<BYTE> unpaired = {'a', 0, 0x00, 0xD8, '.', 0, 'v', 0, 'r', 0, 's', 0, 0x41};
-  const std::pair<std::function<void()>, const char*> cases[] = {
-      {store(chosen.c_str()), "From the chosen list."},
-      {[] { ASSERT_TRUE(RegAddSetting(L"VerseList", L"Mis vers\u00EDculos.vrs")); },
+  const std::pair<std::function<bool()>, const char*> cases[] = {
+      {[&] { return store(chosen.c_str()); }, "From the chosen list."},
+      {[] { return RegAddSetting(L"VerseList", L"Mis vers\u00EDculos.vrs"); },
        "From the chosen list."},
-      {[&] { ASSERT_TRUE(WriteAnsiSetting("VerseList", chosen)); }, "From the chosen list."},
-      {store("*"), "From my own list."},
-      {store("gone.vrs"), "From the default list."},
-      {[&] { ASSERT_TRUE(WriteRawSetting("VerseList", REG_SZ, unpaired)); },
-       "From the default list."},
+      {[&] { return WriteAnsiSetting("VerseList", chosen); }, "From the chosen list."},
+      {[&] { return store("*"); }, "From my own list."},
+      {[&] { return store("gone.vrs"); }, "From the default list."},
+      {[&] { return WriteRawSetting("VerseList", REG_SZ, unpaired); }, "From the default list."},
       {[] {
-         ASSERT_TRUE(WriteRawSetting("VerseList", REG_BINARY, {0xFF, 0xC3, '.', 'v'}));
+         return WriteRawSetting("VerseList", REG_BINARY, {0xFF, 0xC3, '.', 'v'});
        },
        "From the default list."}};
   for (size_t i = 0; i < std::size(cases); ++i) {
     SCOPED_TRACE("case " + std::to_string(i));
-    cases[i].first();
+    ASSERT_TRUE(cases[i].first());
     SaverProcess saver = SaverProcess::Start("/s", copy);
     ASSERT_NE(WaitForSaver(saver), nullptr);
     HWND verse = nullptr;

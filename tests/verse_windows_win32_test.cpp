@@ -77,16 +77,11 @@ void CheckOutlineAndPicture(DWORD saverId, HWND verse, int16_t used, double scal
   const COLORREF back = GetSysColor(COLOR_BTNFACE);
   const uint32_t backPixel = (GetRValue(back) << 16) | (GetGValue(back) << 8) | GetBValue(back);
   int inside = 0, backShowing = 0;
-  for (int y = bounds.top; y < bounds.bottom; ++y) {
-    for (int x = bounds.left; x < bounds.right; ++x) {
-      const int sx = box.left + x, sy = box.top + y;
+  for (int y = bounds.top, sy = box.top + y; y < bounds.bottom; ++y, ++sy)
+    for (int x = bounds.left, sx = box.left + x; x < bounds.right; ++x, ++sx)
       if (PtInRegion(region.get(), x, y) && sx >= 0 && sy >= 0 && sx < shot.width &&
-          sy < shot.height) {
-        ++inside;
-        backShowing += shot.At(sx, sy) == backPixel;
-      }
-    }
-  }
+          sy < shot.height)
+        ++inside, backShowing += shot.At(sx, sy) == backPixel;
   EXPECT_GT(inside, 10000);
   EXPECT_LE(backShowing, kStrayBackPixels * scale * scale)
       << "the picture does not fill the outline";
@@ -97,11 +92,9 @@ void CheckOutlineAndPicture(DWORD saverId, HWND verse, int16_t used, double scal
 int CheckVerseWindow(const char* option, int percent = 100) {
   WriteSetting("DisplayOption", option);
   SaverProcess saver = SaverProcess::Start("/s");
-  HWND main = WaitForCaption(kSaverCaption, kStartMs, saver.id());
-  EXPECT_NE(main, nullptr);
-  HWND verse = nullptr;
-  WaitUntil([&] { return (verse = FindVerseWindow(saver.id())) != nullptr; }, kStartMs);
-  if (!main || !verse) {
+  HWND main = WaitForCaption(kSaverCaption, kStartMs, saver.id()), verse = nullptr;
+  if (!main ||
+      !WaitUntil([&] { return (verse = FindVerseWindow(saver.id())) != nullptr; }, kStartMs)) {
     ADD_FAILURE() << "no verse window for option " << option;
     return -1;
   }
@@ -239,6 +232,16 @@ int ShownLine(DWORD saverId, const std::vector<Label>& labels) {
   return found;
 }
 
+// The line of `labels` that a saver started from `copy` shows (-1 for none); it is then stopped.
+int LineShownBy(const std::filesystem::path& copy, const std::vector<Label>& labels) {
+  SaverProcess saver = SaverProcess::Start("/s", copy);
+  EXPECT_NE(WaitForCaption(kSaverCaption, kStartMs, saver.id()), nullptr);
+  const int shown = ShownLine(saver.id(), labels);
+  PressKey(VK_SPACE);
+  EXPECT_TRUE(saver.WaitForExit(kEndMs));
+  return shown;
+}
+
 const std::vector<std::u16string> kFourVerses = {
     u"Jesus wept. John 11:35", u"God is love. 1 John 4:8", u"Pray without ceasing. 1 Thess. 5:17",
     u"Rejoice evermore. 1 Thess. 5:16"};
@@ -292,14 +295,9 @@ TEST_F(VerseWindows, ASaverInACyrillicFolderShowsARussianUtf8AndAChineseUtf16Ver
   for (const auto& [file, line] :
        {std::pair{"\xEF\xBB\xBF" + EncodeUtf8(kRussian + u"\r\n"), kRussian},
         std::pair{"\xFF\xFE" + Utf16Bytes(kChinese + u"\r\n", false), kChinese}}) {
-    SCOPED_TRACE(EncodeUtf8(line));
-    const Label expected = ExpectedLabels({line}, VerseMarks::kUnicode)[0][0];
     WriteVerseFile(copy, file);
-    SaverProcess saver = SaverProcess::Start("/s", copy);
-    ASSERT_NE(WaitForCaption(kSaverCaption, kStartMs, saver.id()), nullptr);
-    EXPECT_EQ(ShownLine(saver.id(), {expected}), 0) << "the saver does not show its verse";
-    PressKey(VK_SPACE);
-    EXPECT_TRUE(saver.WaitForExit(kEndMs));
+    EXPECT_EQ(LineShownBy(copy, {ExpectedLabels({line}, VerseMarks::kUnicode)[0][0]}), 0)
+        << "the saver does not show its verse " << EncodeUtf8(line);
   }
 }
 
@@ -312,14 +310,8 @@ TEST_F(VerseWindows, WithOneVerseADayTwoStartsShowTheDaysVerse) {
   SYSTEMTIME today{};
   GetLocalTime(&today);
   const int expected = static_cast<int>(DayNumber({today.wYear, today.wMonth, today.wDay}) % 4);
-  for (int start = 1; start <= 2; ++start) {
-    SCOPED_TRACE("start " + std::to_string(start));
-    SaverProcess saver = SaverProcess::Start("/s", copy);
-    ASSERT_NE(WaitForCaption(kSaverCaption, kStartMs, saver.id()), nullptr);
-    EXPECT_EQ(ShownLine(saver.id(), white), expected);
-    PressKey(VK_SPACE);
-    EXPECT_TRUE(saver.WaitForExit(kEndMs));
-  }
+  for (int start = 1; start <= 2; ++start)
+    EXPECT_EQ(LineShownBy(copy, white), expected) << "start " << start;
 }
 
 // The rows of a label that hold text pixels, as bands of touching rows: each with its

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -142,11 +143,10 @@ TEST(LoadVerses, ChoosesTheEncodingFromTheMarkOrFromWellFormedUtf8ElseTheCodePag
        VerseEncoding::kUtf8, u"爱！\r\n约 3:16"},
   };
   for (const auto& [bytes, encoding, verse] : cases) {
-    SCOPED_TRACE(EncodeUtf8(verse));
-    EXPECT_EQ(DetectVerseEncoding(bytes).encoding, encoding);
     const VerseStore store = Load(bytes);
-    ASSERT_EQ(store.gVerseCount, 1);
-    EXPECT_EQ(store.gVerses[1], Padded(verse));
+    EXPECT_EQ(std::tuple(DetectVerseEncoding(bytes).encoding, store.gVerseCount, store.gVerses[1]),
+              std::tuple(encoding, 1, Padded(verse)))
+        << EncodeUtf8(verse);
   }
 }
 
@@ -169,8 +169,7 @@ TEST(LoadVerses, MalformedTextShowsReplacementCharactersAndTheRestLoads) {
 
 TEST(LoadVerses, AppendsOneVersePerLineWhateverTheLineBreak) {
   const VerseStore store = Load("Jesus wept. John 11:35\r\n\nA.   Job 1:1\rlast. Job 2:2");
-  ASSERT_EQ(store.gVerseCount, 4);
-  ASSERT_EQ(store.gVerses.size(), 5u);
+  ASSERT_EQ(std::pair(store.gVerseCount, store.gVerses.size()), std::pair(4, size_t{5}));
   const std::u16string expected[] = {std::u16string(kVerseLength, u' '),
                                      Padded(u"Jesus wept.\r\nJohn 11:35"), Padded(u"\r\n"),
                                      Padded(u"A.\r\n  Job 1:1"), Padded(u"last.\r\nJob 2:2")};
@@ -190,10 +189,11 @@ TEST(LoadVerses, KeepsNulAndHighBytesAndAMissingOrEmptyFileGivesTheCorruptFileTe
   EXPECT_EQ(Load("caf\xE9\0\xFF. Job 1:1\r\n"s).gVerses[1],
             Padded(u"caf\u00E9\0\u00FF.\r\nJob 1:1"s));
   VerseStore missing;
-  LoadVerses(missing, std::filesystem::path("/nonexistent/dir/sovel.vrs"), &DecodeWindows1252);
+  EXPECT_EQ(
+      LoadVerses(missing, std::filesystem::path("/nonexistent/dir/sovel.vrs"), &DecodeWindows1252),
+      VerseLoadOutcome::kUnreadable);
   for (const VerseStore& store : {missing, Load(""), Load("\xFF\xFE")}) {
-    ASSERT_EQ(store.gVerseCount, 1);
-    ASSERT_EQ(store.gVerses.size(), 2u);
+    ASSERT_EQ(std::pair(store.gVerseCount, store.gVerses.size()), std::pair(1, size_t{2}));
     EXPECT_EQ(store.gVerses[1], kCorruptText);
   }
 }
@@ -207,10 +207,10 @@ TEST(LoadVerses, AReadErrorOrALineBeyondTheLimitsReplacesThatLineAndStopsInEvery
       std::istream file(&failing);
       if (throws) file.exceptions(std::ios::badbit);
       VerseStore store;
-      LoadVerses(store, file, &DecodeWindows1252);
+      EXPECT_EQ(LoadVerses(store, file, &DecodeWindows1252), VerseLoadOutcome::kUnreadable);
       ASSERT_EQ(store.gVerseCount, 2);
-      EXPECT_EQ(store.gVerses[1], Padded(u"one.\r\nJob 1:1"));
-      EXPECT_EQ(store.gVerses[2], kCorruptText);
+      EXPECT_EQ(std::pair(store.gVerses[1], store.gVerses[2]),
+                std::pair(Padded(u"one.\r\nJob 1:1"), kCorruptText));
     }
   }
   // The byte bound and the verse bound, with the same three lines in each encoding: the bytes
@@ -226,8 +226,8 @@ TEST(LoadVerses, AReadErrorOrALineBeyondTheLimitsReplacesThatLineAndStopsInEvery
          {VerseLimits{.fileBytes = static_cast<int64_t>(third + 3)}, VerseLimits{.verses = 2}}) {
       const VerseStore store = Load(bytes, limits);
       ASSERT_EQ(store.gVerseCount, 3) << bytes;
-      EXPECT_EQ(store.gVerses[2], Padded(u"свет.\r\nJob 2:2")) << bytes;
-      EXPECT_EQ(store.gVerses[3], kCorruptText);
+      EXPECT_EQ(std::pair(store.gVerses[2], store.gVerses[3]),
+                std::pair(Padded(u"свет.\r\nJob 2:2"), kCorruptText));
     }
   }
 }
@@ -237,8 +237,8 @@ TEST(LoadVerses, AHugeFileStopsAtTheVerseLimitAndEachVerseTakesLittleMemory) {
   for (int i = 0; i <= 100'000; ++i) bytes += "v. Job 1:1\r\n";
   const VerseStore store = Load(bytes);
   ASSERT_EQ(store.gVerseCount, VerseLimits().verses + 1);
-  EXPECT_EQ(store.gVerses[100'000], Padded(u"v.\r\nJob 1:1"));
-  EXPECT_EQ(store.gVerses[100'001], kCorruptText);
+  EXPECT_EQ(std::pair(store.gVerses[100'000], store.gVerses[100'001]),
+            std::pair(Padded(u"v.\r\nJob 1:1"), kCorruptText));
   EXPECT_LT(store.gVerses.Bytes(), 100'001u * 64);  // not a padded field of 504 bytes each
 }
 
@@ -317,27 +317,20 @@ TEST(CheckVerseFile, CountsTheVersesReadAndNamesTheLinesWithoutAReferenceAndTheP
   std::filesystem::remove(path);
 }
 
-// Why a load put the warning last: no line at all, a bound passed, or a read that failed.
-TEST(LoadVerses, TellsWhetherTheFileWasEmptyTooLargeOrUnreadable) {
+// Why a load put the warning last: no line at all, or a bound passed (a failed read: above).
+TEST(LoadVerses, TellsWhetherTheFileWasEmptyOrTooLarge) {
   using enum VerseLoadOutcome;
-  const auto outcome = [](const std::string& bytes, VerseLimits limits = {}) {
+  const std::tuple<std::string, VerseLimits, VerseLoadOutcome> cases[] = {
+      // clang-format off
+      {"a. Job 1:1\r\nb", {}, kLoaded}, {"", {}, kEmpty}, {"\xEF\xBB\xBF", {}, kEmpty},
+      {"\xFF\xFE", {}, kEmpty}, {"\xFE\xFF", {}, kEmpty}, {"a\r\nb\r\n", {.verses = 1}, kTooLarge},
+      {"a\r\nb\r\n", {.fileBytes = 4}, kTooLarge}};
+  // clang-format on
+  for (const auto& [bytes, limits, outcome] : cases) {
     VerseStore store;
     std::istringstream file(bytes);
-    return LoadVerses(store, file, &DecodeWindows1252, limits);
-  };
-  EXPECT_EQ(outcome("a. Job 1:1\r\nb"), kLoaded);
-  for (const char* empty : {"", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"})
-    EXPECT_EQ(outcome(empty), kEmpty) << empty;
-  EXPECT_EQ(outcome("a\r\nb\r\n", {.verses = 1}), kTooLarge);
-  EXPECT_EQ(outcome("a\r\nb\r\n", {.fileBytes = 4}), kTooLarge);
-  std::string bytes = "a\r\nb";
-  FailingBuffer failing(bytes);
-  std::istream file(&failing);
-  VerseStore store;
-  EXPECT_EQ(LoadVerses(store, file, &DecodeWindows1252), kUnreadable);
-  EXPECT_EQ(
-      LoadVerses(store, std::filesystem::path("/nonexistent/dir/sovel.vrs"), &DecodeWindows1252),
-      kUnreadable);
+    EXPECT_EQ(LoadVerses(store, file, &DecodeWindows1252, limits), outcome) << bytes;
+  }
 }
 
 using namespace verse_colors;
@@ -351,10 +344,11 @@ TEST(VerseChange, FirstChangeAfterTheWholePeriodThenOneTickEarlierDrawingFromOne
     EXPECT_EQ(ticks, period);
   }
   // Each change draws a verse from one to the count.
-  EXPECT_EQ(Timer1_Timer(state, {2000, 10, 0, 0}, random)->gVerseIndex, 1);
-  EXPECT_EQ(Timer1_Timer(state, {2000, 10, 0, 0}, random)->gVerseIndex, 10);
-  EXPECT_EQ(Timer1_Timer(state, {2000, 1, 0, 0}, random)->gVerseIndex, 1);
-  EXPECT_EQ(state.gVerseIndex, 1);
+  const auto draw = [&](int32_t count) {
+    return Timer1_Timer(state, {2000, count, 0, 0}, random)->gVerseIndex;
+  };
+  EXPECT_EQ((std::array{draw(10), draw(10), draw(1), state.gVerseIndex}),
+            (std::array{1, 10, 1, 1}));
   EXPECT_EQ(PickVerseIndex(40000, 0.99999994f), 40000);  // rounding never passes the count
 }
 

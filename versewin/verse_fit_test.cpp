@@ -13,12 +13,6 @@ std::tuple<int, size_t, bool> Tuple(const VerseFit& fit) {
   return {fit.height, fit.words, fit.cut};
 }
 
-TEST(VerseFit, TheFloorIsSixtyPercentRoundedUp) {
-  // 0.6 x 13 = 7.8 -> 8; 0.6 x 10 = 6; 0.6 x 20 = 12; 0.6 x 1 = 0.6 -> 1.
-  const std::pair<int, int> cases[] = {{13, 8}, {10, 6}, {20, 12}, {1, 1}, {16, 10}};
-  for (const auto& [height, floor] : cases) EXPECT_EQ(FitFloorHeight(height), floor) << height;
-}
-
 // A label that holds 200 "height units": each word takes the font's height, the reference
 // (and the ellipsis) two more. At 20 px the floor is 12.
 TEST(VerseFit, ShrinksPixelByPixelToTheFloorThenKeepsAsManyWordsAsFit) {
@@ -27,6 +21,9 @@ TEST(VerseFit, ShrinksPixelByPixelToTheFloorThenKeepsAsManyWordsAsFit) {
     asked.emplace_back(height, words);
     return height * static_cast<int>(words + 2) <= 200;
   };
+  // The floor is 60 % rounded up: 0.6 x 13 = 7.8 -> 8; 0.6 x 1 = 0.6 -> 1; 0.6 x 10 = 6.
+  EXPECT_EQ(std::tuple(FitFloorHeight(13), FitFloorHeight(1), FitFloorHeight(10)),
+            std::tuple(8, 1, 6));
   // 4 words: 20 x 6 = 120 fits at once; nothing changes.
   EXPECT_EQ(Tuple(FitVerse(20, 4, label)), std::tuple(20, size_t{4}, false));
   EXPECT_EQ(asked.size(), 1u);
