@@ -127,6 +127,17 @@ constexpr ControlDescriptor Label(ControlId id, std::string_view name, std::stri
   return c;
 }
 
+// The backdrop's controls stand on the "Background" tab, below its frame.
+constexpr ControlDescriptor BackdropControl(ControlId id, std::string_view name, ControlKind kind,
+                                            std::string_view caption, int32_t left, int32_t top,
+                                            int32_t width, int32_t height) {
+  ControlDescriptor c = Label(id, name, caption, left, top, width, height);
+  c.kind = kind;
+  c.tab = SetupTab::kBackground;
+  c.tabStop = kind != ControlKind::kLabel;
+  return c;
+}
+
 // The verse list's controls stand on the "Change Freq" tab, below its frame.
 constexpr ControlDescriptor VerseListControl(ControlId id, std::string_view name, ControlKind kind,
                                              std::string_view caption, int32_t left, int32_t top,
@@ -164,7 +175,7 @@ constexpr ControlDescriptor TabControl() {
   c.left = 60;
   c.top = 60;
   c.width = 6105;
-  c.height = 4515;
+  c.height = 5235;
   c.tabStop = true;
   return c;
 }
@@ -243,8 +254,19 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
     BackgroundOption(7, "Full Screen Color Inverse"),
     BackgroundOption(8, "Random"),
     BackgroundOption(9, "None"),
-    CheckBox(kChkBackgroundClear, "chkBackgroundClear", SetupTab::kBackground,
-             "Clear background at start of screen saver", 1320, 3960, 3435, 375),
+    // What the designs grow over, in the place of the old "clear background" check box; the
+    // pickers below it, then the line that says what is chosen.
+    BackdropControl(kLblBackdrop, "lblBackdrop", ControlKind::kLabel, "Behind the designs:", 240,
+                    4005, 1440, 225),
+    BackdropControl(kCboBackdrop, "cboBackdrop", ControlKind::kComboBox, "", 1740, 3960, 2460, 315),
+    BackdropControl(kCmdBackdropColor, "cmdBackdropColor", ControlKind::kPushButton, "Color...",
+                    1740, 4380, 1035, 345),
+    BackdropControl(kCmdBackdropPicture, "cmdBackdropPicture", ControlKind::kPushButton,
+                    "Picture...", 2835, 4380, 1035, 345),
+    BackdropControl(kCmdBackdropFolder, "cmdBackdropFolder", ControlKind::kPushButton, "Folder...",
+                    3930, 4380, 1035, 345),
+    BackdropControl(kLblBackdropStatus, "lblBackdropStatus", ControlKind::kLabel, "", 240, 4800,
+                    5535, 390),
     HelpButton(kCmdBackgroundHelp, "cmdBackgroundHelp", SetupTab::kBackground),
 
     CheckBox(kChkPswd, "chkPswd", SetupTab::kPassword, "Password Protected", 840, 840, 2475, 495),
@@ -265,10 +287,10 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
            1245, 345),
 
     // Left of OK and Cancel, in two lines; shown only when a policy sets a setting.
-    Label(kLblManaged, "lblManaged", kManagedNotice, 120, 4665, 3390, 435, kButtonTextColor,
+    Label(kLblManaged, "lblManaged", kManagedNotice, 120, 5385, 3390, 435, kButtonTextColor,
           SetupTab::kNone),
-    Button(kCmdOK, "cmdOK", SetupTab::kNone, kNoControl, "OK", 3630, 4695, 1095, 375),
-    Button(kCmdCancel, "cmdCancel", SetupTab::kNone, kNoControl, "Cancel", 4860, 4695, 1095, 375),
+    Button(kCmdOK, "cmdOK", SetupTab::kNone, kNoControl, "OK", 3630, 5415, 1095, 375),
+    Button(kCmdCancel, "cmdCancel", SetupTab::kNone, kNoControl, "Cancel", 4860, 5415, 1095, 375),
 });
 
 constexpr ControlId FirstOptionId(OptionGroup group) {
@@ -299,7 +321,12 @@ constexpr ControlId kColorIds[] = {kCmdColorSelect};
 constexpr ControlId kSameVerseIds[] = {kChkSameVerseAllDay};
 // "Edit..." chooses the user's own list, so it goes with the list.
 constexpr ControlId kVerseListIds[] = {kCboVerseList, kCmdVerseEdit};
-constexpr ControlId kClearIds[] = {kChkBackgroundClear};
+// ClearScreen decides the backdrop while no Backdrop is stored, so it governs the whole row.
+constexpr ControlId kBackdropIds[] = {kCboBackdrop, kCmdBackdropColor, kCmdBackdropPicture,
+                                      kCmdBackdropFolder};
+constexpr ControlId kBackdropColorIds[] = {kCmdBackdropColor};
+constexpr ControlId kBackdropPathIds[] = {kCmdBackdropPicture, kCmdBackdropFolder};
+constexpr ControlId kFontIds[] = {kCmdFont};
 constexpr ControlId kPswdIds[] = {kChkPswd};
 
 struct SettingControls {
@@ -311,7 +338,10 @@ constexpr SettingControls kSettingControls[] = {
     {keys::kVerseSize, kVerseSizeOptionIds},   {keys::kSameVerseAllDay, kSameVerseIds},
     {keys::kSpeed, kSpeedOptionIds},           {keys::kFrequency, kFreqOptionIds},
     {keys::kVerseList, kVerseListIds},         {keys::kBackground, kBackgroundOptionIds},
-    {keys::kClearScreen, kClearIds},           {keys::kPWProtected, kPswdIds},
+    {keys::kClearScreen, kBackdropIds},        {keys::kPWProtected, kPswdIds},
+    {keys::kBackdrop, kBackdropIds},           {keys::kBackdropColor, kBackdropColorIds},
+    {keys::kBackdropPath, kBackdropPathIds},   {keys::kVerseFont, kFontIds},
+    {keys::kVerseFontBold, kFontIds},          {keys::kVerseFontItalic, kFontIds},
 };
 
 }  // namespace
