@@ -56,7 +56,7 @@ constexpr Translation kTexts[] = {
     {"Full Screen Color Inverse", "Inversión de colores"},
     {"Random", "Al azar"},
     {"None", "Ninguno"},
-    {"Behind the designs:", "Detrás:"},
+    {"Backdrop:", "Telón de fondo:"},
     {"A copy of the desktop", "Una copia del escritorio"},
     {"Black", "Negro"},
     {"A color", "Un color"},

@@ -208,11 +208,11 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
     VerseSizeOption(2, "200%"),
     VerseSizeOption(3, "300%"),
     CheckBox(kChkSameVerseAllDay, "chkSameVerseAllDay", SetupTab::kVerseDisplay,
-             "Same verse all day", 1080, 4170, 2640, 270),
-    // Beside it, the verse's face: the button opens the font dialog, the label names the face.
-    Button(kCmdFont, "cmdFont", SetupTab::kVerseDisplay, kNoControl, "Font...", 3780, 4160, 1035,
+             "Same verse all day", 1080, 4170, 3960, 270),
+    // Under it, the verse's face: the button opens the font dialog, the label names the face.
+    Button(kCmdFont, "cmdFont", SetupTab::kVerseDisplay, kNoControl, "Font...", 1080, 4530, 1035,
            300),
-    Label(kLblFont, "lblFont", "", 4875, 4200, 1110, 225, kButtonTextColor,
+    Label(kLblFont, "lblFont", "", 2175, 4570, 3600, 225, kButtonTextColor,
           SetupTab::kVerseDisplay),
     HelpButton(kCmdDisplayHelp, "cmdDisplayHelp", SetupTab::kVerseDisplay),
 
@@ -256,15 +256,15 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
     BackgroundOption(9, "None"),
     // What the designs grow over, in the place of the old "clear background" check box; the
     // pickers below it, then the line that says what is chosen.
-    BackdropControl(kLblBackdrop, "lblBackdrop", ControlKind::kLabel, "Behind the designs:", 240,
-                    4005, 1440, 225),
-    BackdropControl(kCboBackdrop, "cboBackdrop", ControlKind::kComboBox, "", 1740, 3960, 2460, 315),
+    BackdropControl(kLblBackdrop, "lblBackdrop", ControlKind::kLabel, "Backdrop:", 240, 4005, 1560,
+                    225),
+    BackdropControl(kCboBackdrop, "cboBackdrop", ControlKind::kComboBox, "", 1860, 3960, 2460, 315),
     BackdropControl(kCmdBackdropColor, "cmdBackdropColor", ControlKind::kPushButton, "Color...",
-                    1740, 4380, 1035, 345),
+                    1860, 4380, 1035, 345),
     BackdropControl(kCmdBackdropPicture, "cmdBackdropPicture", ControlKind::kPushButton,
-                    "Picture...", 2835, 4380, 1035, 345),
+                    "Picture...", 2955, 4380, 1035, 345),
     BackdropControl(kCmdBackdropFolder, "cmdBackdropFolder", ControlKind::kPushButton, "Folder...",
-                    3930, 4380, 1035, 345),
+                    4050, 4380, 1035, 345),
     BackdropControl(kLblBackdropStatus, "lblBackdropStatus", ControlKind::kLabel, "", 240, 4800,
                     5535, 390),
     HelpButton(kCmdBackgroundHelp, "cmdBackgroundHelp", SetupTab::kBackground),
