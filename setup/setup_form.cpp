@@ -127,26 +127,29 @@ constexpr ControlDescriptor Label(ControlId id, std::string_view name, std::stri
   return c;
 }
 
+// A control on a tab page outside any frame; all but labels take the focus by Tab.
+constexpr ControlDescriptor PageControl(SetupTab tab, ControlId id, std::string_view name,
+                                        ControlKind kind, std::string_view caption, int32_t left,
+                                        int32_t top, int32_t width, int32_t height) {
+  ControlDescriptor c = Label(id, name, caption, left, top, width, height);
+  c.kind = kind;
+  c.tab = tab;
+  c.tabStop = kind != ControlKind::kLabel;
+  return c;
+}
+
 // The backdrop's controls stand on the "Background" tab, below its frame.
 constexpr ControlDescriptor BackdropControl(ControlId id, std::string_view name, ControlKind kind,
                                             std::string_view caption, int32_t left, int32_t top,
                                             int32_t width, int32_t height) {
-  ControlDescriptor c = Label(id, name, caption, left, top, width, height);
-  c.kind = kind;
-  c.tab = SetupTab::kBackground;
-  c.tabStop = kind != ControlKind::kLabel;
-  return c;
+  return PageControl(SetupTab::kBackground, id, name, kind, caption, left, top, width, height);
 }
 
 // The verse list's controls stand on the "Change Freq" tab, below its frame.
 constexpr ControlDescriptor VerseListControl(ControlId id, std::string_view name, ControlKind kind,
                                              std::string_view caption, int32_t left, int32_t top,
                                              int32_t width, int32_t height) {
-  ControlDescriptor c = Label(id, name, caption, left, top, width, height);
-  c.kind = kind;
-  c.tab = SetupTab::kChangeFreq;
-  c.tabStop = kind != ControlKind::kLabel;
-  return c;
+  return PageControl(SetupTab::kChangeFreq, id, name, kind, caption, left, top, width, height);
 }
 
 constexpr ControlDescriptor Picture(ControlId id, std::string_view name, SetupPicture picture,

@@ -37,7 +37,7 @@ std::string BackdropProblemText(BackdropProblem problem, Backdrop kind, const st
       return FormatText(Tr("%s holds no pictures: the desktop shows instead."), {LastName(path)});
   }
   return FormatText(
-      Tr(folder ? "Pictures from the folder %s, in shuffled order." : "The picture %s."),
+      folder ? Tr("Pictures from the folder %s, in shuffled order.") : Tr("The picture %s."),
       {LastName(path)});
 }
 

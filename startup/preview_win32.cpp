@@ -1,5 +1,6 @@
 #include "startup/preview_win32.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -24,6 +25,18 @@ HWND WindowFromHandleValue(int32_t value) {
   return reinterpret_cast<HWND>(static_cast<intptr_t>(value));
 }
 
+// 32 bits a pixel at the preview pictures' size, top row first.
+BITMAPINFO PreviewPixelFormat() {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = kPreviewPictureWidth;
+  info.bmiHeader.biHeight = -kPreviewPictureHeight;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 // A picture's pixels at the preview pictures' size, 32 bits each, top row first; empty when the
 // picture is not of that size.
 std::vector<uint32_t> PreviewPixels(HBITMAP picture) {
@@ -33,13 +46,7 @@ std::vector<uint32_t> PreviewPixels(HBITMAP picture) {
     return {};
   }
   std::vector<uint32_t> pixels(static_cast<size_t>(kPreviewPictureWidth) * kPreviewPictureHeight);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = kPreviewPictureWidth;
-  info.bmiHeader.biHeight = -kPreviewPictureHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = PreviewPixelFormat();
   WindowDC screen(nullptr);
   if (GetDIBits(screen.get(), picture, 0, kPreviewPictureHeight, pixels.data(), &info,
                 DIB_RGB_COLORS) != kPreviewPictureHeight) {
@@ -50,13 +57,7 @@ std::vector<uint32_t> PreviewPixels(HBITMAP picture) {
 }
 
 Bitmap PreviewBitmap(const std::vector<uint32_t>& pixels) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = kPreviewPictureWidth;
-  info.bmiHeader.biHeight = -kPreviewPictureHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = PreviewPixelFormat();
   void* bits = nullptr;
   Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bits) return Bitmap();
