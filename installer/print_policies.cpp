@@ -15,7 +15,9 @@ int main() {
         break;
       case SettingKind::kSwitch: std::cout << " choice 0 1"; break;
       case SettingKind::kColor: std::cout << " range 0 " << sovelin::kLargestColor; break;
-      case SettingKind::kListName: std::cout << " text"; break;
+      case SettingKind::kListName:
+      case SettingKind::kFullPath:
+      case SettingKind::kFaceName: std::cout << " text"; break;
     }
     std::cout << '\n';
   }

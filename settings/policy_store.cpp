@@ -1,6 +1,7 @@
 #include "settings/policy_store.h"
 
 #include "settings/setting_table.h"
+#include "settings/settings.h"
 
 namespace sovelin {
 
@@ -17,7 +18,11 @@ std::optional<std::string> PolicySettingsStore::PolicyValue(std::string_view key
 
 std::string PolicySettingsStore::Read(std::string_view key, std::string_view defaultValue) const {
   std::optional<std::string> managed = PolicyValue(key);
-  return managed ? std::move(*managed) : user_.Read(key, defaultValue);
+  if (managed) return std::move(*managed);
+  // A stored Backdrop overrides ClearScreen; while a policy sets ClearScreen alone, the user's
+  // Backdrop must not undo it, so it reads as not stored.
+  if (key == keys::kBackdrop && IsManaged(keys::kClearScreen)) return std::string(defaultValue);
+  return user_.Read(key, defaultValue);
 }
 
 void PolicySettingsStore::Write(std::string_view key, std::string_view value) {

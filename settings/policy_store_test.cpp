@@ -35,6 +35,22 @@ TEST(PolicySettings, MachineBeatsUserPolicyBeatsOwnValueBeatsDefaultAndRefusedPo
       {"ClearScreen", "1", "0", "1", {"2", "-1", "true"}},
       {"RectangleColor", "16777215", "0", "255", {"16777216", "-1", "0xFF", "255 "}},
       {"VerseList", "web.vrs", "*", "rv1909.vrs", {"", "web.txt", "..\\web.vrs", "C:web.vrs"}},
+      {"BackdropPath",
+       "\\\\hall\\pictures",
+       "D:\\Fotos\\J\xC3\xBA"
+       "bilo.jpg",
+       "C:\\a.png",
+       {"", "a.png", "C:a.png", ":\\a", "\\a.png", "\\\\\\a", "\\\\hall", "C:\\a\n.png"}},
+      // 31 letters (with a two-byte one) is the longest face; 32 is one too many.
+      {"VerseFont",
+       "Georgia",
+       "\xC3\x89"
+       "crit abcdefghijklmnopqrstuvwxy",
+       "Arial",
+       {"",
+        "\xC3\x89"
+        "crit abcdefghijklmnopqrstuvwxyz",
+        "Ari\tal"}},
   };
   for (const KindCase& c : cases) {
     SCOPED_TRACE(c.key);
@@ -81,6 +97,10 @@ TEST(PolicySettings, WritesSkipManagedValuesAndPoliciesCannotSetThePasswordOrThe
   EXPECT_EQ(layers.user.values["Speed"], "4");
   EXPECT_EQ(layers.user.values["Password"], "new");
   EXPECT_EQ(layers.user.values["LastDisplayUsed"], "1");
+  // A policy on ClearScreen alone is not undone by the user's own Backdrop.
+  layers.machine.values["ClearScreen"] = "1";
+  layers.user.values["Backdrop"] = "0";
+  EXPECT_EQ(ReadSettings(layers.store).ChosenBackdrop(), Backdrop::kBlack);
   // The policies themselves are never written.
   EXPECT_EQ(layers.machine.writeOrder.size() + layers.userPolicy.writeOrder.size(), 0u);
 }

@@ -12,6 +12,8 @@ enum class SettingKind : uint8_t {
   kSwitch,    // a check box: 0 or 1
   kColor,     // a Windows colour value, 0 .. 0xFFFFFF
   kListName,  // a verse list beside the program ("web.vrs") or "*" for the user's own
+  kFullPath,  // a full path on a drive (C:\...) or a share (\\server\share\...)
+  kFaceName,  // a font's face name, 1 to 31 letters
 };
 
 // One stored setting an administrator may set for everyone. The password, the verse window

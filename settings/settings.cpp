@@ -67,6 +67,11 @@ void SaveSettings(SettingsStore& store, const SaverSettings& settings) {
   store.Write(keys::kPWProtected, DecimalText(settings.gPWProtected));
   store.Write(keys::kVerseSize, DecimalText(settings.gVerseSize));
   store.Write(keys::kSameVerseAllDay, DecimalText(settings.gSameVerseAllDay));
+  if (settings.gBackdrop != kBackdropUnset) {
+    store.Write(keys::kBackdrop, DecimalText(settings.gBackdrop));
+    store.Write(keys::kBackdropColor, DecimalText(settings.gBackdropColor));
+    store.Write(keys::kBackdropPath, settings.backdropPath);
+  }
   store.Write(keys::kVerseFont, settings.verseFont);
   store.Write(keys::kVerseFontBold, DecimalText(settings.gVerseFontBold));
   store.Write(keys::kVerseFontItalic, DecimalText(settings.gVerseFontItalic));

@@ -90,9 +90,10 @@ int16_t ReadBackdrop(std::string_view text);
 SaverSettings ReadSettings(const SettingsStore& store);
 
 // Writes the settings as plain decimal text in the order Speed, Frequency, DisplayOption,
-// RectangleColor, ClearScreen, Background, PWProtected, VerseSize, SameVerseAllDay, then the
-// face VerseFont (as it is) and VerseFontBold, VerseFontItalic. The backdrop's values are left
-// as they are stored.
+// RectangleColor, ClearScreen, Background, PWProtected, VerseSize, SameVerseAllDay, then
+// Backdrop, BackdropColor and BackdropPath (as it is) unless the backdrop is unset (then they
+// are left as they are stored), then the face VerseFont (as it is) and VerseFontBold,
+// VerseFontItalic.
 void SaveSettings(SettingsStore& store, const SaverSettings& settings);
 
 // Main-loop passes skipped between two moves of the verse window.

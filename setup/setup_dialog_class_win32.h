@@ -44,6 +44,8 @@ class SetupDialog {
   // Disables the controls of the settings a policy sets and shows the line that says so.
   void DisableManaged();
   void Enable(ControlId id, bool enabled);
+  // The backdrop list's entries, in the order of the stored numbers.
+  void FillBackdrops();
   // Puts the model's state into the controls.
   void Sync();
 

@@ -12,6 +12,7 @@
 #include "common/window_binding_win32.h"
 #include "password/change_password_dialog_win32.h"
 #include "settings/setting_table.h"
+#include "setup/backdrop_pickers_win32.h"
 #include "setup/help_texts.h"
 #include "setup/setup_dialog_class_win32.h"
 #include "setup/sysinfo_win32.h"
@@ -193,8 +194,11 @@ void SetupDialog::OnInitDialog() {
   PlaceDialog();
   MakePageBrush();
   model_.Form_Load();
+  Win32BackdropProbe probe;
+  model_.ShowBackdrop(probe);
   DisableManaged();
   FillVerseLists();
+  FillBackdrops();
   Sync();
   SelectTab(static_cast<int>(kInitialTab));
   SetFocus(tabs_);
@@ -203,6 +207,16 @@ void SetupDialog::OnInitDialog() {
 void SetupDialog::OnCommand(int id, int code) {
   if (id == kCboVerseList) {
     if (code == CBN_SELCHANGE && !model_.state().closed) OnVerseListChosen();
+    return;
+  }
+  if (id == kCboBackdrop) {
+    if (code == CBN_SELCHANGE && !model_.state().closed) {
+      const LRESULT chosen = SendMessageW(Item(kCboBackdrop), CB_GETCURSEL, 0, 0);
+      Win32BackdropProbe probe;
+      if (chosen >= 0 && chosen < static_cast<LRESULT>(kBackdropCaptions.size()))
+        model_.cboBackdrop_Click(static_cast<Backdrop>(chosen), probe);
+      Sync();
+    }
     return;
   }
   if (code != BN_CLICKED || model_.state().closed) return;
@@ -225,7 +239,6 @@ void SetupDialog::OnClick(ControlId id) {
     return;
   }
   switch (id) {
-    case kChkBackgroundClear: model_.ClickCheckBox(SetupCheckBox::kBackgroundClear); break;
     case kChkPswd: model_.ClickCheckBox(SetupCheckBox::kPswd); break;
     case kChkSameVerseAllDay: model_.ClickCheckBox(SetupCheckBox::kSameVerseAllDay); break;
     case kCmdColorSelect:
@@ -234,6 +247,20 @@ void SetupDialog::OnClick(ControlId id) {
         model_.cmdColorSelect_Click(picker);
       }
       break;
+    case kCmdBackdropColor: {
+      Win32ColorPicker picker(dialog_);
+      Win32BackdropProbe probe;
+      model_.cmdBackdropColor_Click(picker, probe);
+      break;
+    }
+    case kCmdBackdropPicture:
+    case kCmdBackdropFolder: {
+      Win32PathPicker picker(dialog_);
+      Win32BackdropProbe probe;
+      model_.cmdBackdropPath_Click(
+          id == kCmdBackdropFolder ? Backdrop::kFolder : Backdrop::kPicture, picker, probe);
+      break;
+    }
     case kCmdFont: {
       Win32FontPicker picker(dialog_);
       model_.cmdFont_Click(picker);
@@ -282,13 +309,20 @@ void SetupDialog::Sync() {
     }
   }
   // The check box values 0, 1 and 2 are BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE.
-  SendMessageA(Item(kChkBackgroundClear), BM_SETCHECK, state.chkBackgroundClear, 0);
+  SendMessageW(Item(kCboBackdrop), CB_SETCURSEL, state.cboBackdrop, 0);
+  SetWindowTextW(Item(kLblBackdropStatus), WideText(state.lblBackdropStatus).c_str());
   SendMessageA(Item(kChkPswd), BM_SETCHECK, state.chkPswd, 0);
   SendMessageA(Item(kChkSameVerseAllDay), BM_SETCHECK, state.chkSameVerseAllDay, 0);
   Enable(kCmdColorSelect, state.cmdColorSelectEnabled);
   Enable(kCmdPswd, state.cmdPswdEnabled);
   SetWindowTextW(Item(kLblVersion), WideText(state.lblVersion).c_str());
   SetWindowTextW(Item(kLblFont), WideText(state.lblFont).c_str());
+}
+
+void SetupDialog::FillBackdrops() {
+  for (const std::string_view caption : kBackdropCaptions)
+    SendMessageW(Item(kCboBackdrop), CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(TrW(caption).c_str()));
 }
 
 void SetupDialog::DisableManaged() {

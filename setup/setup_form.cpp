@@ -127,15 +127,29 @@ constexpr ControlDescriptor Label(ControlId id, std::string_view name, std::stri
   return c;
 }
 
+// A control on a tab page outside any frame; all but labels take the focus by Tab.
+constexpr ControlDescriptor PageControl(SetupTab tab, ControlId id, std::string_view name,
+                                        ControlKind kind, std::string_view caption, int32_t left,
+                                        int32_t top, int32_t width, int32_t height) {
+  ControlDescriptor c = Label(id, name, caption, left, top, width, height);
+  c.kind = kind;
+  c.tab = tab;
+  c.tabStop = kind != ControlKind::kLabel;
+  return c;
+}
+
+// The backdrop's controls stand on the "Background" tab, below its frame.
+constexpr ControlDescriptor BackdropControl(ControlId id, std::string_view name, ControlKind kind,
+                                            std::string_view caption, int32_t left, int32_t top,
+                                            int32_t width, int32_t height) {
+  return PageControl(SetupTab::kBackground, id, name, kind, caption, left, top, width, height);
+}
+
 // The verse list's controls stand on the "Change Freq" tab, below its frame.
 constexpr ControlDescriptor VerseListControl(ControlId id, std::string_view name, ControlKind kind,
                                              std::string_view caption, int32_t left, int32_t top,
                                              int32_t width, int32_t height) {
-  ControlDescriptor c = Label(id, name, caption, left, top, width, height);
-  c.kind = kind;
-  c.tab = SetupTab::kChangeFreq;
-  c.tabStop = kind != ControlKind::kLabel;
-  return c;
+  return PageControl(SetupTab::kChangeFreq, id, name, kind, caption, left, top, width, height);
 }
 
 constexpr ControlDescriptor Picture(ControlId id, std::string_view name, SetupPicture picture,
@@ -164,7 +178,7 @@ constexpr ControlDescriptor TabControl() {
   c.left = 60;
   c.top = 60;
   c.width = 6105;
-  c.height = 4515;
+  c.height = 5235;
   c.tabStop = true;
   return c;
 }
@@ -197,11 +211,11 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
     VerseSizeOption(2, "200%"),
     VerseSizeOption(3, "300%"),
     CheckBox(kChkSameVerseAllDay, "chkSameVerseAllDay", SetupTab::kVerseDisplay,
-             "Same verse all day", 1080, 4170, 2640, 270),
-    // Beside it, the verse's face: the button opens the font dialog, the label names the face.
-    Button(kCmdFont, "cmdFont", SetupTab::kVerseDisplay, kNoControl, "Font...", 3780, 4160, 1035,
+             "Same verse all day", 1080, 4170, 3960, 270),
+    // Under it, the verse's face: the button opens the font dialog, the label names the face.
+    Button(kCmdFont, "cmdFont", SetupTab::kVerseDisplay, kNoControl, "Font...", 1080, 4530, 1035,
            300),
-    Label(kLblFont, "lblFont", "", 4875, 4200, 1110, 225, kButtonTextColor,
+    Label(kLblFont, "lblFont", "", 2175, 4570, 3600, 225, kButtonTextColor,
           SetupTab::kVerseDisplay),
     HelpButton(kCmdDisplayHelp, "cmdDisplayHelp", SetupTab::kVerseDisplay),
 
@@ -243,8 +257,19 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
     BackgroundOption(7, "Full Screen Color Inverse"),
     BackgroundOption(8, "Random"),
     BackgroundOption(9, "None"),
-    CheckBox(kChkBackgroundClear, "chkBackgroundClear", SetupTab::kBackground,
-             "Clear background at start of screen saver", 1320, 3960, 3435, 375),
+    // What the designs grow over, in the place of the old "clear background" check box; the
+    // pickers below it, then the line that says what is chosen.
+    BackdropControl(kLblBackdrop, "lblBackdrop", ControlKind::kLabel, "Backdrop:", 240, 4005, 1560,
+                    225),
+    BackdropControl(kCboBackdrop, "cboBackdrop", ControlKind::kComboBox, "", 1860, 3960, 2460, 315),
+    BackdropControl(kCmdBackdropColor, "cmdBackdropColor", ControlKind::kPushButton, "Color...",
+                    1860, 4380, 1035, 345),
+    BackdropControl(kCmdBackdropPicture, "cmdBackdropPicture", ControlKind::kPushButton,
+                    "Picture...", 2955, 4380, 1035, 345),
+    BackdropControl(kCmdBackdropFolder, "cmdBackdropFolder", ControlKind::kPushButton, "Folder...",
+                    4050, 4380, 1035, 345),
+    BackdropControl(kLblBackdropStatus, "lblBackdropStatus", ControlKind::kLabel, "", 240, 4800,
+                    5535, 390),
     HelpButton(kCmdBackgroundHelp, "cmdBackgroundHelp", SetupTab::kBackground),
 
     CheckBox(kChkPswd, "chkPswd", SetupTab::kPassword, "Password Protected", 840, 840, 2475, 495),
@@ -265,10 +290,10 @@ constexpr auto kControls = std::to_array<ControlDescriptor>({
            1245, 345),
 
     // Left of OK and Cancel, in two lines; shown only when a policy sets a setting.
-    Label(kLblManaged, "lblManaged", kManagedNotice, 120, 4665, 3390, 435, kButtonTextColor,
+    Label(kLblManaged, "lblManaged", kManagedNotice, 120, 5385, 3390, 435, kButtonTextColor,
           SetupTab::kNone),
-    Button(kCmdOK, "cmdOK", SetupTab::kNone, kNoControl, "OK", 3630, 4695, 1095, 375),
-    Button(kCmdCancel, "cmdCancel", SetupTab::kNone, kNoControl, "Cancel", 4860, 4695, 1095, 375),
+    Button(kCmdOK, "cmdOK", SetupTab::kNone, kNoControl, "OK", 3630, 5415, 1095, 375),
+    Button(kCmdCancel, "cmdCancel", SetupTab::kNone, kNoControl, "Cancel", 4860, 5415, 1095, 375),
 });
 
 constexpr ControlId FirstOptionId(OptionGroup group) {
@@ -299,7 +324,12 @@ constexpr ControlId kColorIds[] = {kCmdColorSelect};
 constexpr ControlId kSameVerseIds[] = {kChkSameVerseAllDay};
 // "Edit..." chooses the user's own list, so it goes with the list.
 constexpr ControlId kVerseListIds[] = {kCboVerseList, kCmdVerseEdit};
-constexpr ControlId kClearIds[] = {kChkBackgroundClear};
+// ClearScreen decides the backdrop while no Backdrop is stored, so it governs the whole row.
+constexpr ControlId kBackdropIds[] = {kCboBackdrop, kCmdBackdropColor, kCmdBackdropPicture,
+                                      kCmdBackdropFolder};
+constexpr ControlId kBackdropColorIds[] = {kCmdBackdropColor};
+constexpr ControlId kBackdropPathIds[] = {kCmdBackdropPicture, kCmdBackdropFolder};
+constexpr ControlId kFontIds[] = {kCmdFont};
 constexpr ControlId kPswdIds[] = {kChkPswd};
 
 struct SettingControls {
@@ -311,7 +341,10 @@ constexpr SettingControls kSettingControls[] = {
     {keys::kVerseSize, kVerseSizeOptionIds},   {keys::kSameVerseAllDay, kSameVerseIds},
     {keys::kSpeed, kSpeedOptionIds},           {keys::kFrequency, kFreqOptionIds},
     {keys::kVerseList, kVerseListIds},         {keys::kBackground, kBackgroundOptionIds},
-    {keys::kClearScreen, kClearIds},           {keys::kPWProtected, kPswdIds},
+    {keys::kClearScreen, kBackdropIds},        {keys::kPWProtected, kPswdIds},
+    {keys::kBackdrop, kBackdropIds},           {keys::kBackdropColor, kBackdropColorIds},
+    {keys::kBackdropPath, kBackdropPathIds},   {keys::kVerseFont, kFontIds},
+    {keys::kVerseFontBold, kFontIds},          {keys::kVerseFontItalic, kFontIds},
 };
 
 }  // namespace

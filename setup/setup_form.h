@@ -16,7 +16,7 @@ namespace sovelin {
 
 inline constexpr std::string_view kSetupCaption = "Sovelin:The Screen Saver - Properties";
 inline constexpr int32_t kSetupClientWidth = 6240;
-inline constexpr int32_t kSetupClientHeight = 5175;
+inline constexpr int32_t kSetupClientHeight = 5895;
 
 // Tabs in the order they stand in the tab row; the dialog opens on the first.
 enum class SetupTab : int8_t {
@@ -31,6 +31,10 @@ enum class SetupTab : int8_t {
 inline constexpr std::array<std::string_view, 6> kTabCaptions = {
     "Verse Display", "Verse Speed", "Change Freq", "Background", "Password", "About"};
 inline constexpr SetupTab kInitialTab = SetupTab::kVerseDisplay;
+
+// The backdrop list's entries, in the order of the stored Backdrop numbers.
+inline constexpr std::array<std::string_view, 5> kBackdropCaptions = {
+    "A copy of the desktop", "Black", "A color", "A picture", "A folder of pictures"};
 
 // The line beside OK and Cancel while a policy sets any setting (its controls are disabled).
 inline constexpr std::string_view kManagedNotice =
@@ -68,8 +72,13 @@ enum ControlId : uint16_t {
   kCmdVerseEdit = 1034,
   kLblVerseStatus = 1035,
   kFrame4 = 1040,
-  kChkBackgroundClear = 1041,
   kCmdBackgroundHelp = 1042,
+  kLblBackdrop = 1043,
+  kCboBackdrop = 1044,
+  kCmdBackdropColor = 1045,
+  kCmdBackdropPicture = 1046,
+  kCmdBackdropFolder = 1047,
+  kLblBackdropStatus = 1048,
   kChkPswd = 1050,
   kCmdPswd = 1051,
   kCmdPasswordHelp = 1052,

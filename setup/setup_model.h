@@ -57,7 +57,26 @@ class FontPicker {
   virtual std::optional<FontChoice> PickFont(const FontChoice& current) = 0;
 };
 
-enum class SetupCheckBox : uint8_t { kBackgroundClear, kPswd, kSameVerseAllDay };
+// Why a chosen picture or folder will not show behind the designs (the saver shows the desktop
+// copy instead), or kNone when it will.
+enum class BackdropProblem : uint8_t { kNone, kNoPath, kMissing, kUnreadable, kEmptyFolder };
+
+// Looks at the chosen picture file or folder (path in UTF-8) the way the saver will read it.
+class BackdropProbe {
+ public:
+  virtual ~BackdropProbe() = default;
+  virtual BackdropProblem Check(Backdrop kind, const std::string& path) = 0;
+};
+
+// The system's file or folder picker, opened at the current path: the chosen full path in
+// UTF-8, or nothing when cancelled.
+class PathPicker {
+ public:
+  virtual ~PathPicker() = default;
+  virtual std::optional<std::string> PickPath(Backdrop kind, const std::string& current) = 0;
+};
+
+enum class SetupCheckBox : uint8_t { kPswd, kSameVerseAllDay };
 
 // What the dialog's controls show. The Win32 dialog mirrors this after every call.
 struct SetupState {
@@ -67,7 +86,8 @@ struct SetupState {
   int16_t optFreq = kNoOption;
   int16_t optBackground = kNoOption;
   int16_t optVerseSize = kNoOption;  // index into kVerseSizes
-  int16_t chkBackgroundClear = kUnchecked;
+  int16_t cboBackdrop = 0;           // a Backdrop number: desktop, black, colour, picture, folder
+  std::string lblBackdropStatus;
   int16_t chkPswd = kUnchecked;
   int16_t chkSameVerseAllDay = kUnchecked;
   std::string lblFont;  // the verse's face, e.g. "Georgia Bold"
@@ -85,6 +105,10 @@ class SetupModel {
   // Fills the controls from the record. A value outside a group's range selects nothing; a
   // check box value other than 0, 1 or 2 leaves the box clear.
   void Form_Load();
+
+  // Writes the status line under the backdrop choice: what is chosen, and why a picture or
+  // folder will not show. Form_Load leaves it empty, as looking at the disk may take a moment.
+  void ShowBackdrop(BackdropProbe& probe);
 
   // Selects an option, by the user or by the program, and runs the group's click handler.
   // False, changing nothing, for an index outside the group.
@@ -108,7 +132,18 @@ class SetupModel {
   // which only OK writes to the store.
   void cmdFont_Click(FontPicker& picker);
 
-  // Copies the controls into the record, writes it and closes.
+  // The backdrop chosen in its list; the status line follows.
+  void cboBackdrop_Click(Backdrop chosen, BackdropProbe& probe);
+
+  // "Color...": the colour dialog at black; a confirmed colour chooses the colour backdrop.
+  void cmdBackdropColor_Click(ColorPicker& picker, BackdropProbe& probe);
+
+  // "Picture..." and "Folder...": the picker at the current path; a confirmed path chooses the
+  // picture or folder backdrop.
+  void cmdBackdropPath_Click(Backdrop kind, PathPicker& picker, BackdropProbe& probe);
+
+  // Copies the controls into the record, writes it and closes. ClearScreen follows the
+  // backdrop (0 for the desktop, else 1), so that earlier versions read the nearest choice.
   void cmdOK_Click(SettingsStore& store);
 
   // Closes without writing; also for the window's close box.

@@ -77,18 +77,17 @@ TEST(SetupModel, OutOfRangeOptionsLoadAsNoneAndOkKeepsOrReplacesThemInWriteOrder
   SetupModel model(s);
   model.Form_Load();
   const SetupState& state = model.state();
-  EXPECT_EQ(std::tuple(state.optDisplay, state.optSpeed, state.chkBackgroundClear,
-                       state.cmdColorSelectEnabled),
-            std::tuple(kNoOption, kNoOption, kUnchecked, false));
+  EXPECT_EQ(std::tuple(state.optDisplay, state.optSpeed, state.cmdColorSelectEnabled),
+            std::tuple(kNoOption, kNoOption, false));
   EXPECT_FALSE(model.SelectOption(OptionGroup::kDisplay, 8));
 
   MemorySettingsStore store;
   model.cmdOK_Click(store);
   EXPECT_EQ(store.writeOrder,
-            (std::vector<std::string>{"Speed", "Frequency", "DisplayOption", "RectangleColor",
-                                      "ClearScreen", "Background", "PWProtected", "VerseSize",
-                                      "SameVerseAllDay", "VerseFont", "VerseFontBold",
-                                      "VerseFontItalic"}));
+            (std::vector<std::string>{
+                "Speed", "Frequency", "DisplayOption", "RectangleColor", "ClearScreen",
+                "Background", "PWProtected", "VerseSize", "SameVerseAllDay", "Backdrop",
+                "BackdropColor", "BackdropPath", "VerseFont", "VerseFontBold", "VerseFontItalic"}));
   const std::map<std::string, std::string> some = {
       {"DisplayOption", "8"}, {"Speed", "5"}, {"Frequency", "5"}, {"Background", "10"}};
   for (const auto& [name, value] : some) EXPECT_EQ(store.values[name], value) << name;
@@ -165,6 +164,98 @@ TEST(SetupModel, TheColourDialogAlwaysStartsBlackAndOnlyOkWritesTheChoice) {
   FakeColorPicker canceller(std::nullopt);
   model.cmdColorSelect_Click(canceller);
   EXPECT_EQ(s.gRectangleColor, 0x0000FF);
+}
+
+struct FakeBackdrop final : BackdropProbe, PathPicker {
+  BackdropProblem Check(Backdrop, const std::string& path) override {
+    checked.push_back(path);
+    return problem;
+  }
+  std::optional<std::string> PickPath(Backdrop, const std::string&) override { return path; }
+  BackdropProblem problem = BackdropProblem::kNone;
+  std::optional<std::string> path;
+  std::vector<std::string> checked;
+};
+
+// The list starts where ClearScreen or a stored Backdrop point, and OK writes both to match.
+TEST(SetupModel, TheBackdropListAndClearScreenAreOneChoice) {
+  struct Case {
+    int16_t clear, stored, shown;
+    Backdrop chosen;
+    const char *backdrop, *clearAfter;
+  };
+  const Case cases[] = {{0, kBackdropUnset, 0, Backdrop::kBlack, "1", "1"},
+                        {2, kBackdropUnset, 1, Backdrop::kDesktop, "0", "0"},
+                        {1, 0, 0, Backdrop::kColor, "2", "1"},
+                        {0, 4, 4, Backdrop::kFolder, "4", "1"}};
+  for (const Case& c : cases) {
+    SaverSettings s{.gClearScreen = c.clear, .gBackdrop = c.stored};
+    SetupModel model(s);
+    model.Form_Load();
+    EXPECT_EQ(model.state().cboBackdrop, c.shown) << c.clear << " " << c.stored;
+    FakeBackdrop probe;
+    model.cboBackdrop_Click(c.chosen, probe);
+    MemorySettingsStore store;
+    model.cmdOK_Click(store);
+    EXPECT_EQ(std::tuple(store.values["Backdrop"], store.values["ClearScreen"]),
+              std::tuple(c.backdrop, c.clearAfter));
+  }
+}
+
+TEST(SetupModel, TheBackdropStatusNamesTheChoiceAndWhyAPictureWillNotShow) {
+  struct Case {
+    Backdrop kind;
+    const char* path;
+    BackdropProblem problem;
+    const char* status;
+  };
+  const Case cases[] = {
+      {Backdrop::kPicture, "C:\\Fotos\\a.jpg", BackdropProblem::kNone, "The picture a.jpg."},
+      {Backdrop::kFolder, "\\\\hall\\Fotos\\", BackdropProblem::kNone,
+       "Pictures from the folder Fotos, in shuffled order."},
+      {Backdrop::kPicture, "C:\\a.jpg", BackdropProblem::kMissing,
+       "a.jpg cannot be found: the desktop shows instead."},
+      {Backdrop::kPicture, "C:/b/a.jpg", BackdropProblem::kUnreadable,
+       "a.jpg cannot be read as a picture: the desktop shows instead."},
+      {Backdrop::kFolder, "D:\\Fotos", BackdropProblem::kEmptyFolder,
+       "Fotos holds no pictures: the desktop shows instead."},
+      {Backdrop::kFolder, "", BackdropProblem::kNone,
+       "No folder chosen yet: the desktop shows instead."},
+      {Backdrop::kColor, "C:\\a.jpg", BackdropProblem::kMissing,
+       "The designs grow over the chosen color."},
+  };
+  for (const Case& c : cases) {
+    SaverSettings s{.backdropPath = c.path};
+    SetupModel model(s);
+    model.Form_Load();
+    FakeBackdrop probe;
+    probe.problem = c.problem;
+    model.cboBackdrop_Click(c.kind, probe);
+    EXPECT_EQ(model.state().lblBackdropStatus, c.status) << c.path;
+  }
+}
+
+// A cancelled picker changes nothing; a chosen folder is chosen at once, stored only by OK.
+TEST(SetupModel, APickedFolderOrColourChoosesItsBackdropAndOnlyOkWritesIt) {
+  for (const bool ok : {false, true}) {
+    SaverSettings s{.gBackdrop = 3, .backdropPath = "C:\\a.jpg"};
+    SetupModel model(s);
+    model.Form_Load();
+    FakeBackdrop picker;
+    model.cmdBackdropPath_Click(Backdrop::kFolder, picker, picker);
+    EXPECT_EQ(model.state().cboBackdrop, 3);
+    picker.path = "D:\\Fotos";
+    model.cmdBackdropPath_Click(Backdrop::kFolder, picker, picker);
+    EXPECT_EQ(model.state().cboBackdrop, 4);
+    EXPECT_EQ(picker.checked, std::vector<std::string>{"D:\\Fotos"});
+    FakeColorPicker colour(0x123456);
+    if (ok) model.cmdBackdropColor_Click(colour, picker);
+    MemorySettingsStore store;
+    ok ? model.cmdOK_Click(store) : model.cmdCancel_Click();
+    EXPECT_EQ(std::tuple(store.values["Backdrop"], store.values["BackdropColor"],
+                         store.values["BackdropPath"]),
+              ok ? std::tuple("2", "1193046", "D:\\Fotos") : std::tuple("", "", ""));
+  }
 }
 
 using namespace std::string_literals;

@@ -122,7 +122,7 @@ int Main(HINSTANCE instance, const std::string& arguments) {
   switch (ChooseRunMode(arguments)) {
     case RunMode::kSettings:
       return ShowSetupDialog(instance, run.settings, store, SettingsOwner(arguments));
-    case RunMode::kPreview: return ShowPreview(instance, arguments);
+    case RunMode::kPreview: return ShowPreview(instance, arguments, run.settings);
     case RunMode::kSaver: return StartSaver(instance, run);
   }
   return 0;

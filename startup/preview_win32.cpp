@@ -1,10 +1,14 @@
 #include "startup/preview_win32.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "common/handles_win32.h"
+#include "common/texts_win32.h"
 #include "common/window_binding_win32.h"
+#include "saver/backdrop_win32.h"
 #include "startup/preview.h"
 #include "versewin/picture_win32.h"
 
@@ -21,7 +25,65 @@ HWND WindowFromHandleValue(int32_t value) {
   return reinterpret_cast<HWND>(static_cast<intptr_t>(value));
 }
 
+// 32 bits a pixel at the preview pictures' size, top row first.
+BITMAPINFO PreviewPixelFormat() {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = kPreviewPictureWidth;
+  info.bmiHeader.biHeight = -kPreviewPictureHeight;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+// A picture's pixels at the preview pictures' size, 32 bits each, top row first; empty when the
+// picture is not of that size.
+std::vector<uint32_t> PreviewPixels(HBITMAP picture) {
+  BITMAP shape{};
+  if (!picture || !GetObjectA(picture, sizeof(shape), &shape) ||
+      shape.bmWidth != kPreviewPictureWidth || shape.bmHeight != kPreviewPictureHeight) {
+    return {};
+  }
+  std::vector<uint32_t> pixels(static_cast<size_t>(kPreviewPictureWidth) * kPreviewPictureHeight);
+  BITMAPINFO info = PreviewPixelFormat();
+  WindowDC screen(nullptr);
+  if (GetDIBits(screen.get(), picture, 0, kPreviewPictureHeight, pixels.data(), &info,
+                DIB_RGB_COLORS) != kPreviewPictureHeight) {
+    return {};
+  }
+  for (uint32_t& pixel : pixels) pixel &= 0xFFFFFF;  // the unused byte may hold anything
+  return pixels;
+}
+
+Bitmap PreviewBitmap(const std::vector<uint32_t>& pixels) {
+  BITMAPINFO info = PreviewPixelFormat();
+  void* bits = nullptr;
+  Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bits) return Bitmap();
+  std::copy(pixels.begin(), pixels.end(), static_cast<uint32_t*>(bits));
+  return bitmap;
+}
+
 }  // namespace
+
+Bitmap PreviewBackdrop(const SaverSettings& settings) {
+  const PixelRect area{0, 0, kPreviewPictureWidth, kPreviewPictureHeight};
+  const ScreenLayout layout{area, {area}};
+  const std::filesystem::path path(WideText(settings.backdropPath));
+  switch (settings.ChosenBackdrop()) {
+    case Backdrop::kDesktop:
+    case Backdrop::kBlack: return Bitmap();
+    case Backdrop::kColor:
+      return ColorBackdrop(static_cast<COLORREF>(settings.gBackdropColor), layout);
+    case Backdrop::kPicture: return PictureBackdrop(path, layout);
+    case Backdrop::kFolder: {
+      const std::vector<std::filesystem::path> pictures = PicturesInFolder(path);
+      return pictures.empty() ? Bitmap() : PictureBackdrop(pictures.front(), layout);
+    }
+  }
+  return Bitmap();
+}
 
 PreviewWindow::PreviewWindow(HINSTANCE instance, HWND parent, HMODULE pictures)
     : instance_(instance), parent_(parent), pictureModule_(pictures ? pictures : instance) {}
@@ -36,6 +98,7 @@ bool PreviewWindow::Create() {
     const std::string name = PreviewPictureName(index);
     pictures_[index < 0 ? kPreviewFrameCount : index] = LoadPictureResource(pictureModule_, name);
   }
+  PutBackdropBehindTheBook();
   PreviewFormLoad(frames_);
   // Born a child of the sample monitor, the window never exists as a top-level one that would
   // have to be moved across, possibly into another process's way of counting pixels.
@@ -95,6 +158,23 @@ void PreviewWindow::OnTimer() {
   if (PreviewPictureShown(frames_) != before) InvalidateRect(window_, nullptr, FALSE);
 }
 
+// Each frame shows the book over the form's own background: where a frame's pixel is the
+// background's, the backdrop's shows instead, and the background itself becomes the backdrop.
+void PreviewWindow::PutBackdropBehindTheBook() {
+  const std::vector<uint32_t> backdrop = PreviewPixels(backdrop_.get());
+  const std::vector<uint32_t> background = PreviewPixels(pictures_[kPreviewFrameCount].get());
+  if (backdrop.empty() || background.empty()) return;
+  for (int16_t index = 0; index < kPreviewFrameCount; ++index) {
+    std::vector<uint32_t> frame = PreviewPixels(pictures_[index].get());
+    if (frame.empty()) continue;
+    for (size_t at = 0; at < frame.size(); ++at) {
+      if (frame[at] == background[at]) frame[at] = backdrop[at];
+    }
+    if (Bitmap composed = PreviewBitmap(frame)) pictures_[index] = std::move(composed);
+  }
+  pictures_[kPreviewFrameCount] = PreviewBitmap(backdrop);
+}
+
 HBITMAP PreviewWindow::PictureBitmap() const {
   const int16_t shown = PreviewPictureShown(frames_);
   return pictures_[shown < 0 ? kPreviewFrameCount : shown].get();
@@ -136,11 +216,12 @@ int RunMessageLoop() {
 
 }  // namespace
 
-int ShowPreview(HINSTANCE instance, const std::string& arguments) {
+int ShowPreview(HINSTANCE instance, const std::string& arguments, const SaverSettings& settings) {
   HWND parent = WindowFromHandleValue(PreviewHandleFromArguments(arguments));
   // Without a window to live in there is nothing to show, and nothing would ever end us.
   if (!parent || !IsWindow(parent)) return 0;
   PreviewWindow preview(instance, parent);
+  preview.SetBackdrop(PreviewBackdrop(settings));
   if (!preview.Create()) return 0;
   return RunMessageLoop();
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/handles_win32.h"
+#include "settings/settings.h"
 #include "startup/preview.h"
 
 namespace sovelin {
@@ -13,8 +14,13 @@ namespace sovelin {
 // The "/P" mode: plays the preview animation as a child window filling the client area of the
 // window whose handle ends `arguments`, its pictures stretched to that size, until that window goes
 // away, and returns the exit code (0). Without a window behind the handle it shows nothing and
-// returns 0 at once.
-int ShowPreview(HINSTANCE instance, const std::string& arguments);
+// returns 0 at once. A colour, picture or folder backdrop in `settings` shows behind the book.
+int ShowPreview(HINSTANCE instance, const std::string& arguments, const SaverSettings& settings);
+
+// The chosen backdrop at the preview pictures' size: the colour, the picture or a folder's first
+// picture, covering it centred and cropped. Empty for the desktop and black (the preview's own
+// background stands for them) and for a picture or folder that cannot show.
+Bitmap PreviewBackdrop(const SaverSettings& settings);
 
 // The preview form: a borderless child window of the control panel's sample monitor, filling
 // its client area, that steps through the frames of the animation on a 200 ms timer. Its
@@ -33,6 +39,10 @@ class PreviewWindow final {
   // filling the parent's client area.
   bool Create();
 
+  // A backdrop at the pictures' size (PreviewBackdrop) to show in the place of the form's own
+  // background, behind the book; before Create.
+  void SetBackdrop(Bitmap backdrop) { backdrop_ = std::move(backdrop); }
+
   HWND handle() const { return window_; }
   // The picture shown now: -1 for the form's own background, else the frame's index.
   int16_t PictureShown() const { return PreviewPictureShown(frames_); }
@@ -44,6 +54,7 @@ class PreviewWindow final {
   void OnTimer();
   void OnPaint();
   HBITMAP PictureBitmap() const;
+  void PutBackdropBehindTheBook();
 
   HINSTANCE instance_;
   HWND parent_;
@@ -52,6 +63,7 @@ class PreviewWindow final {
   PreviewFrames frames_;
   // The five frames, then the form's own background.
   std::array<Bitmap, kPreviewFrameCount + 1> pictures_;
+  Bitmap backdrop_;
 };
 
 }  // namespace sovelin

@@ -171,6 +171,39 @@ TEST_F(PreviewWindowTest, IsBornInTheMonitorFillsItAtAnySizeShowsEachFrameAndFol
   }
 }
 
+// A colour backdrop takes the place of the form's own background, behind the book: at the
+// pictures' own size, each pixel a frame shares with the background shows the colour, the
+// others the frame's own; a picture that cannot show leaves the preview as it was.
+TEST_F(PreviewWindowTest, AColourBackdropShowsBehindTheBookAndABadPictureShowsNone) {
+  SaverSettings missing{.gBackdrop = 3, .backdropPath = "C:\\no such folder\\a.jpg"};
+  EXPECT_FALSE(PreviewBackdrop(missing));
+  // 0x0000FF as a Windows colour is red, which a screen pixel holds as 0xFF0000.
+  const SaverSettings red{.gBackdrop = 2, .gBackdropColor = 0x0000FF};
+  HWND monitor = OpenMonitor(kPictureWidth, kPictureHeight);
+  PreviewWindow preview(GetModuleHandleA(nullptr), monitor, saver);
+  preview.SetBackdrop(PreviewBackdrop(red));
+  ASSERT_TRUE(preview.Create());
+  for (int step = 0; step < 3; ++step) {
+    const int16_t before = preview.PictureShown();
+    Pump(30);
+    const int shown = preview.PictureShown() < 0 ? kBase : preview.PictureShown();
+    const Screenshot shot = CaptureScreen(ClientOnScreen(monitor));
+    int wrong = 0, book = 0;
+    for (int y = 0; y < kPictureHeight; ++y) {
+      for (int x = 0; x < kPictureWidth; ++x) {
+        const size_t at = static_cast<size_t>(y) * kPictureWidth + x;
+        const bool behind = pictures[shown][at] == pictures[kBase][at];
+        book += !behind;
+        wrong += shot.At(x, y) != (behind ? 0xFF0000u : pictures[shown][at]);
+      }
+    }
+    EXPECT_EQ(wrong, 0) << "picture " << shown;
+    EXPECT_EQ(book > 0, shown != kBase) << "picture " << shown;
+    ASSERT_TRUE(WaitUntil([&] { return preview.PictureShown() != before; }, 2000));
+  }
+  DestroyWindow(monitor);
+}
+
 // End to end: the real saver in the monitor of another process.
 // HACK: Wine does not show what a window paints into a parent of another process, so the
 // pictures are checked in this process above; here only the windows and the process. The

@@ -216,7 +216,7 @@ TEST_F(SetupDialogTest, SpanishDisplayLanguageShowsTheDialogInSpanish) {
 }
 
 TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWritesAllNine) {
-  // Background 12 is outside the options: none selected; ClearScreen 2 is greyed.
+  // Background 12 is outside the options: none selected; ClearScreen 2 reads as black.
   // clang-format off
   for (const auto& [name, value] :
        {std::pair{"DisplayOption", "5"}, {"Speed", "3"}, {"Frequency", "1"}, {"Background", "12"},
@@ -234,7 +234,7 @@ TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWrit
   }
   EXPECT_EQ(selected, "5|3|1||1|");
   EXPECT_TRUE(IsChecked(Item(kChkSameVerseAllDay)));
-  EXPECT_TRUE(IsChecked(Item(kChkBackgroundClear), BST_INDETERMINATE));
+  EXPECT_EQ(SendMessageW(Item(kCboBackdrop), CB_GETCURSEL, 0, 0), 1);
   EXPECT_TRUE(IsChecked(Item(kChkPswd)));
   EXPECT_TRUE(IsWindowEnabled(Item(kCmdColorSelect)));
   EXPECT_TRUE(IsWindowEnabled(Item(kCmdPswd)));
@@ -269,10 +269,12 @@ TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWrit
   ASSERT_TRUE(Select(OptionGroup::kSpeed, 4));
   ShowTab(SetupTab::kChangeFreq);
   ASSERT_TRUE(Select(OptionGroup::kFreq, 3));
-  // A click on a greyed box ticks it; a clear password box keeps its button off.
+  // Back to the desktop: ClearScreen follows; a clear password box keeps its button off.
   ShowTab(SetupTab::kBackground);
-  ASSERT_TRUE(
-      ClickUntil(kChkBackgroundClear, [&] { return IsChecked(Item(kChkBackgroundClear)); }));
+  SendMessageW(Item(kCboBackdrop), CB_SETCURSEL, 0, 0);
+  SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(kCboBackdrop, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(Item(kCboBackdrop)));
+  EXPECT_EQ(Caption(Item(kLblBackdropStatus)), L"The designs grow over a copy of the desktop.");
   ShowTab(SetupTab::kPassword);
   ASSERT_TRUE(ClickUntil(kChkPswd, [&] { return !IsWindowEnabled(Item(kCmdPswd)); }));
   ASSERT_TRUE(ClickUntil(kChkPswd, [&] { return IsWindowEnabled(Item(kCmdPswd)) != FALSE; }));
@@ -282,9 +284,10 @@ TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWrit
   EXPECT_TRUE(ClosesOn(kCmdOK));
   std::string stored;  // Background: still none selected
   for (const char* name : {"DisplayOption", "Speed", "Frequency", "Background", "ClearScreen",
-                           "PWProtected", "RectangleColor", "VerseSize", "SameVerseAllDay"})
+                           "Backdrop", "PWProtected", "RectangleColor", "VerseSize",
+                           "SameVerseAllDay"})
     stored += ReadSetting(name).value_or("-") + " ";
-  EXPECT_EQ(stored, "7 4 3 10 1 0 255 200 0 ");
+  EXPECT_EQ(stored, "7 4 3 10 0 0 0 255 200 0 ");
   // The key path written out, as other programs and earlier versions know it.
   EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER,
                          "Software\\VB and VBA Program Settings\\Sovelin\\ScreenSaverSettings",

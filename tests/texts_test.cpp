@@ -46,6 +46,7 @@ std::vector<std::string_view> ShownTexts() {
   std::vector<std::string_view> texts = {kSetupCaption, "Help", kOwnVersesName,
                                          kSysInfoUnavailable.text};
   texts.insert(texts.end(), kTabCaptions.begin(), kTabCaptions.end());
+  texts.insert(texts.end(), kBackdropCaptions.begin(), kBackdropCaptions.end());
   for (const ControlDescriptor& control : SetupControls()) texts.push_back(control.caption);
   for (HelpTopic topic : {HelpTopic::kDisplay, HelpTopic::kSpeed, HelpTopic::kFreq,
                           HelpTopic::kBackground, HelpTopic::kPassword}) {
