@@ -103,16 +103,12 @@ target_link_libraries(placement PRIVATE winmm)
 target_link_options(placement PRIVATE ${STATIC_RUNTIME})
 target_compile_options(placement PRIVATE ${WARNINGS})
 
-add_executable(verse_load ${CMAKE_SOURCE_DIR}/bench/verse_load_win32.cpp)
-target_link_libraries(verse_load PRIVATE sovelin_test_support)
-target_link_options(verse_load PRIVATE ${STATIC_RUNTIME})
-target_compile_options(verse_load PRIVATE ${WARNINGS})
-target_compile_definitions(verse_load PRIVATE SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-  SOVELIN_SAVER_PATH="$<TARGET_FILE:sovelin_saver>")
-
-add_executable(backdrop_cost ${CMAKE_SOURCE_DIR}/bench/backdrop_cost_win32.cpp)
-target_link_libraries(backdrop_cost PRIVATE sovelin_test_support)
-target_link_options(backdrop_cost PRIVATE ${STATIC_RUNTIME})
-target_compile_options(backdrop_cost PRIVATE ${WARNINGS})
-target_compile_definitions(backdrop_cost PRIVATE SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
-  SOVELIN_SAVER_PATH="$<TARGET_FILE:sovelin_saver>")
+# Benchmarks that start the built saver or write its files, with the tests' helpers.
+foreach(bench verse_load backdrop_cost)
+  add_executable(${bench} ${CMAKE_SOURCE_DIR}/bench/${bench}_win32.cpp)
+  target_link_libraries(${bench} PRIVATE sovelin_test_support)
+  target_link_options(${bench} PRIVATE ${STATIC_RUNTIME})
+  target_compile_options(${bench} PRIVATE ${WARNINGS})
+  target_compile_definitions(${bench} PRIVATE SOVELIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    SOVELIN_SAVER_PATH="$<TARGET_FILE:sovelin_saver>")
+endforeach()
