@@ -70,11 +70,10 @@ class VerseWindowTest : public ::testing::Test {
  protected:
   void TearDown() override { Pump(100); }
 
-  // A verse window created and owned by the owner window, the box in kBoxColor unless told.
+  // A verse window in kBoxColor, created and owned by the owner window, the box unless told.
   std::unique_ptr<VerseWindow> MakeWindow(const VerseWindowDescriptor& kind = DescriptorFor(kBox),
-                                          TwipsPerPixel twips = {}, COLORREF back = kBoxColor,
-                                          double scale = 1.0) {
-    auto window = std::make_unique<VerseWindow>(kind, twips, back, scale);
+                                          TwipsPerPixel twips = {}) {
+    auto window = std::make_unique<VerseWindow>(kind, twips, kBoxColor);
     EXPECT_TRUE(window->Create(GetModuleHandleA(nullptr), owner.get(), run, pictures));
     return window;
   }
@@ -144,28 +143,6 @@ TEST_F(VerseWindowTest, TheBoxShowsItsColourInsideTheOutlineAndTheVerseCutAtTheL
   window->SetTextColor(kRed);
   Pump(400);
   EXPECT_GT(inLabelIn(CaptureScreen(), kRed), 1000) << "the new text colour does not show";
-}
-
-// At 144 DPI with large fonts (10 twips to the pixel, scale 1.2) the window is 1.2 times its
-// design size, and so is its picture: it covers all of the outline (no pixel of the window's own
-// colour shows). tests/verse_windows_win32_test.cpp checks the scaled outline's box on the
-// running saver at several DPIs.
-TEST_F(VerseWindowTest, OnAScaledDisplayThePictureGrowsWithTheWindowAndFillsItsOutline) {
-  constexpr COLORREF kMagenta = RGB(255, 0, 255);
-  for (int16_t display = 0; display < kBox; ++display) {
-    SCOPED_TRACE("window " + std::to_string(display));
-    auto window = MakeWindow(ScaledDescriptor(DescriptorFor(display), kLargeFontsFactor), {10, 10},
-                             kMagenta, 1.2);
-    window->SetText(u"");
-    ShowAndSettle(*window);
-    int inside = 0;
-    EXPECT_EQ(
-        CountOutlinePixels(window->handle(), CaptureScreen(),
-                           [&](int, int, COLORREF pixel) { return ++inside && pixel == kMagenta; }),
-        0)
-        << "the picture does not cover the outline";
-    EXPECT_GT(inside, 10000);
-  }
 }
 
 TEST_F(VerseWindowTest, AnyKeyOnTheVerseWindowRequestsTheStopButAClickOrCloseDoesNot) {
