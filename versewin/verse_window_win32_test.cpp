@@ -22,11 +22,6 @@ constexpr COLORREF kOwnerColor = RGB(0x20, 0x40, 0x60);
 constexpr COLORREF kBoxColor = 0x00336699;
 constexpr int kBox = 5;
 
-// A screenshot pixel (0x00RRGGBB) as a Windows colour value (red in the low byte).
-COLORREF AsColorRef(uint32_t pixel) {
-  return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-}
-
 // A full-screen window in one plain colour, standing for the saver window.
 class OwnerWindow {
  public:
@@ -62,7 +57,7 @@ int CountOutlinePixels(HWND window, const Screenshot& shot, Pick pick) {
   for (int y = 0; y < box.bottom - box.top; ++y)
     for (int x = 0; x < box.right - box.left; ++x)
       count += PtInRegion(outline.get(), x, y) &&
-               pick(x, y, AsColorRef(shot.At(box.left + x, box.top + y)));
+               pick(x, y, SwapRedBlue(shot.At(box.left + x, box.top + y)));
   return count;
 }
 
@@ -114,7 +109,7 @@ TEST_F(VerseWindowTest, TheBoxShowsItsColourInsideTheOutlineAndTheVerseCutAtTheL
   ShowAndSettle(*window);
   const Screenshot shot = CaptureScreen();
   const RECT box = WindowBox(window->handle());
-  const auto at = [&](int x, int y) { return AsColorRef(shot.At(box.left + x, box.top + y)); };
+  const auto at = [&](int x, int y) { return SwapRedBlue(shot.At(box.left + x, box.top + y)); };
   EXPECT_EQ(std::vector({at(7, 6), at(279, 169), at(6, 6), at(7, 5), at(280, 100)}),
             std::vector({kBoxColor, kBoxColor, kOwnerColor, kOwnerColor, kOwnerColor}));
   // The same outline placed on the screen, for the saver's trail repair.
