@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "designs/canvas.h"
-#include "designs/chasing_lines.h"
 #include "designs/circles.h"
 #include "designs/color_swirls.h"
 #include "designs/draw_design.h"

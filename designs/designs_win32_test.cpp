@@ -6,8 +6,6 @@
 
 #include <algorithm>
 
-#include "designs/color_swirls.h"
-#include "designs/draw_design.h"
 #include "designs/gdi_canvas_win32.h"
 #include "designs/shape_painter_win32.h"
 #include "saver/saver_designs_win32.h"
@@ -21,14 +19,10 @@ namespace {
 
 using driver::CaptureScreen;
 using driver::Pump;
+using driver::SwapRedBlue;
 
 constexpr COLORREF kBackground = 0x00123456;
 constexpr TwipsPerPixel kTwips{15, 15};
-
-// 0x00BBGGRR as the screenshot gives it (0x00RRGGBB).
-uint32_t AsScreen(COLORREF colour) {
-  return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-}
 
 // What "merge pen not" makes of a pixel: the colour OR the inverse of the pixel beneath.
 COLORREF MergePenNot(COLORREF colour, COLORREF beneath) {
@@ -228,7 +222,7 @@ TEST_F(DesignsOnSaverWindow, ShapeStepPaintsAtOnceAndRepaintWipesSwirlsButNotSha
   designs->Step();
   Pump(100);
   const int cx = window->widthPixels() / 2, cy = window->heightPixels() / 2;
-  const uint32_t shape = AsScreen(MergePenNot(0x800000, kBackground));
+  const uint32_t shape = SwapRedBlue(MergePenNot(0x800000, kBackground));
   EXPECT_EQ(CaptureScreen().At(cx, cy), shape);
 
   // A thick line over the shape and beside it, as a swirl would draw.
@@ -249,7 +243,7 @@ TEST_F(DesignsOnSaverWindow, ShapeStepPaintsAtOnceAndRepaintWipesSwirlsButNotSha
   Pump(100);
   const driver::Screenshot after = CaptureScreen();
   EXPECT_EQ(after.At(cx, cy), shape) << "the shape is intact";
-  EXPECT_EQ(after.At(cx - 150, cy), AsScreen(kBackground)) << "the swirl is gone";
+  EXPECT_EQ(after.At(cx - 150, cy), SwapRedBlue(kBackground)) << "the swirl is gone";
 
   // The next step moves element 1 away: its old place shows the background again.
   random.Add({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 2.0f / 15.0f});
@@ -257,7 +251,7 @@ TEST_F(DesignsOnSaverWindow, ShapeStepPaintsAtOnceAndRepaintWipesSwirlsButNotSha
   for (int i = 0; i < 28; ++i) random.Add({0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f});
   for (int i = 0; i < 15; ++i) designs->Step();
   Pump(100);
-  EXPECT_EQ(CaptureScreen().At(cx, cy), AsScreen(kBackground)) << "no ghost of a moved shape";
+  EXPECT_EQ(CaptureScreen().At(cx, cy), SwapRedBlue(kBackground)) << "no ghost of a moved shape";
 }
 
 }  // namespace

@@ -83,17 +83,6 @@ TEST_F(Backdrops, AJpegCoversEveryMonitorCentredAndCropped) {
   EXPECT_TRUE(saver.WaitForExit(kEndMs));
 }
 
-// BackdropColor is a Windows colour number, red in its low byte: 255 is pure red on screen.
-TEST_F(Backdrops, AColourFillsEveryMonitor) {
-  WriteSetting("Backdrop", "2");
-  WriteSetting("BackdropColor", "255");
-  SaverProcess saver = SaverProcess::Start("/s");
-  ASSERT_NE(WaitForSaver(saver), nullptr);
-  for (const RECT& monitor : Monitors()) ExpectShows(saver.id(), monitor, monitor.left + 3, kRed);
-  PressKey('Q');
-  EXPECT_TRUE(saver.WaitForExit(kEndMs));
-}
-
 // A corrupt picture, a missing one and a folder without pictures all show the desktop copy.
 TEST_F(Backdrops, APictureThatCannotBeShownLeavesTheDesktopWithNoErrorBox) {
   const std::filesystem::path corrupt = folder / L"corrupt.jpg", empty = folder / L"empty";

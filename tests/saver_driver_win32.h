@@ -99,6 +99,11 @@ struct Screenshot {
   std::vector<uint32_t> pixels;
   uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
 };
+// A Windows colour value (red in the low byte) as a screenshot pixel (0x00RRGGBB), or back:
+// red and blue trade places.
+inline COLORREF SwapRedBlue(COLORREF color) {
+  return RGB(GetBValue(color), GetGValue(color), GetRValue(color));
+}
 // The primary monitor by default.
 Screenshot CaptureScreen(const RECT& area = {0, 0, GetSystemMetrics(SM_CXSCREEN),
                                              GetSystemMetrics(SM_CYSCREEN)});

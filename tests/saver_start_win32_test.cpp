@@ -15,7 +15,6 @@
 #include <string>
 
 #include "password/password_form_win32.h"
-#include "password/password_test_support_win32.h"
 #include "password/scramble.h"
 #include "saver/precise_waits_win32.h"
 #include "saver/run_error.h"

@@ -74,8 +74,7 @@ void CheckOutlineAndPicture(DWORD saverId, HWND verse, int16_t used, double scal
   RECT box{};
   Screenshot shot;
   StillShot(saverId, 20, box, shot);
-  const COLORREF back = GetSysColor(COLOR_BTNFACE);
-  const uint32_t backPixel = (GetRValue(back) << 16) | (GetGValue(back) << 8) | GetBValue(back);
+  const uint32_t backPixel = SwapRedBlue(GetSysColor(COLOR_BTNFACE));
   int inside = 0, backShowing = 0;
   for (int y = bounds.top, sy = box.top + y; y < bounds.bottom; ++y, ++sy)
     for (int x = bounds.left, sx = box.left + x; x < bounds.right; ++x, ++sx)
