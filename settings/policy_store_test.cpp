@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "settings/settings.h"
@@ -17,15 +18,10 @@ struct Layers {
   PolicySettingsStore store{machine, userPolicy, user};
 };
 
-// One kind of setting: a value for each layer, values no policy may take, and what the setting
-// reads as when no layer holds it.
-struct KindCase {
-  const char* key;
-  const char* machine;
-  const char* userPolicy;
-  const char* own;
-  std::vector<const char*> refused;
-};
+// One kind of setting: its name, a value for each layer (machine policy, user policy, the user's
+// own), and values no policy may take.
+using KindCase =
+    std::tuple<const char*, const char*, const char*, const char*, std::vector<const char*>>;
 
 TEST(PolicySettings, MachineBeatsUserPolicyBeatsOwnValueBeatsDefaultAndRefusedPoliciesAreSkipped) {
   const KindCase cases[] = {
@@ -35,44 +31,35 @@ TEST(PolicySettings, MachineBeatsUserPolicyBeatsOwnValueBeatsDefaultAndRefusedPo
       {"ClearScreen", "1", "0", "1", {"2", "-1", "true"}},
       {"RectangleColor", "16777215", "0", "255", {"16777216", "-1", "0xFF", "255 "}},
       {"VerseList", "web.vrs", "*", "rv1909.vrs", {"", "web.txt", "..\\web.vrs", "C:web.vrs"}},
-      {"BackdropPath",
-       "\\\\hall\\pictures",
-       "D:\\Fotos\\J\xC3\xBA"
-       "bilo.jpg",
-       "C:\\a.png",
+      // clang-format off
+      {"BackdropPath", "\\\\hall\\pictures", "D:\\Fotos\\J\xC3\xBA" "bilo.jpg", "C:\\a.png",
        {"", "a.png", "C:a.png", ":\\a", "\\a.png", "\\\\\\a", "\\\\hall", "C:\\a\n.png"}},
       // 31 letters (with a two-byte one) is the longest face; 32 is one too many.
-      {"VerseFont",
-       "Georgia",
-       "\xC3\x89"
-       "crit abcdefghijklmnopqrstuvwxy",
-       "Arial",
-       {"",
-        "\xC3\x89"
-        "crit abcdefghijklmnopqrstuvwxyz",
-        "Ari\tal"}},
+      {"VerseFont", "Georgia", "\xC3\x89" "crit abcdefghijklmnopqrstuvwxy", "Arial",
+       {"", "\xC3\x89" "crit abcdefghijklmnopqrstuvwxyz", "Ari\tal"}},
+      // clang-format on
   };
-  for (const KindCase& c : cases) {
-    SCOPED_TRACE(c.key);
+  for (const auto& [key, machine, userPolicy, own, refusedValues] : cases) {
+    SCOPED_TRACE(key);
     Layers layers;
-    EXPECT_EQ(layers.store.Read(c.key, "default"), "default");
-    layers.user.values[c.key] = c.own;
-    EXPECT_EQ(layers.store.Read(c.key, "default"), c.own);
-    EXPECT_FALSE(layers.store.IsManaged(c.key));
-    for (const char* refused : c.refused) {
-      layers.userPolicy.values[c.key] = refused;
-      layers.machine.values[c.key] = refused;
-      EXPECT_EQ(layers.store.Read(c.key, "default"), c.own) << refused;
-      EXPECT_FALSE(layers.store.IsManaged(c.key)) << refused;
+    EXPECT_EQ(layers.store.Read(key, "default"), "default");
+    layers.user.values[key] = own;
+    EXPECT_EQ(layers.store.Read(key, "default"), own);
+    EXPECT_FALSE(layers.store.IsManaged(key));
+    for (const char* refused : refusedValues) {
+      layers.userPolicy.values[key] = refused;
+      layers.machine.values[key] = refused;
+      EXPECT_EQ(layers.store.Read(key, "default"), own) << refused;
+      EXPECT_FALSE(layers.store.IsManaged(key)) << refused;
     }
-    layers.userPolicy.values[c.key] = c.userPolicy;
-    EXPECT_EQ(layers.store.Read(c.key, "default"), c.userPolicy);
-    EXPECT_TRUE(layers.store.IsManaged(c.key));
-    layers.machine.values[c.key] = c.machine;
-    EXPECT_EQ(layers.store.Read(c.key, "default"), c.machine);
+    layers.userPolicy.values[key] = userPolicy;
+    EXPECT_EQ(layers.store.Read(key, "default"), userPolicy);
+    EXPECT_TRUE(layers.store.IsManaged(key));
+    layers.machine.values[key] = machine;
+    EXPECT_EQ(layers.store.Read(key, "default"), machine);
     // Without the user's own value the policy still wins over the default.
     layers.user.values.clear();
-    EXPECT_EQ(layers.store.Read(c.key, "default"), c.machine);
+    EXPECT_EQ(layers.store.Read(key, "default"), machine);
   }
 }
 
@@ -92,11 +79,10 @@ TEST(PolicySettings, WritesSkipManagedValuesAndPoliciesCannotSetThePasswordOrThe
   SaveSettings(layers.store, settings);
   layers.store.Write("Password", "new");
   layers.store.Write("LastDisplayUsed", "1");
-  EXPECT_EQ(layers.user.values["VerseSize"], "100");
-  EXPECT_EQ(layers.user.values["DisplayOption"], "2");
-  EXPECT_EQ(layers.user.values["Speed"], "4");
-  EXPECT_EQ(layers.user.values["Password"], "new");
-  EXPECT_EQ(layers.user.values["LastDisplayUsed"], "1");
+  auto& own = layers.user.values;
+  EXPECT_EQ(std::tuple(own["VerseSize"], own["DisplayOption"], own["Speed"], own["Password"],
+                       own["LastDisplayUsed"]),
+            std::tuple("100", "2", "4", "new", "1"));
   // A policy on ClearScreen alone is not undone by the user's own Backdrop.
   layers.machine.values["ClearScreen"] = "1";
   layers.user.values["Backdrop"] = "0";

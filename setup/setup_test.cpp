@@ -179,59 +179,46 @@ struct FakeBackdrop final : BackdropProbe, PathPicker {
 
 // The list starts where ClearScreen or a stored Backdrop point, and OK writes both to match.
 TEST(SetupModel, TheBackdropListAndClearScreenAreOneChoice) {
-  struct Case {
-    int16_t clear, stored, shown;
-    Backdrop chosen;
-    const char *backdrop, *clearAfter;
-  };
-  const Case cases[] = {{0, kBackdropUnset, 0, Backdrop::kBlack, "1", "1"},
-                        {2, kBackdropUnset, 1, Backdrop::kDesktop, "0", "0"},
-                        {1, 0, 0, Backdrop::kColor, "2", "1"},
-                        {0, 4, 4, Backdrop::kFolder, "4", "1"}};
-  for (const Case& c : cases) {
-    SaverSettings s{.gClearScreen = c.clear, .gBackdrop = c.stored};
+  // {ClearScreen, stored Backdrop, entry shown, entry chosen, Backdrop and ClearScreen written}
+  const std::tuple<int16_t, int16_t, int, Backdrop, const char*, const char*> cases[] = {
+      {0, kBackdropUnset, 0, Backdrop::kBlack, "1", "1"},
+      {2, kBackdropUnset, 1, Backdrop::kDesktop, "0", "0"},
+      {1, 0, 0, Backdrop::kColor, "2", "1"},
+      {0, 4, 4, Backdrop::kFolder, "4", "1"}};
+  for (const auto& [clear, stored, shown, chosen, backdrop, clearAfter] : cases) {
+    SaverSettings s{.gClearScreen = clear, .gBackdrop = stored};
     SetupModel model(s);
     model.Form_Load();
-    EXPECT_EQ(model.state().cboBackdrop, c.shown) << c.clear << " " << c.stored;
+    EXPECT_EQ(model.state().cboBackdrop, shown) << clear << " " << stored;
     FakeBackdrop probe;
-    model.cboBackdrop_Click(c.chosen, probe);
+    model.cboBackdrop_Click(chosen, probe);
     MemorySettingsStore store;
     model.cmdOK_Click(store);
     EXPECT_EQ(std::tuple(store.values["Backdrop"], store.values["ClearScreen"]),
-              std::tuple(c.backdrop, c.clearAfter));
+              std::tuple(backdrop, clearAfter));
   }
 }
 
 TEST(SetupModel, TheBackdropStatusNamesTheChoiceAndWhyAPictureWillNotShow) {
-  struct Case {
-    Backdrop kind;
-    const char* path;
-    BackdropProblem problem;
-    const char* status;
-  };
-  const Case cases[] = {
-      {Backdrop::kPicture, "C:\\Fotos\\a.jpg", BackdropProblem::kNone, "The picture a.jpg."},
-      {Backdrop::kFolder, "\\\\hall\\Fotos\\", BackdropProblem::kNone,
-       "Pictures from the folder Fotos, in shuffled order."},
-      {Backdrop::kPicture, "C:\\a.jpg", BackdropProblem::kMissing,
-       "a.jpg cannot be found: the desktop shows instead."},
-      {Backdrop::kPicture, "C:/b/a.jpg", BackdropProblem::kUnreadable,
-       "a.jpg cannot be read as a picture: the desktop shows instead."},
-      {Backdrop::kFolder, "D:\\Fotos", BackdropProblem::kEmptyFolder,
-       "Fotos holds no pictures: the desktop shows instead."},
-      {Backdrop::kFolder, "", BackdropProblem::kNone,
-       "No folder chosen yet: the desktop shows instead."},
-      {Backdrop::kColor, "C:\\a.jpg", BackdropProblem::kMissing,
-       "The designs grow over the chosen color."},
-  };
-  for (const Case& c : cases) {
-    SaverSettings s{.backdropPath = c.path};
+  using enum BackdropProblem;
+  // clang-format off
+  const std::tuple<Backdrop, const char*, BackdropProblem, const char*> cases[] = {
+      {Backdrop::kPicture, "C:\\Fotos\\a.jpg", kNone, "The picture a.jpg."},
+      {Backdrop::kFolder, "\\\\hall\\Fotos\\", kNone, "Pictures from the folder Fotos, in shuffled order."},
+      {Backdrop::kPicture, "C:\\a.jpg", kMissing, "a.jpg cannot be found: the desktop shows instead."},
+      {Backdrop::kPicture, "C:/b/a.jpg", kUnreadable, "a.jpg cannot be read as a picture: the desktop shows instead."},
+      {Backdrop::kFolder, "D:\\Fotos", kEmptyFolder, "Fotos holds no pictures: the desktop shows instead."},
+      {Backdrop::kFolder, "", kNone, "No folder chosen yet: the desktop shows instead."},
+      {Backdrop::kColor, "C:\\a.jpg", kMissing, "The designs grow over the chosen color."}};
+  // clang-format on
+  for (const auto& [kind, path, problem, status] : cases) {
+    SaverSettings s{.backdropPath = path};
     SetupModel model(s);
     model.Form_Load();
     FakeBackdrop probe;
-    probe.problem = c.problem;
-    model.cboBackdrop_Click(c.kind, probe);
-    EXPECT_EQ(model.state().lblBackdropStatus, c.status) << c.path;
+    probe.problem = problem;
+    model.cboBackdrop_Click(kind, probe);
+    EXPECT_EQ(model.state().lblBackdropStatus, status) << path;
   }
 }
 

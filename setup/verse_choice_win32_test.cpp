@@ -13,11 +13,6 @@
 namespace sovelin {
 namespace {
 
-std::string FileBytes(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 size_t FilesIn(const std::filesystem::path& folder) {
   std::error_code error;
   const std::filesystem::directory_iterator entries(folder, error);

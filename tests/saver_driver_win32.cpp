@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 
 #include "common/handles_win32.h"
 #include "settings/registry_store_win32.h"
@@ -221,6 +222,11 @@ std::filesystem::path OwnVerseList() {
   wchar_t appData[MAX_PATH] = {};
   SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
   return std::filesystem::path(appData) / L"Sovelin" / L"sovel.vrs";
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 void ClearSettings() {

@@ -72,6 +72,8 @@ std::filesystem::path SaverCopyFor(const std::wstring& caseName);
 void WriteVerseFile(const std::filesystem::path& saverCopy, const std::string& bytes);
 // The user's own verse list, in the application data folder.
 std::filesystem::path OwnVerseList();
+// A whole file's bytes, empty when it cannot be read.
+std::string FileBytes(const std::filesystem::path& path);
 
 // The saver's settings in the registry.
 void ClearSettings();

@@ -283,9 +283,9 @@ TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWrit
 
   EXPECT_TRUE(ClosesOn(kCmdOK));
   std::string stored;  // Background: still none selected
-  for (const char* name : {"DisplayOption", "Speed", "Frequency", "Background", "ClearScreen",
-                           "Backdrop", "PWProtected", "RectangleColor", "VerseSize",
-                           "SameVerseAllDay"})
+  for (const char* name :
+       {"DisplayOption", "Speed", "Frequency", "Background", "ClearScreen", "Backdrop",
+        "PWProtected", "RectangleColor", "VerseSize", "SameVerseAllDay"})
     stored += ReadSetting(name).value_or("-") + " ";
   EXPECT_EQ(stored, "7 4 3 10 0 0 0 255 200 0 ");
   // The key path written out, as other programs and earlier versions know it.
@@ -293,11 +293,6 @@ TEST_F(SetupDialogTest, ShowsTheStoredValuesAndHelpClicksFollowTheRulesAndOkWrit
                          "Software\\VB and VBA Program Settings\\Sovelin\\ScreenSaverSettings",
                          "Speed", RRF_RT_REG_SZ, nullptr, nullptr, nullptr),
             ERROR_SUCCESS);
-}
-
-std::string FileBytes(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 // The lists beside the built saver are offered by name; OK stores the file name chosen.

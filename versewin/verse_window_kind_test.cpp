@@ -108,25 +108,22 @@ TEST(VerseWindowKindTest, WindowsStartCentredOnTheOwnerExceptTheComputer) {
 // at every display it fits the window that start-up makes there (twips shrunk for large fonts,
 // then divided by the display's twips per pixel; 12 to the pixel for the shrunk twips at 96 DPI).
 TEST(OutlinesTest, TheScaledOutlineFitsTheScaledWindow) {
-  struct Display {
-    int twipsPerPixel;
-    double scale;
-  };
-  constexpr Display kDisplays[] = {{12, 1.0},     {10, 1.2}, {8, 1.5},
-                                   {7, 12.0 / 7}, {6, 2.0},  {5, 2.4}};
+  // {twips per pixel, scale}
+  constexpr std::pair<int, double> kDisplays[] = {{12, 1.0},     {10, 1.2}, {8, 1.5},
+                                                  {7, 12.0 / 7}, {6, 2.0},  {5, 2.4}};
   for (int16_t kind = 0; kind < 7; ++kind) {
     SCOPED_TRACE(kind);
     const auto table = OutlineFor(kind);
     const auto same = ScaledOutline(kind, 1.25 * 0.8);
     EXPECT_TRUE(std::equal(table.begin(), table.end(), same.begin(), same.end()));
     const VerseWindowDescriptor window = ScaledDescriptor(DescriptorFor(kind), kLargeFontsFactor);
-    for (const Display& display : kDisplays) {
-      const auto scaled = ScaledOutline(kind, display.scale);
+    for (const auto& [twipsPerPixel, scale] : kDisplays) {
+      const auto scaled = ScaledOutline(kind, scale);
       ASSERT_EQ(scaled.size(), table.size());
       for (size_t i = 0; i < scaled.size(); ++i) {
-        EXPECT_LE(std::abs(scaled[i].x - table[i].x * display.scale), 0.5);
-        EXPECT_LE(scaled[i].x, window.width / display.twipsPerPixel) << display.scale;
-        EXPECT_LE(scaled[i].y, window.height / display.twipsPerPixel) << display.scale;
+        EXPECT_LE(std::abs(scaled[i].x - table[i].x * scale), 0.5);
+        EXPECT_LE(scaled[i].x, window.width / twipsPerPixel) << scale;
+        EXPECT_LE(scaled[i].y, window.height / twipsPerPixel) << scale;
       }
     }
   }
