@@ -6,9 +6,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
+
+#include "tests/saver_driver_win32.h"
 
 namespace sovelin {
 namespace {
@@ -29,7 +30,7 @@ TEST(OwnVerseFile, IsWrittenWholeOrNotAtAllAndNeverOverAListThatIsOrMayBeThere) 
   // The folder cannot be made where a file holds its name.
   std::ofstream(folder, std::ios::binary) << "a file";
   EXPECT_EQ(MakeOwnVerseFile(source, target), OwnListMade::kNoFolder);
-  EXPECT_EQ(FileBytes(folder), "a file");
+  EXPECT_EQ(driver::FileBytes(folder), "a file");
   std::filesystem::remove(folder);
   // A name Windows refuses to look up: whether a list is there cannot be told.
   EXPECT_EQ(MakeOwnVerseFile(source, root / L"sovel?.vrs"), OwnListMade::kExistenceUnknown);
@@ -43,14 +44,14 @@ TEST(OwnVerseFile, IsWrittenWholeOrNotAtAllAndNeverOverAListThatIsOrMayBeThere) 
     EXPECT_EQ(FilesIn(folder), 0u);
   }
   EXPECT_EQ(MakeOwnVerseFile(source, target), OwnListMade::kMade);
-  EXPECT_EQ(FileBytes(target),
+  EXPECT_EQ(driver::FileBytes(target),
             "\xEF\xBB\xBF"
             "caf\xC3\xA9. John 1:1\r\n");
   EXPECT_EQ(FilesIn(folder), 1u);
   // A list that is there, edited or cut short by an older version, stays as it is.
   std::ofstream(target, std::ios::binary | std::ios::trunc) << "mine";
   EXPECT_EQ(MakeOwnVerseFile(source, target), OwnListMade::kAlreadyThere);
-  EXPECT_EQ(FileBytes(target), "mine");
+  EXPECT_EQ(driver::FileBytes(target), "mine");
   std::filesystem::remove_all(root);
 }
 
