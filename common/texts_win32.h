@@ -16,6 +16,11 @@ inline std::wstring WideText(std::string_view utf8) {
   return std::wstring(text.begin(), text.end());
 }
 
+// Windows' wide characters as UTF-8.
+inline std::string Utf8Text(std::wstring_view wide) {
+  return EncodeUtf8(std::u16string(wide.begin(), wide.end()));
+}
+
 // `english` in the chosen language, in wide characters for the Windows calls that show it.
 inline std::wstring TrW(std::string_view english) {
   return WideText(Tr(english));

@@ -5,22 +5,16 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <cwctype>
-#include <set>
 #include <string>
-#include <system_error>
 #include <utility>
 
+#include "common/picture_files_win32.h"
 #include "geometry/screen_win32.h"
 #include "verses/verse_list.h"
 
 namespace sovelin {
 
 namespace {
-
-// Extensions taken when the system lists no decoder (it always has these).
-constexpr const wchar_t* kCommonExtensions[] = {L".bmp", L".dib", L".gif", L".jpg", L".jpeg",
-                                                L".jpe", L".png", L".tif", L".tiff"};
 
 // The EXIF orientation queries of a JPEG and of a TIFF frame.
 constexpr const wchar_t* kOrientationQueries[] = {L"/app1/ifd/{ushort=274}", L"/ifd/{ushort=274}"};
@@ -38,12 +32,6 @@ Bitmap ScreenBitmap(const ScreenLayout& layout, uint32_t*& bits) {
   Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
   bits = static_cast<uint32_t*>(pixels);
   return bits ? std::move(bitmap) : Bitmap();
-}
-
-bool CreateFactory(ComPtr<IWICImagingFactory>& factory) {
-  return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                    IID_IWICImagingFactory,
-                                    reinterpret_cast<void**>(factory.out())));
 }
 
 // The frame's EXIF orientation, 1 (as stored) when it has none.
@@ -102,42 +90,6 @@ void CopyOntoMonitor(const PicturePixels& covering, const CoverCrop& cover,
   }
 }
 
-std::wstring Lowered(std::wstring text) {
-  for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
-  return text;
-}
-
-// The file extensions (".jpg") the system's picture decoders claim, in lower case.
-std::set<std::wstring> DecoderExtensions() {
-  std::set<std::wstring> extensions;
-  for (const wchar_t* extension : kCommonExtensions) extensions.insert(extension);
-  ComApartment apartment;
-  ComPtr<IWICImagingFactory> factory;
-  ComPtr<IEnumUnknown> decoders;
-  if (!CreateFactory(factory) || FAILED(factory->CreateComponentEnumerator(
-                                     WICDecoder, WICComponentEnumerateDefault, decoders.out()))) {
-    return extensions;
-  }
-  IUnknown* item = nullptr;
-  ULONG fetched = 0;
-  while (decoders->Next(1, &item, &fetched) == S_OK && item) {
-    ComPtr<IWICBitmapDecoderInfo> info;
-    item->QueryInterface(IID_IWICBitmapDecoderInfo, reinterpret_cast<void**>(info.out()));
-    item->Release();
-    UINT length = 0;
-    if (!info || FAILED(info->GetFileExtensions(0, nullptr, &length)) || length == 0) continue;
-    std::wstring list(length, L'\0');
-    if (FAILED(info->GetFileExtensions(length, list.data(), &length))) continue;
-    list.resize(wcsnlen(list.c_str(), list.size()));
-    for (size_t begin = 0; begin < list.size();) {
-      const size_t end = std::min(list.find(L',', begin), list.size());
-      if (end > begin) extensions.insert(Lowered(list.substr(begin, end - begin)));
-      begin = end + 1;
-    }
-  }
-  return extensions;
-}
-
 }  // namespace
 
 Bitmap ColorBackdrop(COLORREF color, const ScreenLayout& layout) {
@@ -158,7 +110,7 @@ Bitmap PictureBackdrop(const std::filesystem::path& file, const ScreenLayout& la
   ComPtr<IWICBitmapDecoder> decoder;
   ComPtr<IWICBitmapFrameDecode> frame;
   UINT width = 0, height = 0;
-  if (file.empty() || !CreateFactory(factory) ||
+  if (file.empty() || !CreateImagingFactory(factory) ||
       FAILED(factory->CreateDecoderFromFilename(file.c_str(), nullptr, GENERIC_READ,
                                                 WICDecodeMetadataCacheOnDemand, decoder.out())) ||
       FAILED(decoder->GetFrame(0, frame.out())) || FAILED(frame->GetSize(&width, &height)) ||
@@ -181,22 +133,6 @@ Bitmap PictureBackdrop(const std::filesystem::path& file, const ScreenLayout& la
     CopyOntoMonitor(covering, cover, monitor, layout, bits);
   }
   return screen;
-}
-
-std::vector<std::filesystem::path> PicturesInFolder(const std::filesystem::path& folder) {
-  std::vector<std::filesystem::path> pictures;
-  if (folder.empty()) return pictures;
-  const std::set<std::wstring> extensions = DecoderExtensions();
-  std::error_code error;
-  for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-       entry.increment(error)) {
-    if (entry->is_regular_file(error) &&
-        extensions.contains(Lowered(entry->path().extension().wstring()))) {
-      pictures.push_back(entry->path());
-    }
-  }
-  std::sort(pictures.begin(), pictures.end());
-  return pictures;
 }
 
 BackdropSource::BackdropSource(const SaverSettings& settings, RandomSource& random)

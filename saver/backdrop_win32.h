@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/handles_win32.h"
+#include "common/picture_files_win32.h"
 #include "common/random_source.h"
 #include "geometry/screen_geometry.h"
 #include "saver/backdrop.h"
@@ -21,9 +22,6 @@ Bitmap ColorBackdrop(COLORREF color, const ScreenLayout& layout);
 // size each monitor shows it, covering it centred and cropped; black where no monitor stands.
 // Empty when the file is missing, unreadable or not a picture the system can decode.
 Bitmap PictureBackdrop(const std::filesystem::path& file, const ScreenLayout& layout);
-
-// The files in a folder whose extensions one of the system's picture decoders claims, by name.
-std::vector<std::filesystem::path> PicturesInFolder(const std::filesystem::path& folder);
 
 // Where the picture under the designs comes from in this run: the desktop copy, black, a
 // colour, one picture or a folder of pictures. A picture that cannot be shown and a folder

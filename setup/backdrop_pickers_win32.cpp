@@ -6,26 +6,18 @@
 #include <filesystem>
 
 #include "common/handles_win32.h"
+#include "common/picture_files_win32.h"
 #include "common/texts_win32.h"
-#include "common/unicode_text.h"
+#include "verses/verse_list.h"
 
 namespace sovelin {
 
 namespace {
 
-std::filesystem::path PathOf(const std::string& utf8) {
-  return std::filesystem::path(WideText(utf8));
-}
-
-std::string Utf8Of(const wchar_t* wide) {
-  const std::wstring text(wide);
-  return EncodeUtf8(std::u16string(text.begin(), text.end()));
-}
-
 // Opens the dialog at the folder of the current choice (or the folder itself), when it exists.
 void StartAt(IFileOpenDialog& dialog, Backdrop kind, const std::string& current) {
   if (current.empty()) return;
-  std::filesystem::path folder = PathOf(current);
+  std::filesystem::path folder = PathFromUtf8(current);
   if (kind == Backdrop::kPicture) folder = folder.parent_path();
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) return;
@@ -75,13 +67,13 @@ std::optional<std::string> Win32PathPicker::PickPath(Backdrop kind, const std::s
   }
   wchar_t* path = nullptr;
   if (FAILED(result->GetDisplayName(SIGDN_FILESYSPATH, &path)) || !path) return std::nullopt;
-  std::string chosen = Utf8Of(path);
+  std::string chosen = Utf8Text(path);
   CoTaskMemFree(path);
   return chosen;
 }
 
 BackdropProblem Win32BackdropProbe::Check(Backdrop kind, const std::string& path) {
-  const std::filesystem::path place = PathOf(path);
+  const std::filesystem::path place = PathFromUtf8(path);
   std::error_code error;
   const bool folder = kind == Backdrop::kFolder;
   if (folder ? !std::filesystem::is_directory(place, error)
@@ -90,17 +82,13 @@ BackdropProblem Win32BackdropProbe::Check(Backdrop kind, const std::string& path
   }
   ComApartment apartment;
   ComPtr<IWICImagingFactory> factory;
-  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IWICImagingFactory, reinterpret_cast<void**>(factory.out())))) {
+  if (!CreateImagingFactory(factory)) {
     return folder ? BackdropProblem::kEmptyFolder : BackdropProblem::kUnreadable;
   }
   if (!folder)
     return Decodes(*factory.get(), place) ? BackdropProblem::kNone : BackdropProblem::kUnreadable;
-  for (std::filesystem::directory_iterator entry(place, error), end; !error && entry != end;
-       entry.increment(error)) {
-    if (entry->is_regular_file(error) && Decodes(*factory.get(), entry->path())) {
-      return BackdropProblem::kNone;
-    }
+  for (const std::filesystem::path& picture : PicturesInFolder(place)) {
+    if (Decodes(*factory.get(), picture)) return BackdropProblem::kNone;
   }
   return BackdropProblem::kEmptyFolder;
 }

@@ -8,7 +8,6 @@
 
 #include "common/system_code_page_win32.h"
 #include "common/texts_win32.h"
-#include "common/unicode_text.h"
 #include "common/window_binding_win32.h"
 #include "password/change_password_dialog_win32.h"
 #include "settings/setting_table.h"
@@ -62,8 +61,7 @@ class Win32FontPicker final : public FontPicker {
                    (current.face.empty() ? 0 : CF_INITTOLOGFONTSTRUCT);
     if (!ChooseFontW(&choose)) return std::nullopt;
     const std::wstring face(shape.lfFaceName);
-    return FontChoice{EncodeUtf8(std::u16string(face.begin(), face.end())),
-                      shape.lfWeight >= FW_SEMIBOLD, shape.lfItalic != 0};
+    return FontChoice{Utf8Text(face), shape.lfWeight >= FW_SEMIBOLD, shape.lfItalic != 0};
   }
 
  private:

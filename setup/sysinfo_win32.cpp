@@ -4,7 +4,6 @@
 
 #include "common/handles_win32.h"
 #include "common/texts_win32.h"
-#include "common/unicode_text.h"
 
 namespace sovelin {
 
@@ -48,7 +47,7 @@ std::optional<RegistryValue> Win32SysInfoPlatform::ReadLocalMachineValue(
   value.type = type;
   if (type == REG_SZ) {
     data.resize(size / sizeof(wchar_t));
-    value.data = EncodeUtf8(std::u16string(data.begin(), data.end()));
+    value.data = Utf8Text(data);
   } else {
     value.data.assign(reinterpret_cast<const char*>(data.data()), size);
   }

@@ -10,6 +10,7 @@
 #include <iterator>
 
 #include "common/handles_win32.h"
+#include "common/picture_files_win32.h"
 #include "settings/registry_store_win32.h"
 
 namespace sovelin::driver {
@@ -386,10 +387,7 @@ bool WritePicture(const std::filesystem::path& file, const GUID& format, int wid
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) pixels[static_cast<size_t>(y) * width + x] = color(x, y);
   }
-  return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                    IID_IWICImagingFactory,
-                                    reinterpret_cast<void**>(factory.out()))) &&
-         SUCCEEDED(factory->CreateStream(stream.out())) &&
+  return CreateImagingFactory(factory) && SUCCEEDED(factory->CreateStream(stream.out())) &&
          SUCCEEDED(stream->InitializeFromFilename(file.c_str(), GENERIC_WRITE)) &&
          SUCCEEDED(factory->CreateEncoder(format, nullptr, encoder.out())) &&
          SUCCEEDED(encoder->Initialize(stream.get(), WICBitmapEncoderNoCache)) &&

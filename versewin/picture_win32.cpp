@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "common/picture_files_win32.h"
+
 namespace sovelin {
 
 namespace {
@@ -31,9 +33,7 @@ PicturePixels DecodePicture(const void* data, size_t size) {
   ComPtr<IWICFormatConverter> converter;
   UINT width = 0;
   UINT height = 0;
-  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IWICImagingFactory, reinterpret_cast<void**>(factory.out()))) ||
-      FAILED(factory->CreateStream(stream.out())) ||
+  if (!CreateImagingFactory(factory) || FAILED(factory->CreateStream(stream.out())) ||
       FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(data)),
                                           static_cast<DWORD>(size))) ||
       FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
