@@ -17,7 +17,7 @@ void SetupDialog::FillVerseLists() {
   verseLists_ = OfferedVerseLists(FileNamesIn(programFolder_));
   HWND box = Item(kCboVerseList);
   for (const VerseListEntry& list : verseLists_) {
-    const std::wstring name = WideFromUtf8(list.displayName);
+    const std::wstring name = WideText(list.displayName);
     SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
   }
   const std::string stored = store_.Read(keys::kVerseList, "");
@@ -74,7 +74,7 @@ void SetupDialog::ShowVerseListStatus() {
 }
 
 void SetupDialog::ShowVerseListStatus(const std::string& text) {
-  SetWindowTextW(Item(kLblVerseStatus), WideFromUtf8(text).c_str());
+  SetWindowTextW(Item(kLblVerseStatus), WideText(text).c_str());
 }
 
 }  // namespace sovelin

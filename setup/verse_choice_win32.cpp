@@ -26,10 +26,6 @@ std::string Utf8WithByteOrderMark(std::string_view bytes) {
 
 }  // namespace
 
-std::wstring WideFromUtf8(std::string_view text) {
-  return WideText(text);
-}
-
 bool WriteWholeFile(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1 << 20));

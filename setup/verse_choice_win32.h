@@ -9,8 +9,6 @@
 
 namespace sovelin {
 
-std::wstring WideFromUtf8(std::string_view text);
-
 // What became of making the user's own list.
 enum class OwnListMade {
   kMade,
